@@ -85,7 +85,8 @@ Look DeepBlueLook() {
   look.knob = Plain({{0, Rgb(0x6286C8)}, {0.5, Rgb(0x2D4F8E)}, {1, Rgb(0x1B3566)}}, Rgb(0x0E2048));
   look.knob.sheen = 0.45;
   look.thumb = look.knob;
-  look.progress = {{0, Rgb(0x86A8E4)}, {0.5, Rgb(0x2F5BB0)}, {0.55, Rgb(0x244C9C)}, {1, Rgb(0x3A68C0)}};
+  // Light enough for the black percentage written over it.
+  look.progress = {{0, Rgb(0xB4CCF2)}, {0.5, Rgb(0x6E94D8)}, {0.55, Rgb(0x5F87CF)}, {1, Rgb(0x82A6E4)}};
 
   look.arrowRadius = 2;
   look.arrowNormal = Plain({{0, Rgb(0xF0F4FA)}, {1, Rgb(0xC9D5EA)}}, Rgb(kNavy));

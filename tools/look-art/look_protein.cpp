@@ -89,7 +89,8 @@ Look ProteinLook() {
   look.knob.sheen = 0.4;
   look.thumb = Plain({{0, Rgb(0xFFFFFF)}, {1, Rgb(0xE0E0E0)}}, Rgb(0x9A9A9A));
   look.thumb.innerLight = WithAlpha(Qt::white, 0.9);
-  look.progress = {{0, Rgb(0xF29A96)}, {0.5, Rgb(0xD4433E)}, {1, Rgb(0xB22A25)}};
+  // Light enough for the black percentage written over it.
+  look.progress = {{0, Rgb(0xF8C0BC)}, {0.5, Rgb(0xE66A64)}, {1, Rgb(0xD4504A)}};
 
   look.arrowRadius = 2;
   look.arrowNormal = look.thumb;
