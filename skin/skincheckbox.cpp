@@ -125,7 +125,12 @@ QSize TSkinCheckBox::FittedSize() const {
 }
 
 void TSkinCheckBox::FitSize() {
-  if (autoSize_ && size() != FittedSize()) resize(FittedSize());
+  // Layouts leave an auto-sized control at its fitted size.
+  const QSizePolicy::Policy policy = autoSize_ ? QSizePolicy::Fixed : QSizePolicy::Preferred;
+  if (sizePolicy().horizontalPolicy() != policy) setSizePolicy(policy, policy);
+  if (!autoSize_ || size() == FittedSize()) return;
+  resize(FittedSize());
+  updateGeometry();
 }
 
 QSize TSkinCheckBox::sizeHint() const { return autoSize_ ? FittedSize() : size(); }
@@ -174,12 +179,10 @@ bool TSkinCheckBox::event(QEvent* e) {
 
 // Qt has already moved the focus here on the press (the click focus policy).
 void TSkinCheckBox::mousePressEvent(QMouseEvent* e) {
-  QWidget::mousePressEvent(e);
   if (e->button() == Qt::LeftButton) pressed_ = true;
 }
 
 void TSkinCheckBox::mouseReleaseEvent(QMouseEvent* e) {
-  QWidget::mouseReleaseEvent(e);
   if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && rect().contains(e->position().toPoint());
   pressed_ = false;

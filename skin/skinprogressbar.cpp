@@ -1,6 +1,7 @@
 #include "skin/skinprogressbar.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -138,8 +139,10 @@ void TSkinProgressBar::paintEvent(QPaintEvent*) {
   }
 
   if (showCaption_ && !(smartShowCaption_ && position_ == min_)) {
-    // The application's default font, not the widget's.
-    const QFont captionFont;
+    // The application's default font, not the widget's: fully resolved, so that the painter
+    // does not fill it in from the widget's font.
+    QFont captionFont = QGuiApplication::font();
+    captionFont.setResolveMask(QFont::AllPropertiesResolved);
     const QFontMetrics metrics(captionFont);
     canvas.setFont(captionFont);
     canvas.setPen(ToQColor(captionColor_));
@@ -156,12 +159,10 @@ void TSkinProgressBar::paintEvent(QPaintEvent*) {
 }
 
 void TSkinProgressBar::mousePressEvent(QMouseEvent* e) {
-  QWidget::mousePressEvent(e);
   if (e->button() == Qt::LeftButton) pressed_ = true;
 }
 
 void TSkinProgressBar::mouseReleaseEvent(QMouseEvent* e) {
-  QWidget::mouseReleaseEvent(e);
   if (e->button() != Qt::LeftButton) return;
   const bool click = pressed_ && rect().contains(e->position().toPoint());
   pressed_ = false;
