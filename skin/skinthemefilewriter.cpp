@@ -13,7 +13,7 @@ using namespace SkinThemeFormat;
 TSkinThemeFileWriter::TSkinThemeFileWriter(const QString& fileName) : fileName_(fileName) {}
 
 TSkinThemeFileWriter::~TSkinThemeFileWriter() {
-  if (saved_) return;
+  if (!pending_) return;
   try {
     Save();
   } catch (const SkinError& error) {
@@ -23,27 +23,27 @@ TSkinThemeFileWriter::~TSkinThemeFileWriter() {
 
 void TSkinThemeFileWriter::AddFile(const QString& name, const QString& sourceFile) {
   pictures_.push_back({name, sourceFile, {}});
-  saved_ = false;
+  pending_ = true;
 }
 
 void TSkinThemeFileWriter::AddFileData(const QString& name, const QByteArray& bytes) {
   pictures_.push_back({name, {}, bytes});
-  saved_ = false;
+  pending_ = true;
 }
 
 void TSkinThemeFileWriter::AddInteger(const QString& name, std::int32_t value) {
   integers_.push_back({name, value});
-  saved_ = false;
+  pending_ = true;
 }
 
 void TSkinThemeFileWriter::AddBool(const QString& name, bool value) {
   bools_.push_back({name, value});
-  saved_ = false;
+  pending_ = true;
 }
 
 void TSkinThemeFileWriter::AddStr(const QString& name, const QString& value) {
   strings_.push_back({name, value});
-  saved_ = false;
+  pending_ = true;
 }
 
 namespace {
@@ -70,6 +70,7 @@ QByteArray Int32Bytes(std::int32_t value) {
 }  // namespace
 
 void TSkinThemeFileWriter::Save() {
+  pending_ = false;  // a failure is reported here, not again by the destructor
   QByteArray image = EncodeHeader();
   for (const PictureEntry& picture : pictures_) {
     QByteArray bytes = picture.bytes;
@@ -96,5 +97,4 @@ void TSkinThemeFileWriter::Save() {
   if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
     throw SkinError(QStringLiteral("Cannot write file"), fileName_);
   }
-  saved_ = true;
 }

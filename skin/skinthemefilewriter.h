@@ -9,8 +9,8 @@
 class TSkinThemeFileWriter {
  public:
   explicit TSkinThemeFileWriter(const QString& fileName);
-  // Saves what has not been saved yet; a failure here can only be logged, so call Save to
-  // learn of it.
+  // Saves unless Save was called since the last change; a failure here can only be logged,
+  // so call Save to learn of it.
   ~TSkinThemeFileWriter();
   TSkinThemeFileWriter(const TSkinThemeFileWriter&) = delete;
   TSkinThemeFileWriter& operator=(const TSkinThemeFileWriter&) = delete;
@@ -44,5 +44,5 @@ class TSkinThemeFileWriter {
   std::vector<Entry<QString>> strings_;
   std::vector<Entry<std::int32_t>> integers_;
   std::vector<Entry<bool>> bools_;
-  bool saved_ = false;
+  bool pending_ = true;  // not saved since the last change
 };
