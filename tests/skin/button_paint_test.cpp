@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "button_fixture.h"
+#include "control_picture_fixture.h"
 #include "skin/skinarrowbutton.h"
 #include "skin/skinbutton.h"
 
@@ -18,7 +18,7 @@ bool LookIsTransparent(TSkinUIStyle style) {
   return style == TSkinUIStyle::MacOS || style == TSkinUIStyle::BlueGlass;
 }
 
-class ButtonPaintTest : public ButtonPictureTest {
+class ButtonPaintTest : public ControlPictureTest {
  protected:
   TSkinButton* NewButton(TSkinUIStyle style, QSize size, const QString& caption = "") {
     auto* button = Place(new TSkinButton(&form), size);

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "button_fixture.h"
+#include "control_picture_fixture.h"
 #include "skin/skincontrolbutton.h"
 #include "skin/skinimagebutton.h"
 #include "skin/skintimer.h"
@@ -23,7 +23,7 @@ QImage Picture(QSize size, QRgb colour) {
   return picture;
 }
 
-class ImageButtonTest : public ButtonPictureTest {
+class ImageButtonTest : public ControlPictureTest {
  protected:
   TSkinImageButton* NewButton(QSize size = {10, 10}) {
     auto* button = Place(new TSkinImageButton(&form), size);
@@ -130,7 +130,7 @@ TEST_F(ImageButtonTest, RepeatsWhileHeldLikeEveryButton) {
   EXPECT_FALSE(button->hasFocus()) << "a button out of the tab order is not focused by the press";
 }
 
-class ControlButtonTest : public ButtonPictureTest {
+class ControlButtonTest : public ControlPictureTest {
  protected:
   TSkinControlButton* NewButton(int themeId, int count, int index) {
     auto* button = Place(new TSkinControlButton(&form), {80, 27});
@@ -185,7 +185,7 @@ TEST_F(ControlButtonTest, FramesThatDoNotExistShowNothing) {
   EXPECT_EQ(Render(last).pixel(37, 10), kButtonColour);
 }
 
-class SpeedButtonTest : public ButtonPictureTest {};
+class SpeedButtonTest : public ControlPictureTest {};
 
 TEST_F(SpeedButtonTest, GlyphOnItsColourWithAFrameUnderTheMouse) {
   auto* button = new TSkinToolBarSpeedButton(&form);

@@ -3,12 +3,12 @@
 
 #include <QTest>
 
-#include "button_fixture.h"
+#include "control_picture_fixture.h"
 #include "skin/skinstatusbar.h"
 
 namespace {
 
-class StatusBarTest : public ButtonPictureTest {
+class StatusBarTest : public ControlPictureTest {
  protected:
   // The main window's bar: 19 high along the bottom of a sizeable window.
   TSkinStatusBar* NewBar(QWidget* parent = nullptr) {

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "button_fixture.h"
+#include "control_picture_fixture.h"
 #include "skin/skintoolbar.h"
 #include "skin/skintoolbutton.h"
 
@@ -13,7 +13,7 @@ namespace {
 constexpr QRgb kImageColour = 0xFF20C040;
 constexpr QRgb kHotImageColour = 0xFFC04020;
 
-class ToolBarTest : public ButtonPictureTest {
+class ToolBarTest : public ControlPictureTest {
  protected:
   TSkinToolBar* NewBar(TSkinUIStyle style = TSkinUIStyle::DeepBlue) {
     auto* bar = Place(new TSkinToolBar(&form), {200, 29});

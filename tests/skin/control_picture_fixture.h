@@ -1,6 +1,6 @@
 #pragma once
-// A shown, active window in known colours for the button pictures: the form shows kFormColour,
-// a button that fills its background fills kButtonColour, captions are drawn without
+// A shown, active window in known colours for pictures of controls: the form shows kFormColour,
+// a control that fills its own background fills kButtonColour, captions are drawn without
 // smoothing in kTextColour, so every pixel can be told apart.
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ inline constexpr QRgb kButtonColour = 0xFF405060;
 inline constexpr QRgb kTextColour = 0xFF01FE03;
 inline constexpr QRgb kMagenta = 0xFFFF00FF;
 
-class ButtonPictureTest : public testing::Test {
+class ControlPictureTest : public testing::Test {
  protected:
   void SetUp() override {
     QPalette palette = form.palette();
