@@ -43,6 +43,7 @@ void SetFormModalResult(QWidget* form, int result) {
 TSkinCustomButton::TSkinCustomButton(QWidget* owner)
     : QWidget(owner), look_(this, [this] { ApplyLook(); }), accelerator_(this) {
   setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);  // moves without a button held end the hover look at the edges too
   SkinDialogKeys::Attach(this);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
@@ -190,7 +191,7 @@ void TSkinCustomButton::PaintPic(QPainter& canvas, const QImage& frame) {
 
 void TSkinCustomButton::PaintText(QPainter& canvas, const QString&) {
   QFont captionFont = font();
-  captionFont.setBold(boldCaption_);
+  if (boldCaption_) captionFont.setBold(true);
   canvas.setFont(captionFont);
   const QFontMetrics metrics(captionFont);
 
@@ -281,6 +282,7 @@ void TSkinCustomButton::mousePressEvent(QMouseEvent* e) {
     QWidget::mousePressEvent(e);
     return;
   }
+  PointerEntered();  // a press on the button has the pointer over it
   pressed_ = true;
   clickArmed_ = true;
   if (repeat_ == nullptr) StartRepeat();
