@@ -57,8 +57,9 @@ void TSkinFileTheme::LoadThemeData(const QByteArray& bytes, const QString& label
 }
 
 void TSkinFileTheme::ReapplyToOwnerComponents() {
-  auto* form = qobject_cast<QWidget*>(parent());
-  if (form == nullptr) return;
+  auto* owner = qobject_cast<QWidget*>(parent());
+  if (owner == nullptr) return;
+  QWidget* form = owner->window();
   for (QObject* component : form->findChildren<QObject*>()) {
     if (!QByteArray(component->metaObject()->className()).startsWith("TSkin")) continue;
     if (!IsHasProperty(component, "FileTheme")) continue;
