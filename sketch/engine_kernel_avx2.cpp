@@ -14,6 +14,25 @@
 namespace graphitine {
 namespace {
 
+// index[c][k][j]: where in part k of 48 pixel bytes channel c of pixel j lies, or -1 (a zero
+// byte) when it lies in another part.
+struct Gather {
+  std::int8_t index[3][3][16];
+};
+constexpr Gather MakeGather() {
+  Gather gather{};
+  for (int c = 0; c < 3; ++c) {
+    for (int k = 0; k < 3; ++k) {
+      for (int j = 0; j < 16; ++j) {
+        const int at = 3 * j + c - 16 * k;
+        gather.index[c][k][j] = static_cast<std::int8_t>(at >= 0 && at < 16 ? at : -1);
+      }
+    }
+  }
+  return gather;
+}
+constexpr Gather kGather = MakeGather();
+
 struct Avx2 {
   using V = __m256i;
   static constexpr int kLanes = 16;
@@ -41,12 +60,33 @@ struct Avx2 {
     const Triple g = Spread(_mm_packus_epi16(Low(amount), High(amount)));
     for (int k = 0; k < 3; ++k) Store(d, k, _mm_subs_epu8(Fetch(d, k), g.part[k]));
   }
+  // Sixteen pixels at a time: each channel's bytes are gathered from the three 16-byte parts
+  // of the 48 bytes and widened to 16 bits.
   static void Split(const std::uint8_t* bgr, int count, std::int16_t* b, std::int16_t* g,
                     std::int16_t* r, std::int16_t* sum) {
-    SplitPixels(bgr, count, b, g, r, sum);
+    int i = 0;
+    for (; i + kLanes <= count; i += kLanes, bgr += 3 * kLanes) {
+      const __m128i part[3] = {Fetch(bgr, 0), Fetch(bgr, 1), Fetch(bgr, 2)};
+      V channel[3];
+      for (int c = 0; c < 3; ++c) {
+        __m128i bytes = _mm_setzero_si128();
+        for (int k = 0; k < 3; ++k) {
+          const __m128i pick = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kGather.index[c][k]));
+          bytes = _mm_or_si128(bytes, _mm_shuffle_epi8(part[k], pick));
+        }
+        channel[c] = _mm256_cvtepu8_epi16(bytes);
+      }
+      _mm256_storeu_si256(reinterpret_cast<V*>(b + i), channel[0]);
+      _mm256_storeu_si256(reinterpret_cast<V*>(g + i), channel[1]);
+      _mm256_storeu_si256(reinterpret_cast<V*>(r + i), channel[2]);
+      _mm256_storeu_si256(reinterpret_cast<V*>(sum + i),
+                          _mm256_add_epi16(_mm256_add_epi16(channel[0], channel[1]), channel[2]));
+    }
+    SplitPixels(bgr, count - i, b + i, g + i, r + i, sum + i);
   }
 
  private:
+
   // Sixteen per-pixel bytes spread to the 48 bytes of sixteen pixels, each byte three times.
   struct Triple {
     __m128i part[3];
