@@ -43,10 +43,11 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
   band.lineStep = run.lineStep;
   band.threshold = run.threshold;
   band.style = run.style;
-  band.planeLength = band.columns.Length() + 2 * run.lineStep + kPlanePadding;
-  std::vector<std::int16_t> planes(static_cast<std::size_t>(2 * run.lineStep + 1) * 4 *
-                                   static_cast<std::size_t>(band.planeLength));
-  band.planes = planes.data();
+  // An even length keeps every slot's 16-bit sum plane aligned.
+  band.planeLength = (band.columns.Length() + 2 * run.lineStep + kPlanePadding + 1) & ~1;
+  std::vector<std::int16_t> planes(static_cast<std::size_t>(2 * run.lineStep + 1) *
+                                   kPlaneSlotBytes * static_cast<std::size_t>(band.planeLength) / 2);
+  band.planes = reinterpret_cast<std::uint8_t*>(planes.data());
   switch (isa) {
 #if defined(__x86_64__) || defined(__i386__)
     case KernelIsa::Avx2:

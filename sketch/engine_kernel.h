@@ -30,8 +30,8 @@ struct KernelRun {
 void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last);
 
 // What one instruction set's code is handed: raw rows and a scratch area for the photo's
-// channels split into planes (blue, green, red and their sum, 16 bits each), 2s + 1 rows of
-// four planes, each plane planeLength values starting at source column columns.left - s.
+// channels split into planes, 2s + 1 rows of them: per row the channel sum (16 bits) and the
+// blue, green and red bytes, each plane planeLength values from source column columns.left - s.
 struct KernelBand {
   const std::uint8_t* source = nullptr;
   std::size_t sourceStride = 0;
@@ -44,11 +44,12 @@ struct KernelBand {
   int lineStep = 1;
   int threshold = 0;
   KernelStyle style = KernelStyle::Pen;
-  std::int16_t* planes = nullptr;
+  std::uint8_t* planes = nullptr;  // 2s + 1 slots of kPlaneSlotBytes * planeLength bytes
   int planeLength = 0;
 };
 // Planes reach this many values past the last column, so a full vector can always be loaded.
 constexpr int kPlanePadding = 32;
+constexpr int kPlaneSlotBytes = 5;  // 2 for the sum, 1 for each channel
 
 void KernelBandPortable(const KernelBand& band);
 void KernelBandSse2(const KernelBand& band);

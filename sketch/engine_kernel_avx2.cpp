@@ -39,6 +39,9 @@ struct Avx2 {
   static V Load(const std::int16_t* p) {
     return _mm256_loadu_si256(reinterpret_cast<const V*>(p));
   }
+  static V LoadBytes(const std::uint8_t* p) {
+    return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+  }
   static V Splat(int n) { return _mm256_set1_epi16(static_cast<short>(n)); }
   static V Add(V a, V b) { return _mm256_add_epi16(a, b); }
   static V Sub(V a, V b) { return _mm256_sub_epi16(a, b); }
@@ -61,26 +64,24 @@ struct Avx2 {
     for (int k = 0; k < 3; ++k) Store(d, k, _mm_subs_epu8(Fetch(d, k), g.part[k]));
   }
   // Sixteen pixels at a time: each channel's bytes are gathered from the three 16-byte parts
-  // of the 48 bytes and widened to 16 bits.
-  static void Split(const std::uint8_t* bgr, int count, std::int16_t* b, std::int16_t* g,
-                    std::int16_t* r, std::int16_t* sum) {
+  // of the 48 bytes; the sum is taken in 16 bits.
+  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* b, std::uint8_t* g,
+                    std::uint8_t* r, std::int16_t* sum) {
+    std::uint8_t* planes[3] = {b, g, r};
     int i = 0;
     for (; i + kLanes <= count; i += kLanes, bgr += 3 * kLanes) {
       const __m128i part[3] = {Fetch(bgr, 0), Fetch(bgr, 1), Fetch(bgr, 2)};
-      V channel[3];
+      V total = _mm256_setzero_si256();
       for (int c = 0; c < 3; ++c) {
         __m128i bytes = _mm_setzero_si128();
         for (int k = 0; k < 3; ++k) {
           const __m128i pick = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kGather.index[c][k]));
           bytes = _mm_or_si128(bytes, _mm_shuffle_epi8(part[k], pick));
         }
-        channel[c] = _mm256_cvtepu8_epi16(bytes);
+        Store(planes[c] + i, 0, bytes);
+        total = _mm256_add_epi16(total, _mm256_cvtepu8_epi16(bytes));
       }
-      _mm256_storeu_si256(reinterpret_cast<V*>(b + i), channel[0]);
-      _mm256_storeu_si256(reinterpret_cast<V*>(g + i), channel[1]);
-      _mm256_storeu_si256(reinterpret_cast<V*>(r + i), channel[2]);
-      _mm256_storeu_si256(reinterpret_cast<V*>(sum + i),
-                          _mm256_add_epi16(_mm256_add_epi16(channel[0], channel[1]), channel[2]));
+      _mm256_storeu_si256(reinterpret_cast<V*>(sum + i), total);
     }
     SplitPixels(bgr, count - i, b + i, g + i, r + i, sum + i);
   }

@@ -8,6 +8,7 @@
 // An instruction set `Isa` provides:
 //   V, kLanes               a vector of kLanes signed 16-bit lanes
 //   Load(p), Splat(n)       kLanes values from p (any alignment); n in every lane
+//   LoadBytes(p)            kLanes bytes from p, widened
 //   Add, Sub, And           lane by lane
 //   AndNot(mask, v)         v where mask is 0, else 0
 //   AbsDiff(a, b)           |a - b| for values 0..255
@@ -16,7 +17,8 @@
 //   Blacken(d, mask)        of the kLanes pixels at d (3 bytes each), those with mask set turn black
 //   Copy(d, s, mask)        those with mask set take the bytes of the pixel at s
 //   Darken(d, amount)       each byte goes down by its pixel's amount (0..2040), stopping at 0
-//   Split(bgr, n, b, g, r, sum)  n pixels into planes of blue, green, red and their sum
+//   Split(bgr, n, b, g, r, sum)  n pixels into planes of blue, green and red bytes and their
+//                           16-bit sum
 #include <cstdint>
 #include <cstring>
 
@@ -25,8 +27,8 @@
 namespace graphitine {
 namespace {
 
-inline void SplitPixels(const std::uint8_t* bgr, int count, std::int16_t* b, std::int16_t* g,
-                        std::int16_t* r, std::int16_t* sum) {
+inline void SplitPixels(const std::uint8_t* bgr, int count, std::uint8_t* b, std::uint8_t* g,
+                        std::uint8_t* r, std::int16_t* sum) {
   for (int i = 0; i < count; ++i, bgr += 3) {
     b[i] = bgr[0];
     g[i] = bgr[1];
@@ -84,30 +86,33 @@ class KernelBandRunner {
   using V = typename Isa::V;
   static constexpr int kLanes = Isa::kLanes;
 
-  struct Planes {
-    const std::int16_t* b;
-    const std::int16_t* g;
-    const std::int16_t* r;
-    const std::int16_t* sum;
+  template <class Byte, class Sum>
+  struct PlanesOf {
+    Sum* sum;
+    Byte* b;
+    Byte* g;
+    Byte* r;
   };
+  using Planes = PlanesOf<const std::uint8_t, const std::int16_t>;
 
-  // Source rows live in a ring of 2s + 1 slots: row y needs rows y - s to y + s.
-  std::int16_t* Slot(int row) const {
-    return band_.planes + static_cast<std::size_t>(row % slots_) * 4 * band_.planeLength;
+  // Source rows live in a ring of 2s + 1 slots (row y needs rows y - s to y + s), each slot
+  // the sum plane followed by the three channel planes.
+  PlanesOf<std::uint8_t, std::int16_t> Slot(int row) const {
+    const std::size_t n = band_.planeLength;
+    std::uint8_t* slot = band_.planes + static_cast<std::size_t>(row % slots_) * kPlaneSlotBytes * n;
+    return {reinterpret_cast<std::int16_t*>(slot), slot + 2 * n, slot + 3 * n, slot + 4 * n};
   }
 
-  Planes PlanesOf(int row) const {
-    const std::int16_t* p = Slot(row);
-    const int n = band_.planeLength;
-    return {p, p + n, p + 2 * n, p + 3 * n};
+  Planes Row(int row) const {
+    const auto p = Slot(row);
+    return {p.sum, p.b, p.g, p.r};
   }
 
   void SplitRow(int row) {
-    std::int16_t* p = Slot(row);
-    const int n = band_.planeLength;
+    const auto p = Slot(row);
     const std::uint8_t* line =
         band_.source + static_cast<std::size_t>(row) * band_.sourceStride + 3 * origin_;
-    Isa::Split(line, count_, p, p + n, p + 2 * n, p + 3 * n);
+    Isa::Split(line, count_, p.b, p.g, p.r, p.sum);
   }
 
   // Pen and soft: how many samples are brighter than the centre by more than the threshold.
@@ -116,16 +121,16 @@ class KernelBandRunner {
   // left out: its contrast is 0, which neither counts (the threshold is at least 0) nor adds.
   template <KernelStyle style>
   V Measure(const Planes& up, const Planes& mid, const Planes& down, int i, V threshold) const {
-    const V b = Isa::Load(mid.b + i);
-    const V g = Isa::Load(mid.g + i);
-    const V r = Isa::Load(mid.r + i);
+    const V b = Isa::LoadBytes(mid.b + i);
+    const V g = Isa::LoadBytes(mid.g + i);
+    const V r = Isa::LoadBytes(mid.r + i);
     const V sum = Isa::Load(mid.sum + i);
     V total = Isa::Splat(0);
     auto sample = [&](const Planes& row, int j) {
       const V contrast =
-          Isa::Add(Isa::Add(Isa::AbsDiff(b, Isa::Load(row.b + j)),
-                            Isa::AbsDiff(g, Isa::Load(row.g + j))),
-                   Isa::AbsDiff(r, Isa::Load(row.r + j)));
+          Isa::Add(Isa::Add(Isa::AbsDiff(b, Isa::LoadBytes(row.b + j)),
+                            Isa::AbsDiff(g, Isa::LoadBytes(row.g + j))),
+                   Isa::AbsDiff(r, Isa::LoadBytes(row.r + j)));
       const V darker = Isa::Greater(sum, Isa::Load(row.sum + j));
       if constexpr (style == KernelStyle::Pencil) {
         total = Isa::Add(total, Isa::AndNot(darker, contrast));
@@ -157,7 +162,7 @@ class KernelBandRunner {
       SplitRow(y + s_);
       const Span run = band_.region->RowSpan(y);
       if (run.Empty()) continue;
-      const Planes up = PlanesOf(y - s_), mid = PlanesOf(y), down = PlanesOf(y + s_);
+      const Planes up = Row(y - s_), mid = Row(y), down = Row(y + s_);
       std::uint8_t* target = band_.destination + static_cast<std::size_t>(y) * band_.destinationStride;
       const std::uint8_t* photo = band_.source + static_cast<std::size_t>(y) * band_.sourceStride;
       for (int x = run.left; x <= run.right; x += kLanes) {

@@ -8,6 +8,7 @@ struct Portable {
   using V = int;
   static constexpr int kLanes = 1;
   static V Load(const std::int16_t* p) { return *p; }
+  static V LoadBytes(const std::uint8_t* p) { return *p; }
   static V Splat(int n) { return n; }
   static V Add(V a, V b) { return a + b; }
   static V Sub(V a, V b) { return a - b; }
@@ -28,8 +29,8 @@ struct Portable {
     const std::int16_t g = static_cast<std::int16_t>(amount);
     DarkenEach(d, &g, 1);
   }
-  static void Split(const std::uint8_t* bgr, int count, std::int16_t* b, std::int16_t* g,
-                    std::int16_t* r, std::int16_t* sum) {
+  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* b, std::uint8_t* g,
+                    std::uint8_t* r, std::int16_t* sum) {
     SplitPixels(bgr, count, b, g, r, sum);
   }
 };

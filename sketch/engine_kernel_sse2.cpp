@@ -18,6 +18,9 @@ struct Sse2 {
   using V = __m128i;
   static constexpr int kLanes = 8;
   static V Load(const std::int16_t* p) { return _mm_loadu_si128(reinterpret_cast<const V*>(p)); }
+  static V LoadBytes(const std::uint8_t* p) {
+    return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const V*>(p)), _mm_setzero_si128());
+  }
   static V Splat(int n) { return _mm_set1_epi16(static_cast<short>(n)); }
   static V Add(V a, V b) { return _mm_add_epi16(a, b); }
   static V Sub(V a, V b) { return _mm_sub_epi16(a, b); }
@@ -31,8 +34,8 @@ struct Sse2 {
     CopyEach(d, s, Lanes(mask).v, kLanes);
   }
   static void Darken(std::uint8_t* d, V amount) { DarkenEach(d, Lanes(amount).v, kLanes); }
-  static void Split(const std::uint8_t* bgr, int count, std::int16_t* b, std::int16_t* g,
-                    std::int16_t* r, std::int16_t* sum) {
+  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* b, std::uint8_t* g,
+                    std::uint8_t* r, std::int16_t* sum) {
     SplitPixels(bgr, count, b, g, r, sum);
   }
 
