@@ -30,7 +30,7 @@ Raster SmoothPhoto() {
       double light = 128 + 60 * std::sin(x / 300.0) * std::cos(y / 200.0);
       const double dx = (x % 900) - 450.0, dy = (y % 700) - 350.0;
       if (dx * dx + dy * dy < 250.0 * 250.0) light -= 70;  // discs
-      if ((x / 37) % 11 == 0) light += 50;                  // thin bars
+      if ((x / 37) % 11 == 0) light += 50;                 // thin bars
       const int grain = static_cast<int>(random() % 7) - 3;
       for (int c = 0; c < 3; ++c) {
         const double v = light * (0.8 + 0.2 * c) + grain;
@@ -61,9 +61,8 @@ constexpr SketchTool kStyles[] = {SketchTool::Pen, SketchTool::Pencil, SketchToo
 constexpr const char* kStyleNames[] = {"pen", "pencil", "soft"};
 
 void ReportRate(benchmark::State& state) {
-  state.counters["MP/s"] =
-      benchmark::Counter(kMegapixels * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate);
+  state.counters["MP/s"] = benchmark::Counter(kMegapixels * static_cast<double>(state.iterations()),
+                                              benchmark::Counter::kIsRate);
 }
 
 // Arguments: style, line step, photo (0 smooth, 1 noise), threads (0 one per core).
@@ -73,7 +72,8 @@ void BM_Convert(benchmark::State& state) {
   settings.choice = {kStyles[state.range(0)], SketchPage::Automatic};
   settings.lineStep = static_cast<int>(state.range(1));
   settings.threads = static_cast<int>(state.range(3));
-  state.SetLabel(std::string(kStyleNames[state.range(0)]) + (state.range(2) == 0 ? " smooth" : " noise"));
+  state.SetLabel(std::string(kStyleNames[state.range(0)]) +
+                 (state.range(2) == 0 ? " smooth" : " noise"));
   for (auto _ : state) {
     Raster sketch = Convert(photo, settings);
     benchmark::DoNotOptimize(sketch.Data());

@@ -1,27 +1,13 @@
 #include "sketch/engine.h"
 
-#include <algorithm>
-
 #include "sketch/engine_driver.h"
-#include "sketch/engine_kernel.h"
 #include "sketch/errors.h"
 
 namespace graphitine {
 
 void SketchPixel(int x, int y, const Raster& source, Raster& destination,
                  const EngineParameters& parameters, SketchTool style) {
-  CheckParameters(parameters);
-  destination.SetSize(std::max(destination.Width(), source.Width() + 1),
-                      std::max(destination.Height(), source.Height() + 1));
-  if (style != SketchTool::Pen && style != SketchTool::Pencil && style != SketchTool::Soft) return;
-  const long long s = parameters.LineStep;
-  if (x - s < 0 || x + s >= source.Width() || y - s < 0 || y + s >= source.Height()) return;
-  const VisitedRegion pixel(y, y, x, x, nullptr);
-  const KernelRun run{&source, &destination, &pixel, parameters.LineStep, parameters.Threshold,
-                      style == SketchTool::Pen      ? KernelStyle::Pen
-                      : style == SketchTool::Soft ? KernelStyle::Soft
-                                                  : KernelStyle::Pencil};
-  RunKernelRows(KernelIsa::Portable, run, y, y);
+  RunSketchPixel(x, y, source, destination, parameters, style);
 }
 
 void SketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,

@@ -64,16 +64,16 @@ void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raste
   // Every tool stops before column x1 - 1 and row y1 - 1 and never touches the photo's
   // outermost rows and columns.
   if (choice.checked == SketchTool::Eraser && choice.page == SketchPage::Manual) {
-    const VisitedRegion region(std::max<std::int64_t>(y0, 1), std::min<std::int64_t>(y1 - 2LL, height - 2),
-                               std::max<std::int64_t>(x0, 1), std::min<std::int64_t>(x1 - 2LL, width - 2),
-                               &circle);
+    const VisitedRegion region(
+        std::max<std::int64_t>(y0, 1), std::min<std::int64_t>(y1 - 2LL, height - 2),
+        std::max<std::int64_t>(x0, 1), std::min<std::int64_t>(x1 - 2LL, width - 2), &circle);
     EraseRegion(region, destination, ThreadsForRegion(region, parameters.threads));
     return;
   }
   if (choice.checked == SketchTool::ColourBrush) {
-    const VisitedRegion region(std::max<std::int64_t>(y0 + 1LL, 1), std::min<std::int64_t>(y1 - 2LL, height - 2),
-                               std::max<std::int64_t>(x0 + 1LL, 1), std::min<std::int64_t>(x1 - 2LL, width - 2),
-                               &circle);
+    const VisitedRegion region(
+        std::max<std::int64_t>(y0 + 1LL, 1), std::min<std::int64_t>(y1 - 2LL, height - 2),
+        std::max<std::int64_t>(x0 + 1LL, 1), std::min<std::int64_t>(x1 - 2LL, width - 2), &circle);
     PaintRegionAverage(region, source, destination, ThreadsForRegion(region, parameters.threads));
     return;
   }
@@ -85,13 +85,31 @@ void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raste
   const VisitedRegion region(std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, height - 1 - s),
                              std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, width - 1 - s),
                              choice.page == SketchPage::Manual ? &circle : nullptr);
-  const KernelRun run{&source, &destination, &region, parameters.LineStep, parameters.Threshold,
+  const KernelRun run{&source,
+                      &destination,
+                      &region,
+                      parameters.LineStep,
+                      parameters.Threshold,
                       StyleOf(choice.checked)};
   // A band of rows splits 2s rows of the photo more than it draws, so bands are kept a few
   // times taller than that.
   ForEachRowChunk(ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
                   std::max(8, 4 * parameters.LineStep),
                   [&](int first, int last) { RunKernelRows(isa, run, first, last); });
+}
+
+void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
+                    const EngineParameters& parameters, SketchTool style) {
+  CheckParameters(parameters);
+  destination.SetSize(std::max(destination.Width(), source.Width() + 1),
+                      std::max(destination.Height(), source.Height() + 1));
+  if (!Draws(style)) return;
+  const std::int64_t s = parameters.LineStep;
+  if (x - s < 0 || x + s >= source.Width() || y - s < 0 || y + s >= source.Height()) return;
+  const VisitedRegion pixel(y, y, x, x, nullptr);
+  const KernelRun run{
+      &source, &destination, &pixel, parameters.LineStep, parameters.Threshold, StyleOf(style)};
+  RunKernelRows(KernelIsa::Portable, run, y, y);
 }
 
 Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa) {

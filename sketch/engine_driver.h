@@ -10,8 +10,11 @@ namespace graphitine {
 void CheckParameters(const EngineParameters& parameters);
 
 void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,
-                     const EngineParameters& parameters, const SketchChoice& choice,
-                     KernelIsa isa);
+                     const EngineParameters& parameters, const SketchChoice& choice, KernelIsa isa);
+
+// The kernel for one pixel, always in portable code: it is too little work for vectors.
+void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
+                    const EngineParameters& parameters, SketchTool style);
 
 Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa);
 

@@ -46,7 +46,8 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
   // An even length keeps every slot's 16-bit sum plane aligned.
   band.planeLength = (band.columns.Length() + 2 * run.lineStep + kPlanePadding + 1) & ~1;
   std::vector<std::int16_t> planes(static_cast<std::size_t>(2 * run.lineStep + 1) *
-                                   kPlaneSlotBytes * static_cast<std::size_t>(band.planeLength) / 2);
+                                   kPlaneSlotBytes * static_cast<std::size_t>(band.planeLength) /
+                                   2);
   band.planes = reinterpret_cast<std::uint8_t*>(planes.data());
   switch (isa) {
 #if defined(__x86_64__) || defined(__i386__)

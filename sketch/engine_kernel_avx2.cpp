@@ -36,9 +36,7 @@ constexpr Gather kGather = MakeGather();
 struct Avx2 {
   using V = __m256i;
   static constexpr int kLanes = 16;
-  static V Load(const std::int16_t* p) {
-    return _mm256_loadu_si256(reinterpret_cast<const V*>(p));
-  }
+  static V Load(const std::int16_t* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
   static V LoadBytes(const std::uint8_t* p) {
     return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
   }
@@ -75,7 +73,8 @@ struct Avx2 {
       for (int c = 0; c < 3; ++c) {
         __m128i bytes = _mm_setzero_si128();
         for (int k = 0; k < 3; ++k) {
-          const __m128i pick = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kGather.index[c][k]));
+          const __m128i pick =
+              _mm_loadu_si128(reinterpret_cast<const __m128i*>(kGather.index[c][k]));
           bytes = _mm_or_si128(bytes, _mm_shuffle_epi8(part[k], pick));
         }
         Store(planes[c] + i, 0, bytes);
@@ -87,16 +86,16 @@ struct Avx2 {
   }
 
  private:
-
   // Sixteen per-pixel bytes spread to the 48 bytes of sixteen pixels, each byte three times.
   struct Triple {
     __m128i part[3];
   };
   static Triple Spread(__m128i bytes) {
-    return {{_mm_shuffle_epi8(bytes, _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5)),
-             _mm_shuffle_epi8(bytes, _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10)),
-             _mm_shuffle_epi8(bytes,
-                              _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15))}};
+    return {
+        {_mm_shuffle_epi8(bytes, _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5)),
+         _mm_shuffle_epi8(bytes, _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10)),
+         _mm_shuffle_epi8(bytes, _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14,
+                                               15, 15, 15))}};
   }
   static __m128i Low(V v) { return _mm256_castsi256_si128(v); }
   static __m128i High(V v) { return _mm256_extracti128_si256(v, 1); }

@@ -14,10 +14,12 @@
 //   AbsDiff(a, b)           |a - b| for values 0..255
 //   Greater(a, b)           all ones where a > b, else 0
 //   DivideBy3(v)            v / 3 for values 0..6120
-//   Blacken(d, mask)        of the kLanes pixels at d (3 bytes each), those with mask set turn black
+//   Blacken(d, mask)        of the kLanes pixels at d (3 bytes each), those with mask set
+//                           turn black
 //   Copy(d, s, mask)        those with mask set take the bytes of the pixel at s
 //   Darken(d, amount)       each byte goes down by its pixel's amount (0..2040), stopping at 0
-//   Split(bgr, n, b, g, r, sum)  n pixels into planes of blue, green and red bytes and their
+//   Split(bgr, n, b, g, r, sum)
+//                           n pixels into planes of blue, green and red bytes and their
 //                           16-bit sum
 #include <cstdint>
 #include <cstring>
@@ -44,8 +46,7 @@ inline void BlackenEach(std::uint8_t* d, const std::int16_t* mask, int count) {
   }
 }
 
-inline void CopyEach(std::uint8_t* d, const std::uint8_t* s, const std::int16_t* mask,
-                     int count) {
+inline void CopyEach(std::uint8_t* d, const std::uint8_t* s, const std::int16_t* mask, int count) {
   for (int i = 0; i < count; ++i, d += 3, s += 3) {
     if (mask[i] != 0) std::memcpy(d, s, 3);
   }
@@ -99,7 +100,8 @@ class KernelBandRunner {
   // the sum plane followed by the three channel planes.
   PlanesOf<std::uint8_t, std::int16_t> Slot(int row) const {
     const std::size_t n = band_.planeLength;
-    std::uint8_t* slot = band_.planes + static_cast<std::size_t>(row % slots_) * kPlaneSlotBytes * n;
+    std::uint8_t* slot =
+        band_.planes + static_cast<std::size_t>(row % slots_) * kPlaneSlotBytes * n;
     return {reinterpret_cast<std::int16_t*>(slot), slot + 2 * n, slot + 3 * n, slot + 4 * n};
   }
 
@@ -127,10 +129,9 @@ class KernelBandRunner {
     const V sum = Isa::Load(mid.sum + i);
     V total = Isa::Splat(0);
     auto sample = [&](const Planes& row, int j) {
-      const V contrast =
-          Isa::Add(Isa::Add(Isa::AbsDiff(b, Isa::LoadBytes(row.b + j)),
-                            Isa::AbsDiff(g, Isa::LoadBytes(row.g + j))),
-                   Isa::AbsDiff(r, Isa::LoadBytes(row.r + j)));
+      const V contrast = Isa::Add(Isa::Add(Isa::AbsDiff(b, Isa::LoadBytes(row.b + j)),
+                                           Isa::AbsDiff(g, Isa::LoadBytes(row.g + j))),
+                                  Isa::AbsDiff(r, Isa::LoadBytes(row.r + j)));
       const V darker = Isa::Greater(sum, Isa::Load(row.sum + j));
       if constexpr (style == KernelStyle::Pencil) {
         total = Isa::Add(total, Isa::AndNot(darker, contrast));
@@ -163,7 +164,8 @@ class KernelBandRunner {
       const Span run = band_.region->RowSpan(y);
       if (run.Empty()) continue;
       const Planes up = Row(y - s_), mid = Row(y), down = Row(y + s_);
-      std::uint8_t* target = band_.destination + static_cast<std::size_t>(y) * band_.destinationStride;
+      std::uint8_t* target =
+          band_.destination + static_cast<std::size_t>(y) * band_.destinationStride;
       const std::uint8_t* photo = band_.source + static_cast<std::size_t>(y) * band_.sourceStride;
       for (int x = run.left; x <= run.right; x += kLanes) {
         const V measure = Measure<style>(up, mid, down, x - origin_, threshold);

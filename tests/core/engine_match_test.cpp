@@ -41,7 +41,9 @@ std::vector<Variant> Variants() {
 }
 
 std::string Describe(const Variant& v) {
-  const char* isa = v.isa == KernelIsa::Portable ? "portable" : v.isa == KernelIsa::Sse2 ? "sse2" : "avx2";
+  const char* isa = v.isa == KernelIsa::Portable ? "portable"
+                    : v.isa == KernelIsa::Sse2   ? "sse2"
+                                                 : "avx2";
   return std::string(isa) + " threads " + std::to_string(v.threads);
 }
 
@@ -74,9 +76,13 @@ TEST(EngineMatch, ConvertMatchesReferenceEverywhere) {
             settings.lineStep = step;
             settings.choice = {tool, page};
             settings.paper = paper;
-            SCOPED_TRACE(std::string(ToolName(tool)) + (page == SketchPage::Manual ? " manual" : " automatic") +
-                         " step " + std::to_string(step) + " precision " + std::to_string(precision) +
-                         " paper " + (paper == nullptr ? "none" : paper == &papers.tile ? "tile" : "stretch"));
+            SCOPED_TRACE(std::string(ToolName(tool)) +
+                         (page == SketchPage::Manual ? " manual" : " automatic") + " step " +
+                         std::to_string(step) + " precision " + std::to_string(precision) +
+                         " paper " +
+                         (paper == nullptr        ? "none"
+                          : paper == &papers.tile ? "tile"
+                                                  : "stretch"));
             const Raster expected = reference::Convert(photo, settings);
             ASSERT_TRUE(SameRaster(expected, Convert(photo, settings)));
             for (const Variant& v : variants) {
@@ -96,7 +102,8 @@ TEST(EngineMatch, OddAndTinyPhotosMatchReference) {
   const std::vector<Variant> variants = Variants();
   for (int width = 1; width <= 40; ++width) {
     for (int height : {1, 2, 4, 5, 6, 9, 19}) {
-      const Raster photo = RandomPhoto(width, height, static_cast<std::uint32_t>(width * 100 + height));
+      const Raster photo =
+          RandomPhoto(width, height, static_cast<std::uint32_t>(width * 100 + height));
       for (SketchTool tool : {SketchTool::Pen, SketchTool::Pencil, SketchTool::Soft}) {
         for (SketchPage page : kPages) {
           for (int step : {1, 2, 3, 6}) {
@@ -104,8 +111,8 @@ TEST(EngineMatch, OddAndTinyPhotosMatchReference) {
             settings.precision = 185;
             settings.lineStep = step;
             settings.choice = {tool, page};
-            SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height) + " " + ToolName(tool) +
-                         " step " + std::to_string(step));
+            SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height) + " " +
+                         ToolName(tool) + " step " + std::to_string(step));
             const Raster expected = reference::Convert(photo, settings);
             for (const Variant& v : variants) {
               settings.threads = v.threads;
@@ -122,7 +129,8 @@ TEST(EngineMatch, OddAndTinyPhotosMatchReference) {
 TEST(EngineMatch, NoiseMatchesReference) {
   const Raster photo = testing::NoisePhoto(70, 33, 5);
   Raster black = testing::Plain(70, 33, 0, 0, 0);
-  testing::SetPixel(black, 35, 16, 255, 255, 255);  // one bright pixel: darkness of 8 * 765 around it
+  // One bright pixel: darkness 8 * 765 around it.
+  testing::SetPixel(black, 35, 16, 255, 255, 255);
   const std::vector<Variant> variants = Variants();
   for (const Raster* source : {&photo, static_cast<const Raster*>(&black)}) {
     for (SketchTool tool : {SketchTool::Pen, SketchTool::Pencil, SketchTool::Soft}) {
@@ -136,7 +144,8 @@ TEST(EngineMatch, NoiseMatchesReference) {
           for (const Variant& v : variants) {
             settings.threads = v.threads;
             ASSERT_TRUE(SameRaster(expected, RunConvert(*source, settings, v.isa)))
-                << Describe(v) << " " << ToolName(tool) << " precision " << precision << " step " << step;
+                << Describe(v) << " " << ToolName(tool) << " precision " << precision << " step "
+                << step;
           }
         }
       }
@@ -151,16 +160,19 @@ TEST(EngineMatch, RetouchStrokesMatchReference) {
   Raster start = RandomPhoto(65, 49, 12);
   const std::vector<Variant> variants = Variants();
   std::mt19937 random(3);
-  auto draw = [&](int lo, int hi) { return lo + static_cast<int>(random() % static_cast<unsigned>(hi - lo + 1)); };
+  auto draw = [&](int lo, int hi) {
+    return lo + static_cast<int>(random() % static_cast<unsigned>(hi - lo + 1));
+  };
   for (int stroke = 0; stroke < 600; ++stroke) {
     const int x0 = draw(-30, 70), y0 = draw(-30, 55);
     const int x1 = x0 + draw(-3, 50), y1 = y0 + draw(-3, 50);
     const EngineParameters parameters{200 - kPrecisions[draw(0, 2)], draw(1, 15), 1};
     const SketchChoice choice{kAllChoices[draw(0, 5)], kPages[draw(0, 1)]};
-    SCOPED_TRACE("box (" + std::to_string(x0) + ", " + std::to_string(y0) + ", " + std::to_string(x1) + ", " +
-                 std::to_string(y1) + ") " + ToolName(choice.checked) +
+    SCOPED_TRACE("box (" + std::to_string(x0) + ", " + std::to_string(y0) + ", " +
+                 std::to_string(x1) + ", " + std::to_string(y1) + ") " + ToolName(choice.checked) +
                  (choice.page == SketchPage::Manual ? " manual" : " automatic") + " step " +
-                 std::to_string(parameters.LineStep) + " threshold " + std::to_string(parameters.Threshold));
+                 std::to_string(parameters.LineStep) + " threshold " +
+                 std::to_string(parameters.Threshold));
     Raster expected = start;
     reference::SketchRegion(x0, y0, x1, y1, photo, expected, parameters, choice);
     Raster actual = start;
@@ -199,12 +211,14 @@ TEST(EngineMatch, SketchPixelMatchesReferenceAtEveryPixel) {
 // A photo large enough that the automatic thread count splits it.
 TEST(EngineMatch, LargePhotoWithAutomaticThreadsMatchesReference) {
   const Raster photo = RandomPhoto(331, 223, 31);
-  for (SketchTool tool : {SketchTool::Pen, SketchTool::Pencil, SketchTool::Soft, SketchTool::ColourBrush}) {
+  for (SketchTool tool :
+       {SketchTool::Pen, SketchTool::Pencil, SketchTool::Soft, SketchTool::ColourBrush}) {
     for (SketchPage page : kPages) {
       ConvertSettings settings;
       settings.lineStep = 2;
       settings.choice = {tool, page};
-      ASSERT_TRUE(SameRaster(reference::Convert(photo, settings), Convert(photo, settings))) << ToolName(tool);
+      ASSERT_TRUE(SameRaster(reference::Convert(photo, settings), Convert(photo, settings)))
+          << ToolName(tool);
     }
   }
 }

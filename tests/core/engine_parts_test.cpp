@@ -19,7 +19,8 @@ TEST(BoxCircle, RowRunsMatchThePixelTest) {
   std::mt19937 random(8);
   for (int box = 0; box < 400; ++box) {
     const int x0 = static_cast<int>(random() % 61) - 30, y0 = static_cast<int>(random() % 61) - 30;
-    const int x1 = x0 + static_cast<int>(random() % 41) - 5, y1 = y0 + static_cast<int>(random() % 41) - 5;
+    const int x1 = x0 + static_cast<int>(random() % 41) - 5,
+              y1 = y0 + static_cast<int>(random() % 41) - 5;
     const BoxCircle circle(x0, y0, x1, y1);
     const long long cx = (x0 + x1) / 2, cy = (y0 + y1) / 2, r2 = (x0 - x1) * (x0 - x1) / 4;
     for (int y = -40; y <= 60; ++y) {
@@ -27,7 +28,8 @@ TEST(BoxCircle, RowRunsMatchThePixelTest) {
       for (int x = -60; x <= 60; ++x) {
         const bool inside = (x - cx) * (x - cx) + (y - cy) * (y - cy) < r2;
         ASSERT_EQ(inside, !run.Empty() && run.left <= x && x <= run.right)
-            << "box (" << x0 << ", " << y0 << ", " << x1 << ", " << y1 << ") pixel (" << x << ", " << y << ")";
+            << "box (" << x0 << ", " << y0 << ", " << x1 << ", " << y1 << ") pixel (" << x << ", "
+            << y << ")";
       }
     }
   }
@@ -47,14 +49,16 @@ TEST(BoxCircle, ExtremeCornersDoNotOverflow) {
 
 TEST(ForEachRowChunk, VisitsEveryRowOnceWithAnyThreadCount) {
   for (int threads : {0, 1, 2, 3, 8}) {
-    for (const auto& [top, bottom] : std::vector<std::pair<int, int>>{{0, 0}, {5, 4}, {3, 100}, {-7, 1000}}) {
+    for (const auto& [top, bottom] :
+         std::vector<std::pair<int, int>>{{0, 0}, {5, 4}, {3, 100}, {-7, 1000}}) {
       std::vector<std::atomic<int>> seen(1100);
       ForEachRowChunk(threads, top, bottom, 4, [&](int first, int last) {
         ASSERT_LE(first, last);
         for (int y = first; y <= last; ++y) ++seen[y + 7];
       });
       for (int y = -7; y <= 1000; ++y) {
-        ASSERT_EQ(seen[y + 7], (y >= top && y <= bottom) ? 1 : 0) << threads << " threads, row " << y;
+        ASSERT_EQ(seen[y + 7], (y >= top && y <= bottom) ? 1 : 0)
+            << threads << " threads, row " << y;
       }
     }
   }

@@ -51,7 +51,8 @@ class Neighbourhood : public ::testing::TestWithParam<NeighbourhoodCase> {};
 
 TEST_P(Neighbourhood, DrawsTheCentrePixel) {
   const NeighbourhoodCase& c = GetParam();
-  const Raster sketch = Convert(RightColumnPhoto(c.centre, c.column), Settings(c.style, c.precision, 1));
+  const Raster sketch =
+      Convert(RightColumnPhoto(c.centre, c.column), Settings(c.style, c.precision, 1));
   EXPECT_EQ(PixelAt(sketch, 2, 2), c.expected);
   // Nothing else is visited.
   for (const auto& [x, y] : ChangedPixels(Plain(6, 6, 255, 255, 255), sketch)) {
@@ -63,30 +64,61 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Neighbourhood,
     ::testing::Values(
         // Three white samples, t = 30: bright count 3, darkness 3 * 465.
-        NeighbourhoodCase{"WorkedPen", {100, 100, 100}, {255, 255, 255}, 170, SketchTool::Pen, {0, 0, 0}},
-        NeighbourhoodCase{"WorkedPencil", {100, 100, 100}, {255, 255, 255}, 170, SketchTool::Pencil, {0, 0, 0}},
-        NeighbourhoodCase{"WorkedSoft", {100, 100, 100}, {255, 255, 255}, 170, SketchTool::Soft, {100, 100, 100}},
+        NeighbourhoodCase{
+            "WorkedPen", {100, 100, 100}, {255, 255, 255}, 170, SketchTool::Pen, {0, 0, 0}},
+        NeighbourhoodCase{
+            "WorkedPencil", {100, 100, 100}, {255, 255, 255}, 170, SketchTool::Pencil, {0, 0, 0}},
+        NeighbourhoodCase{
+            "WorkedSoft", {100, 100, 100}, {255, 255, 255}, 170, SketchTool::Soft, {100, 100, 100}},
         // (100, 110, 90) around (120, 100, 80): the differences cancel, so the sample is not
         // darker; its contrast of 40 counts only when t < 40.
-        NeighbourhoodCase{"CancellingCounts", {120, 100, 80}, {100, 110, 90}, 161, SketchTool::Pen, {0, 0, 0}},
-        NeighbourhoodCase{"CancellingAtThreshold", {120, 100, 80}, {100, 110, 90}, 160, SketchTool::Pen, kWhite},
-        NeighbourhoodCase{"CancellingDarkens", {120, 100, 80}, {100, 110, 90}, 160, SketchTool::Pencil,
+        NeighbourhoodCase{
+            "CancellingCounts", {120, 100, 80}, {100, 110, 90}, 161, SketchTool::Pen, {0, 0, 0}},
+        NeighbourhoodCase{
+            "CancellingAtThreshold", {120, 100, 80}, {100, 110, 90}, 160, SketchTool::Pen, kWhite},
+        NeighbourhoodCase{"CancellingDarkens",
+                          {120, 100, 80},
+                          {100, 110, 90},
+                          160,
+                          SketchTool::Pencil,
                           {215, 215, 215}},
         // A sample darker than the centre never counts and adds nothing.
-        NeighbourhoodCase{"DarkerSamplesPen", {100, 100, 100}, {0, 0, 0}, 200, SketchTool::Pen, kWhite},
-        NeighbourhoodCase{"DarkerSamplesPencil", {100, 100, 100}, {0, 0, 0}, 200, SketchTool::Pencil, kWhite},
+        NeighbourhoodCase{
+            "DarkerSamplesPen", {100, 100, 100}, {0, 0, 0}, 200, SketchTool::Pen, kWhite},
+        NeighbourhoodCase{
+            "DarkerSamplesPencil", {100, 100, 100}, {0, 0, 0}, 200, SketchTool::Pencil, kWhite},
         // Precision 200 (t = 0): a difference of 1 in one channel counts; at t = 1 it does not.
-        NeighbourhoodCase{"SmallestContrastCounts", {100, 100, 100}, {100, 100, 101}, 200, SketchTool::Pen, {0, 0, 0}},
-        NeighbourhoodCase{"SmallestContrastBelowThreshold", {100, 100, 100}, {100, 100, 101}, 199, SketchTool::Pen,
+        NeighbourhoodCase{"SmallestContrastCounts",
+                          {100, 100, 100},
+                          {100, 100, 101},
+                          200,
+                          SketchTool::Pen,
+                          {0, 0, 0}},
+        NeighbourhoodCase{"SmallestContrastBelowThreshold",
+                          {100, 100, 100},
+                          {100, 100, 101},
+                          199,
+                          SketchTool::Pen,
                           kWhite},
         // Precision 0 (t = 200): contrast 201 counts, 198 does not.
-        NeighbourhoodCase{"LargeContrastCounts", {100, 100, 100}, {167, 167, 167}, 0, SketchTool::Pen, {0, 0, 0}},
-        NeighbourhoodCase{"LargeContrastBelowThreshold", {100, 100, 100}, {166, 166, 166}, 0, SketchTool::Pen,
+        NeighbourhoodCase{
+            "LargeContrastCounts", {100, 100, 100}, {167, 167, 167}, 0, SketchTool::Pen, {0, 0, 0}},
+        NeighbourhoodCase{"LargeContrastBelowThreshold",
+                          {100, 100, 100},
+                          {166, 166, 166},
+                          0,
+                          SketchTool::Pen,
                           kWhite},
         // Darkness 3 * 201 = 603 > 200: the pencil takes 201 off each byte.
-        NeighbourhoodCase{"PencilAtLowestPrecision", {100, 100, 100}, {167, 167, 167}, 0, SketchTool::Pencil,
+        NeighbourhoodCase{"PencilAtLowestPrecision",
+                          {100, 100, 100},
+                          {167, 167, 167},
+                          0,
+                          SketchTool::Pencil,
                           {54, 54, 54}}),
-    [](const ::testing::TestParamInfo<NeighbourhoodCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<NeighbourhoodCase>& info) {
+      return std::string(info.param.name);
+    });
 
 TEST(Convert, SingleDarkPixelOnWhite) {
   // With s = 1 all eight neighbours of the dark pixel count: 8 is above the pen's upper bound
@@ -117,7 +149,9 @@ TEST(Convert, UniformPhotoGivesABlankSketchInEveryStyle) {
   const Raster photo = Plain(30, 20, 40, 90, 200);
   for (SketchTool style : {SketchTool::Pen, SketchTool::Pencil, SketchTool::Soft}) {
     for (int precision : {0, 170, 200}) {
-      EXPECT_TRUE(ChangedPixels(Plain(31, 21, 255, 255, 255), Convert(photo, Settings(style, precision, 2))).empty());
+      EXPECT_TRUE(
+          ChangedPixels(Plain(31, 21, 255, 255, 255), Convert(photo, Settings(style, precision, 2)))
+              .empty());
     }
   }
 }
@@ -132,7 +166,8 @@ class Coverage : public ::testing::TestWithParam<CoverageCase> {};
 // The gradient makes the pencil at precision 200 darken every visited pixel by 3s.
 TEST_P(Coverage, KernelVisitsExactlyTheInnerRange) {
   const CoverageCase& c = GetParam();
-  const Raster sketch = Convert(ColumnGradient(c.width, c.height), Settings(SketchTool::Pencil, 200, c.step));
+  const Raster sketch =
+      Convert(ColumnGradient(c.width, c.height), Settings(SketchTool::Pencil, 200, c.step));
   ASSERT_EQ(sketch.Width(), c.width + 1);
   ASSERT_EQ(sketch.Height(), c.height + 1);
   const auto darkened = static_cast<int>(255 - 3 * c.step);
@@ -212,8 +247,10 @@ TEST(Convert, ConvertingTwiceGivesTheSameSketch) {
 TEST(Convert, RejectsAnEmptyPhotoAndSettingsOutOfRange) {
   EXPECT_THROW(Convert(Raster(), Settings(SketchTool::Pen, 170, 1)), ConversionError);
   const Raster photo = Plain(10, 10, 0, 0, 0);
-  for (const auto& [precision, step] : std::vector<std::pair<int, int>>{{-1, 1}, {201, 1}, {170, 0}, {170, 16}}) {
-    EXPECT_THROW(Convert(photo, Settings(SketchTool::Pen, precision, step)), Error) << precision << " " << step;
+  for (const auto& [precision, step] :
+       std::vector<std::pair<int, int>>{{-1, 1}, {201, 1}, {170, 0}, {170, 16}}) {
+    EXPECT_THROW(Convert(photo, Settings(SketchTool::Pen, precision, step)), Error)
+        << precision << " " << step;
   }
 }
 
@@ -221,9 +258,9 @@ TEST(SketchRegion, RejectsParametersOutOfRange) {
   const Raster photo = Plain(10, 10, 0, 0, 0);
   Raster sketch;
   const SketchChoice choice{SketchTool::Pen, SketchPage::Automatic};
-  for (const EngineParameters& p : {EngineParameters{-1, 1, 1}, EngineParameters{201, 1, 1},
-                                    EngineParameters{30, 0, 1}, EngineParameters{30, 16, 1},
-                                    EngineParameters{30, 1, 2}}) {
+  for (const EngineParameters& p :
+       {EngineParameters{-1, 1, 1}, EngineParameters{201, 1, 1}, EngineParameters{30, 0, 1},
+        EngineParameters{30, 16, 1}, EngineParameters{30, 1, 2}}) {
     EXPECT_THROW(SketchRegion(0, 0, 10, 10, photo, sketch, p, choice), Error);
     EXPECT_THROW(SketchPixel(5, 5, photo, sketch, p, SketchTool::Pen), Error);
   }

@@ -14,7 +14,9 @@ Raster RandomPhoto(int width, int height, std::uint32_t seed) {
   // A gradient ground, a few hard-edged rectangles over it, and noise whose strength changes
   // from band to band (none in some bands, so that flat areas stay flat).
   const int gb = draw(256), gg = draw(256), gr = draw(256);
-  struct Patch { int x0, y0, x1, y1, b, g, r; };
+  struct Patch {
+    int x0, y0, x1, y1, b, g, r;
+  };
   Patch patches[6];
   for (Patch& p : patches) {
     p.x0 = draw(width + 1);
@@ -127,12 +129,18 @@ void PrintTo(const Bgr& pixel, std::ostream* out) {
 
 const char* ToolName(SketchTool tool) {
   switch (tool) {
-    case SketchTool::None: return "None";
-    case SketchTool::Pen: return "Pen";
-    case SketchTool::Eraser: return "Eraser";
-    case SketchTool::ColourBrush: return "ColourBrush";
-    case SketchTool::Pencil: return "Pencil";
-    case SketchTool::Soft: return "Soft";
+    case SketchTool::None:
+      return "None";
+    case SketchTool::Pen:
+      return "Pen";
+    case SketchTool::Eraser:
+      return "Eraser";
+    case SketchTool::ColourBrush:
+      return "ColourBrush";
+    case SketchTool::Pencil:
+      return "Pencil";
+    case SketchTool::Soft:
+      return "Soft";
   }
   return "?";
 }

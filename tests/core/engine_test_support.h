@@ -1,11 +1,11 @@
 #pragma once
 // Photos, papers and comparisons shared by the engine's tests.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "sketch/engine.h"
 #include "sketch/paper.h"

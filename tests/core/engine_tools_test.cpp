@@ -85,16 +85,18 @@ TEST_P(ShortSide, StrokeStopsBeforeTheBoxsLastColumnAndRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, ShortSide,
-                         ::testing::Values(ShortSideCase{"Eraser", kEraser}, ShortSideCase{"Brush", kBrush},
+                         ::testing::Values(ShortSideCase{"Eraser", kEraser},
+                                           ShortSideCase{"Brush", kBrush},
                                            ShortSideCase{"Pencil", kPencil}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Retouch, ZeroWidthBoxWritesNothing) {
   const Raster photo = ColumnGradient(40, 40);
-  for (SketchTool tool : {SketchTool::Eraser, SketchTool::ColourBrush, SketchTool::Pen, SketchTool::Pencil,
-                          SketchTool::Soft}) {
+  for (SketchTool tool : {SketchTool::Eraser, SketchTool::ColourBrush, SketchTool::Pen,
+                          SketchTool::Pencil, SketchTool::Soft}) {
     for (const auto& [x, y] : Pixels{{10, 10}, {10, 0}, {0, 30}}) {
-      EXPECT_TRUE(Stroke(x, y, x, y + 30, photo, {tool, SketchPage::Manual}).empty()) << testing::ToolName(tool);
+      EXPECT_TRUE(Stroke(x, y, x, y + 30, photo, {tool, SketchPage::Manual}).empty())
+          << testing::ToolName(tool);
     }
   }
 }
@@ -127,14 +129,16 @@ TEST(Retouch, StrokesWhollyOutsideThePhotoWriteNothing) {
 
 TEST(Retouch, NoToolTouchesTheOutermostRowsAndColumns) {
   const Raster photo = testing::RandomPhoto(30, 24, 9);
-  for (SketchTool tool : {SketchTool::Eraser, SketchTool::ColourBrush, SketchTool::Pen, SketchTool::Pencil,
-                          SketchTool::Soft}) {
-    const Pixels painted = Stroke(-100, -100, 130, 124, photo, {tool, SketchPage::Manual}, {0, 1, 1});
+  for (SketchTool tool : {SketchTool::Eraser, SketchTool::ColourBrush, SketchTool::Pen,
+                          SketchTool::Pencil, SketchTool::Soft}) {
+    const Pixels painted =
+        Stroke(-100, -100, 130, 124, photo, {tool, SketchPage::Manual}, {0, 1, 1});
     if (tool == SketchTool::Eraser || tool == SketchTool::ColourBrush) {
       EXPECT_FALSE(painted.empty());
     }
     for (const auto& [x, y] : painted) {
-      ASSERT_TRUE(x >= 1 && x <= 28 && y >= 1 && y <= 22) << testing::ToolName(tool) << " (" << x << ", " << y << ")";
+      ASSERT_TRUE(x >= 1 && x <= 28 && y >= 1 && y <= 22)
+          << testing::ToolName(tool) << " (" << x << ", " << y << ")";
     }
   }
 }
@@ -173,7 +177,8 @@ TEST_P(EdgeStroke, SkipsOnlyPixelsWithSamplesOutside) {
   const EdgeCase& c = GetParam();
   const Raster photo = ColumnGradient(40, 30);
   const Pixels painted = Stroke(c.x0, c.y0, c.x1, c.y1, photo, kPencil, {0, c.step, 1});
-  const long long cx = (static_cast<long long>(c.x0) + c.x1) / 2, cy = (static_cast<long long>(c.y0) + c.y1) / 2;
+  const long long cx = (static_cast<long long>(c.x0) + c.x1) / 2,
+                  cy = (static_cast<long long>(c.y0) + c.y1) / 2;
   const long long r2 = (static_cast<long long>(c.x0) - c.x1) * (c.x0 - c.x1) / 4;
   Pixels expected;
   for (int y = c.top; y <= c.bottom; ++y)
@@ -215,12 +220,15 @@ TEST(Retouch, StrokeTouchingTheEdgeMatchesTheReference) {
 TEST(Retouch, ExtremeBoxesCoverThePhotoWithoutOverflow) {
   // cx = cy = 0 and r2 near 2^62: every photo pixel is inside the circle.
   const Raster photo = testing::RandomPhoto(50, 40, 13);
-  for (SketchTool tool : {SketchTool::Eraser, SketchTool::ColourBrush, SketchTool::Pencil, SketchTool::Soft}) {
+  for (SketchTool tool :
+       {SketchTool::Eraser, SketchTool::ColourBrush, SketchTool::Pencil, SketchTool::Soft}) {
     Raster actual = GreySketch(50, 40);
-    SketchRegion(INT_MIN, INT_MIN, INT_MAX, INT_MAX, photo, actual, {0, 2, 1}, {tool, SketchPage::Manual});
+    SketchRegion(INT_MIN, INT_MIN, INT_MAX, INT_MAX, photo, actual, {0, 2, 1},
+                 {tool, SketchPage::Manual});
     // The same pixels as a finite box whose circle holds the whole photo.
     Raster expected = GreySketch(50, 40);
-    reference::SketchRegion(-200, -200, 300, 300, photo, expected, {0, 2, 1}, {tool, SketchPage::Manual});
+    reference::SketchRegion(-200, -200, 300, 300, photo, expected, {0, 2, 1},
+                            {tool, SketchPage::Manual});
     EXPECT_TRUE(testing::SameRaster(expected, actual)) << testing::ToolName(tool);
   }
   // Inverted boxes paint nothing.
@@ -231,7 +239,8 @@ TEST(Retouch, BrushSumsDoNotOverflowOnHugeCircles) {
   // About 8.8 million pixels of 255: a 32-bit sum would overflow.
   const Raster photo = Plain(3400, 3400, 255, 254, 253);
   Raster sketch = Plain(3401, 3401, 0, 0, 0);
-  SketchRegion(0, 0, 3400, 3400, photo, sketch, {}, {SketchTool::ColourBrush, SketchPage::Automatic});
+  SketchRegion(0, 0, 3400, 3400, photo, sketch, {},
+               {SketchTool::ColourBrush, SketchPage::Automatic});
   EXPECT_EQ(PixelAt(sketch, 1700, 1700), (Bgr{255, 254, 253}));
   EXPECT_EQ(PixelAt(sketch, 1700, 2), (Bgr{255, 254, 253}));
   EXPECT_EQ(PixelAt(sketch, 2, 2), (Bgr{0, 0, 0}));  // outside the circle
@@ -269,7 +278,8 @@ TEST(Convert, ManualPageConvertsOnlyTheDisc) {
   for (int y = 0; y <= 30; ++y) {
     for (int x = 0; x <= 40; ++x) {
       const bool painted = x >= 2 && x <= 37 && y >= 2 && y <= 27 && inDisc(x, y);
-      ASSERT_EQ(PixelAt(brushed, x, y), painted ? (Bgr{5, 6, 7}) : (Bgr{255, 255, 255})) << x << ", " << y;
+      ASSERT_EQ(PixelAt(brushed, x, y), painted ? (Bgr{5, 6, 7}) : (Bgr{255, 255, 255}))
+          << x << ", " << y;
     }
   }
 }
@@ -279,7 +289,9 @@ TEST(Convert, EraserOnTheAutomaticPageDrawsNothing) {
   settings.choice = {SketchTool::Eraser, SketchPage::Automatic};
   const Paper paper{Plain(4, 4, 90, 90, 90), PaperMode::Tile};
   settings.paper = &paper;
-  EXPECT_TRUE(ChangedPixels(Plain(41, 31, 90, 90, 90), Convert(testing::RandomPhoto(40, 30, 1), settings)).empty());
+  EXPECT_TRUE(
+      ChangedPixels(Plain(41, 31, 90, 90, 90), Convert(testing::RandomPhoto(40, 30, 1), settings))
+          .empty());
 }
 
 TEST(SketchRegion, GrowsASmallDestinationToThePhotoPlusOne) {
