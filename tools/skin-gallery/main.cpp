@@ -12,8 +12,8 @@
 #include <exception>
 #include <memory>
 
-#include "exportedtheme.h"
 #include "gallery.h"
+#include "skin/skinthemeexport.h"
 #include "skin/skinthemefile.h"
 #include "skin/skinthemes.h"
 
@@ -86,7 +86,9 @@ int main(int argc, char** argv) {
     }
     const TSkinUIStyle exported = TSkinUIStyle::MacOS;
     const QString themeFile = out.filePath(StyleName(exported) + ".skin");
-    const std::unique_ptr<TSkinFileTheme> theme = ExportedTheme(exported, themeFile);
+    ExportInsideTheme(exported, themeFile);
+    const auto theme = std::make_unique<TSkinFileTheme>();
+    theme->SetThemeFile(themeFile);
     const std::unique_ptr<QWidget> sheet =
         BuildSheet("File theme " + QDir::toNativeSeparators(themeFile), TSkinUIStyle::FromThemeFile,
                    theme.get());
