@@ -224,6 +224,25 @@ TEST_F(JpegErrors, ColourSpaceWithoutAMeaningIsRefused) {
   }
 }
 
+TEST_F(JpegErrors, DamagedFilesNeverCrash) {
+  const Bytes good = GoodJpeg();
+  std::mt19937 random(54321);
+  for (int round = 0; round < 300; ++round) {
+    Bytes bytes = good;
+    const int changes = 1 + static_cast<int>(random() % 6);
+    for (int k = 0; k < changes; ++k) {
+      bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
+    }
+    if (round % 4 == 0) bytes.resize(random() % bytes.size());
+    WriteFile(dir_ / "damaged.jpg", bytes);
+    try {
+      const Raster picture = ReadJpeg(dir_ / "damaged.jpg");
+      EXPECT_FALSE(picture.IsEmpty());
+    } catch (const FileError&) {
+    }
+  }
+}
+
 TEST(JpegWriting, IsBaselineQuality20AtLibjpegsDefaults) {
   // cjpeg with -quality 20 -baseline and nothing else uses exactly libjpeg's defaults.
   if (std::system("command -v cjpeg >/dev/null 2>&1") != 0) {
