@@ -19,9 +19,8 @@ namespace graphitine {
 namespace {
 
 // libjpeg reports a fatal error by calling error_exit, which must not return. It jumps back to
-// the setjmp of the reading or writing function below. Those functions create every object
-// with a destructor before their setjmp, so the jump skips no destructor; the objects then
-// clean up as the C++ exception that follows leaves the function.
+// the setjmp in Decode or Encode below, which then report failure to their caller; the caller
+// raises the FileError, and its objects clean up on the way out.
 struct ErrorManager {
   jpeg_error_mgr base;
   std::jmp_buf jump;
@@ -94,18 +93,12 @@ Output OutputFor(J_COLOR_SPACE stored) {
   }
 }
 
-}  // namespace
-
-Raster ReadJpeg(const std::filesystem::path& file) {
-  InputFile in(file);
-  Raster picture;
-  std::vector<std::uint8_t> cmykRow;
-  jpeg_decompress_struct info{};
-  ErrorManager errors;
-  InfoGuard<jpeg_decompress_struct> guard{info};
-  Install(errors, info.err);
-  if (setjmp(errors.jump) != 0) throw JpegError(errors, in.Name());
-
+// The decoding itself. It holds the only setjmp of reading and keeps nothing with a destructor
+// of its own, so a jump back into it skips no clean-up; everything that needs one (the file,
+// the raster, libjpeg's memory) belongs to the caller. Returns false when libjpeg gave up.
+bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, InputFile& in, Raster& picture,
+            std::vector<std::uint8_t>& cmykRow) {
+  if (setjmp(errors.jump) != 0) return false;
   jpeg_create_decompress(&info);
   jpeg_stdio_src(&info, in.Stream());
   jpeg_read_header(&info, TRUE);
@@ -141,22 +134,15 @@ Raster ReadJpeg(const std::filesystem::path& file) {
     }
   }
   jpeg_finish_decompress(&info);
-  return picture;
+  return true;
 }
 
-void WriteJpeg(const Raster& picture, const std::filesystem::path& file, int quality,
-               ExistingFile existing) {
-  const std::string name = file.string();
-  if (picture.IsEmpty()) throw FileError("Cannot write an empty JPEG picture: \"" + name + "\"", name);
-  AtomicFile out(file);
-  jpeg_compress_struct info{};
-  ErrorManager errors;
-  InfoGuard<jpeg_compress_struct> guard{info};
-  Install(errors, info.err);
-  if (setjmp(errors.jump) != 0) throw JpegError(errors, name);
-
+// The encoding, built like Decode.
+bool Encode(jpeg_compress_struct& info, ErrorManager& errors, const Raster& picture, int quality,
+            std::FILE* stream) {
+  if (setjmp(errors.jump) != 0) return false;
   jpeg_create_compress(&info);
-  jpeg_stdio_dest(&info, out.Stream());
+  jpeg_stdio_dest(&info, stream);
   info.image_width = static_cast<JDIMENSION>(picture.Width());
   info.image_height = static_cast<JDIMENSION>(picture.Height());
   info.input_components = 3;
@@ -172,6 +158,33 @@ void WriteJpeg(const Raster& picture, const std::filesystem::path& file, int qua
     jpeg_write_scanlines(&info, rows, static_cast<JDIMENSION>(count));
   }
   jpeg_finish_compress(&info);
+  return true;
+}
+
+}  // namespace
+
+Raster ReadJpeg(const std::filesystem::path& file) {
+  InputFile in(file);
+  Raster picture;
+  std::vector<std::uint8_t> cmykRow;
+  jpeg_decompress_struct info{};
+  ErrorManager errors;
+  InfoGuard<jpeg_decompress_struct> guard{info};
+  Install(errors, info.err);
+  if (!Decode(info, errors, in, picture, cmykRow)) throw JpegError(errors, in.Name());
+  return picture;
+}
+
+void WriteJpeg(const Raster& picture, const std::filesystem::path& file, int quality,
+               ExistingFile existing) {
+  const std::string name = file.string();
+  if (picture.IsEmpty()) throw FileError("Cannot write an empty JPEG picture: \"" + name + "\"", name);
+  AtomicFile out(file);
+  jpeg_compress_struct info{};
+  ErrorManager errors;
+  InfoGuard<jpeg_compress_struct> guard{info};
+  Install(errors, info.err);
+  if (!Encode(info, errors, picture, quality, out.Stream())) throw JpegError(errors, name);
   out.Commit(existing);
 }
 
