@@ -25,9 +25,10 @@ enum class SketchPage {
 };
 
 struct EngineParameters {
-  int Threshold = 30;   // 200 - precision
+  int Threshold = 30;   // 200 - precision, 0..200
   int LineStep = 1;     // distance between the kernel's samples, 1..15
   int ScaleDivisor = 1; // always 1
+  int threads = 0;      // rows are shared by this many threads; 0: one per core
 };
 
 struct SketchChoice {
@@ -36,13 +37,15 @@ struct SketchChoice {
 };
 
 // Visits the box (x0, y0)-(x1, y1) of the source, or the circle inscribed in it, and applies the
-// eraser, the colour brush or the kernel, as the choice says. The box may reach past the photo.
-// The destination is grown to at least (W + 1) x (H + 1) first, so nothing writes outside it.
+// eraser, the colour brush or the kernel, as the choice says. The box may reach past the photo
+// (any int values). The destination is grown to at least (W + 1) x (H + 1) first, so nothing
+// writes outside it. Parameters outside their ranges raise Error.
 void SketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,
                   const EngineParameters& parameters, const SketchChoice& choice);
 
 // The kernel for one source pixel, drawing in the given style (Pen, Pencil or Soft; any other
 // value draws nothing). A pixel whose samples would fall outside the source is left alone.
+// The destination is grown as by SketchRegion.
 void SketchPixel(int x, int y, const Raster& source, Raster& destination,
                  const EngineParameters& parameters, SketchTool style);
 
@@ -52,6 +55,7 @@ struct ConvertSettings {
   int lineStep = 1;             // 1..15
   SketchChoice choice;
   const Paper* paper = nullptr; // the chosen paper, or none
+  int threads = 0;              // as EngineParameters::threads (1 when many items run at once)
 };
 
 // Convert: a fresh sketch of (W + 1) x (H + 1), laid on the paper when one is given, with the

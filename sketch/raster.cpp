@@ -37,7 +37,7 @@ void Raster::SetSize(int width, int height) {
   if (width == width_ && height == height_) return;
 
   const std::size_t stride = StrideFor(width);
-  std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(height), 0xFF);
+  std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> pixels(stride * static_cast<std::size_t>(height), 0xFF);
   const int keepRows = std::min(height, height_);
   const std::size_t keepBytes = static_cast<std::size_t>(std::min(width, width_)) * kBytesPerPixel;
   for (int y = 0; y < keepRows; ++y) {

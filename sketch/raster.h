@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "sketch/pixel_allocator.h"
+
 namespace graphitine {
 
 class Raster {
@@ -49,7 +51,7 @@ class Raster {
   int width_ = 0;
   int height_ = 0;
   std::size_t stride_ = 0;
-  std::vector<std::uint8_t> pixels_;
+  std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> pixels_;
 };
 
 }  // namespace graphitine

@@ -1,0 +1,112 @@
+#include "sketch/engine_driver.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "sketch/engine_parallel.h"
+#include "sketch/engine_region.h"
+#include "sketch/engine_tools.h"
+#include "sketch/errors.h"
+#include "sketch/paper.h"
+
+namespace graphitine {
+
+namespace {
+
+// Regions smaller than this run on the calling thread unless the caller asks for threads:
+// starting threads would cost more than a brush stroke's worth of pixels.
+constexpr std::int64_t kPixelsWorthThreads = 1 << 16;
+
+bool Draws(SketchTool tool) {
+  return tool == SketchTool::Pen || tool == SketchTool::Pencil || tool == SketchTool::Soft;
+}
+
+KernelStyle StyleOf(SketchTool tool) {
+  switch (tool) {
+    case SketchTool::Pen:
+      return KernelStyle::Pen;
+    case SketchTool::Soft:
+      return KernelStyle::Soft;
+    default:
+      return KernelStyle::Pencil;
+  }
+}
+
+int ThreadsForRegion(const VisitedRegion& region, int requested) {
+  if (requested > 0 || region.Empty()) return std::max(requested, 1);
+  const std::int64_t rows = static_cast<std::int64_t>(region.Bottom()) - region.Top() + 1;
+  const std::int64_t columns = region.ColumnsOf(region.Top(), region.Bottom()).Length();
+  return rows * columns < kPixelsWorthThreads ? 1 : ThreadsFor(0);
+}
+
+}  // namespace
+
+void CheckParameters(const EngineParameters& parameters) {
+  if (parameters.Threshold < 0 || parameters.Threshold > 200) {
+    throw Error("Threshold must be between 0 and 200");
+  }
+  if (parameters.LineStep < 1 || parameters.LineStep > 15) {
+    throw Error("Line step must be between 1 and 15");
+  }
+  if (parameters.ScaleDivisor != 1) throw Error("Scale divisor must be 1");
+}
+
+void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,
+                     const EngineParameters& parameters, const SketchChoice& choice,
+                     KernelIsa isa) {
+  CheckParameters(parameters);
+  const std::int64_t width = source.Width();
+  const std::int64_t height = source.Height();
+  destination.SetSize(std::max(destination.Width(), source.Width() + 1),
+                      std::max(destination.Height(), source.Height() + 1));
+  const BoxCircle circle(x0, y0, x1, y1);
+
+  // Every tool stops before column x1 - 1 and row y1 - 1 and never touches the photo's
+  // outermost rows and columns.
+  if (choice.checked == SketchTool::Eraser && choice.page == SketchPage::Manual) {
+    const VisitedRegion region(std::max<std::int64_t>(y0, 1), std::min<std::int64_t>(y1 - 2LL, height - 2),
+                               std::max<std::int64_t>(x0, 1), std::min<std::int64_t>(x1 - 2LL, width - 2),
+                               &circle);
+    EraseRegion(region, destination, ThreadsForRegion(region, parameters.threads));
+    return;
+  }
+  if (choice.checked == SketchTool::ColourBrush) {
+    const VisitedRegion region(std::max<std::int64_t>(y0 + 1LL, 1), std::min<std::int64_t>(y1 - 2LL, height - 2),
+                               std::max<std::int64_t>(x0 + 1LL, 1), std::min<std::int64_t>(x1 - 2LL, width - 2),
+                               &circle);
+    PaintRegionAverage(region, source, destination, ThreadsForRegion(region, parameters.threads));
+    return;
+  }
+  if (!Draws(choice.checked)) return;
+
+  // The kernel starts s in from the box's corner, and skips every pixel with a sample outside
+  // the photo, which also keeps it off the outermost rows and columns.
+  const std::int64_t s = parameters.LineStep;
+  const VisitedRegion region(std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, height - 1 - s),
+                             std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, width - 1 - s),
+                             choice.page == SketchPage::Manual ? &circle : nullptr);
+  const KernelRun run{&source, &destination, &region, parameters.LineStep, parameters.Threshold,
+                      StyleOf(choice.checked)};
+  // A band of rows splits 2s rows of the photo more than it draws, so bands are kept a few
+  // times taller than that.
+  ForEachRowChunk(ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
+                  std::max(8, 4 * parameters.LineStep),
+                  [&](int first, int last) { RunKernelRows(isa, run, first, last); });
+}
+
+Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa) {
+  const EngineParameters parameters = ParametersFor(settings);
+  if (photo.IsEmpty()) throw ConversionError("Cannot assign a TPicture to a TBitmap");
+
+  const int width = photo.Width();
+  const int height = photo.Height();
+  const int sd = parameters.ScaleDivisor;
+  Raster sketch;
+  if (settings.paper != nullptr) PaintPaper(sketch, *settings.paper, width, height, sd);
+  sketch.SetSize(width / sd + 1, height / sd + 1);
+  const int s = parameters.LineStep;
+  RunSketchRegion(s, s, width - s, height - s, photo, sketch, parameters, settings.choice, isa);
+  return sketch;
+}
+
+}  // namespace graphitine

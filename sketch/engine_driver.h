@@ -1,0 +1,18 @@
+#pragma once
+// The region driver with its kernel's instruction set chosen by the caller, so that every
+// instruction set can be checked against the others.
+#include "sketch/engine.h"
+#include "sketch/engine_kernel.h"
+
+namespace graphitine {
+
+// Raises Error for parameters outside their ranges.
+void CheckParameters(const EngineParameters& parameters);
+
+void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,
+                     const EngineParameters& parameters, const SketchChoice& choice,
+                     KernelIsa isa);
+
+Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa);
+
+}  // namespace graphitine

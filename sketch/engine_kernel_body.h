@@ -1,0 +1,206 @@
+#pragma once
+// The kernel's band loop, written once over a small set of vector operations. Each instruction
+// set's source file includes this after choosing its compiler target and instantiates it with
+// its own operations. Everything here sits in an unnamed namespace, so no copy compiled for
+// one instruction set can be linked in place of another's; include only headers that the
+// including file has already included before switching targets.
+//
+// An instruction set `Isa` provides:
+//   V, kLanes               a vector of kLanes signed 16-bit lanes
+//   Load(p), Splat(n)       kLanes values from p (any alignment); n in every lane
+//   Add, Sub, And           lane by lane
+//   AndNot(mask, v)         v where mask is 0, else 0
+//   AbsDiff(a, b)           |a - b| for values 0..255
+//   Greater(a, b)           all ones where a > b, else 0
+//   DivideBy3(v)            v / 3 for values 0..6120
+//   Blacken(d, mask)        of the kLanes pixels at d (3 bytes each), those with mask set turn black
+//   Copy(d, s, mask)        those with mask set take the bytes of the pixel at s
+//   Darken(d, amount)       each byte goes down by its pixel's amount (0..2040), stopping at 0
+//   Split(bgr, n, b, g, r, sum)  n pixels into planes of blue, green, red and their sum
+#include <cstdint>
+#include <cstring>
+
+#include "sketch/engine_kernel.h"
+
+namespace graphitine {
+namespace {
+
+inline void SplitPixels(const std::uint8_t* bgr, int count, std::int16_t* b, std::int16_t* g,
+                        std::int16_t* r, std::int16_t* sum) {
+  for (int i = 0; i < count; ++i, bgr += 3) {
+    b[i] = bgr[0];
+    g[i] = bgr[1];
+    r[i] = bgr[2];
+    sum[i] = static_cast<std::int16_t>(bgr[0] + bgr[1] + bgr[2]);
+  }
+}
+
+// Pixel by pixel writers, for instruction sets without a byte shuffle.
+inline void BlackenEach(std::uint8_t* d, const std::int16_t* mask, int count) {
+  for (int i = 0; i < count; ++i, d += 3) {
+    if (mask[i] != 0) d[0] = d[1] = d[2] = 0;
+  }
+}
+
+inline void CopyEach(std::uint8_t* d, const std::uint8_t* s, const std::int16_t* mask,
+                     int count) {
+  for (int i = 0; i < count; ++i, d += 3, s += 3) {
+    if (mask[i] != 0) std::memcpy(d, s, 3);
+  }
+}
+
+inline void DarkenEach(std::uint8_t* d, const std::int16_t* amount, int count) {
+  for (int i = 0; i < count; ++i) {
+    const int g = amount[i];
+    for (int c = 0; c < 3; ++c, ++d) *d = static_cast<std::uint8_t>(*d > g ? *d - g : 0);
+  }
+}
+
+template <class Isa>
+class KernelBandRunner {
+ public:
+  explicit KernelBandRunner(const KernelBand& band)
+      : band_(band),
+        s_(band.lineStep),
+        slots_(2 * band.lineStep + 1),
+        origin_(band.columns.left - band.lineStep),
+        count_(band.columns.Length() + 2 * band.lineStep) {}
+
+  void Run() {
+    switch (band_.style) {
+      case KernelStyle::Pen:
+        Rows<KernelStyle::Pen>();
+        break;
+      case KernelStyle::Pencil:
+        Rows<KernelStyle::Pencil>();
+        break;
+      case KernelStyle::Soft:
+        Rows<KernelStyle::Soft>();
+        break;
+    }
+  }
+
+ private:
+  using V = typename Isa::V;
+  static constexpr int kLanes = Isa::kLanes;
+
+  struct Planes {
+    const std::int16_t* b;
+    const std::int16_t* g;
+    const std::int16_t* r;
+    const std::int16_t* sum;
+  };
+
+  // Source rows live in a ring of 2s + 1 slots: row y needs rows y - s to y + s.
+  std::int16_t* Slot(int row) const {
+    return band_.planes + static_cast<std::size_t>(row % slots_) * 4 * band_.planeLength;
+  }
+
+  Planes PlanesOf(int row) const {
+    const std::int16_t* p = Slot(row);
+    const int n = band_.planeLength;
+    return {p, p + n, p + 2 * n, p + 3 * n};
+  }
+
+  void SplitRow(int row) {
+    std::int16_t* p = Slot(row);
+    const int n = band_.planeLength;
+    const std::uint8_t* line =
+        band_.source + static_cast<std::size_t>(row) * band_.sourceStride + 3 * origin_;
+    Isa::Split(line, count_, p, p + n, p + 2 * n, p + 3 * n);
+  }
+
+  // Pen and soft: how many samples are brighter than the centre by more than the threshold.
+  // Pencil: the contrast summed over the samples that are not darker than the centre.
+  // "Darker" compares channel sums, which is the sign of dB + dG + dR. The centre sample is
+  // left out: its contrast is 0, which neither counts (the threshold is at least 0) nor adds.
+  template <KernelStyle style>
+  V Measure(const Planes& up, const Planes& mid, const Planes& down, int i, V threshold) const {
+    const V b = Isa::Load(mid.b + i);
+    const V g = Isa::Load(mid.g + i);
+    const V r = Isa::Load(mid.r + i);
+    const V sum = Isa::Load(mid.sum + i);
+    V total = Isa::Splat(0);
+    auto sample = [&](const Planes& row, int j) {
+      const V contrast =
+          Isa::Add(Isa::Add(Isa::AbsDiff(b, Isa::Load(row.b + j)),
+                            Isa::AbsDiff(g, Isa::Load(row.g + j))),
+                   Isa::AbsDiff(r, Isa::Load(row.r + j)));
+      const V darker = Isa::Greater(sum, Isa::Load(row.sum + j));
+      if constexpr (style == KernelStyle::Pencil) {
+        total = Isa::Add(total, Isa::AndNot(darker, contrast));
+      } else {
+        total = Isa::Sub(total, Isa::AndNot(darker, Isa::Greater(contrast, threshold)));
+      }
+    };
+    sample(up, i - s_);
+    sample(up, i);
+    sample(up, i + s_);
+    sample(mid, i - s_);
+    sample(mid, i + s_);
+    sample(down, i - s_);
+    sample(down, i);
+    sample(down, i + s_);
+    return total;
+  }
+
+  template <KernelStyle style>
+  void Rows() {
+    // lo = ((2s + 1)^2 / 4) / s / s and hi = (3 (2s + 1)^2 / 4) / s / s, left to right.
+    const int side = (2 * s_ + 1) * (2 * s_ + 1);
+    const V aboveLow = Isa::Splat(side / 4 / s_ / s_ - 1);
+    const V belowHigh = Isa::Splat(3 * side / 4 / s_ / s_ + 1);
+    const V threshold = Isa::Splat(band_.threshold);
+
+    for (int row = band_.first - s_; row < band_.first + s_; ++row) SplitRow(row);
+    for (int y = band_.first; y <= band_.last; ++y) {
+      SplitRow(y + s_);
+      const Span run = band_.region->RowSpan(y);
+      if (run.Empty()) continue;
+      const Planes up = PlanesOf(y - s_), mid = PlanesOf(y), down = PlanesOf(y + s_);
+      std::uint8_t* target = band_.destination + static_cast<std::size_t>(y) * band_.destinationStride;
+      const std::uint8_t* photo = band_.source + static_cast<std::size_t>(y) * band_.sourceStride;
+      for (int x = run.left; x <= run.right; x += kLanes) {
+        const V measure = Measure<style>(up, mid, down, x - origin_, threshold);
+        V effect;
+        if constexpr (style == KernelStyle::Pencil) {
+          effect = Isa::And(Isa::Greater(measure, threshold), Isa::DivideBy3(measure));
+        } else {
+          effect = Isa::And(Isa::Greater(measure, aboveLow), Isa::Greater(belowHigh, measure));
+        }
+        const int pixels = run.right - x + 1;
+        if (pixels >= kLanes) {
+          Draw<style>(target + 3 * x, photo + 3 * x, effect);
+        } else {
+          // The last few pixels of the run go through a copy, so nothing past it is touched.
+          std::uint8_t drawn[3 * kLanes] = {};
+          std::uint8_t colours[3 * kLanes] = {};
+          std::memcpy(drawn, target + 3 * x, 3 * pixels);
+          if constexpr (style == KernelStyle::Soft) std::memcpy(colours, photo + 3 * x, 3 * pixels);
+          Draw<style>(drawn, colours, effect);
+          std::memcpy(target + 3 * x, drawn, 3 * pixels);
+        }
+      }
+    }
+  }
+
+  template <KernelStyle style>
+  static void Draw(std::uint8_t* target, const std::uint8_t* photo, V effect) {
+    if constexpr (style == KernelStyle::Pen) {
+      Isa::Blacken(target, effect);
+    } else if constexpr (style == KernelStyle::Soft) {
+      Isa::Copy(target, photo, effect);
+    } else {
+      Isa::Darken(target, effect);
+    }
+  }
+
+  const KernelBand& band_;
+  const int s_;
+  const int slots_;
+  const int origin_;  // the source column of plane index 0
+  const int count_;   // columns split into planes per row
+};
+
+}  // namespace
+}  // namespace graphitine

@@ -1,0 +1,39 @@
+#pragma once
+// Photos, papers and comparisons shared by the engine's tests.
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "sketch/engine.h"
+#include "sketch/paper.h"
+#include "sketch/raster.h"
+
+namespace graphitine::testing {
+
+// A photo with every kind of neighbourhood the kernel meets: flat patches (equal samples),
+// smooth gradients (small contrasts), hard edges, and noise of several strengths.
+Raster RandomPhoto(int width, int height, std::uint32_t seed);
+
+// Pure noise: every byte drawn at random.
+Raster NoisePhoto(int width, int height, std::uint32_t seed);
+
+// A raster filled with one colour.
+Raster Plain(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red);
+
+void SetPixel(Raster& raster, int x, int y, std::uint8_t blue, std::uint8_t green,
+              std::uint8_t red);
+
+struct Bgr {
+  int b, g, r;
+  friend bool operator==(const Bgr&, const Bgr&) = default;
+};
+Bgr PixelAt(const Raster& raster, int x, int y);
+void PrintTo(const Bgr& pixel, std::ostream* out);
+
+// Equal size and equal bytes; on a difference the message names the first differing pixel.
+::testing::AssertionResult SameRaster(const Raster& expected, const Raster& actual);
+
+const char* ToolName(SketchTool tool);
+
+}  // namespace graphitine::testing
