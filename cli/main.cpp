@@ -93,6 +93,8 @@ int Run(const std::vector<std::string>& arguments) {
     settings.precision = options.precision;
     settings.lineStep = options.line;
     settings.choice = SketchChoice{options.style, SketchPage::Automatic};
+    // Several pictures at once already keep the cores busy; one picture alone gets them all.
+    settings.threads = options.mode == Mode::Batch && options.jobs > 1 ? 1 : 0;
     if (!options.paper.empty()) {
       paper.picture = LoadPicture(options.paper);
       paper.mode = options.stretch ? PaperMode::Stretch : PaperMode::Tile;
