@@ -57,6 +57,27 @@ Raster NoisePhoto(int width, int height, std::uint32_t seed) {
   return photo;
 }
 
+Raster ColumnGradient(int width, int height) {
+  Raster photo(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const auto v = static_cast<std::uint8_t>(std::min(x, 255));
+      SetPixel(photo, x, y, v, v, v);
+    }
+  }
+  return photo;
+}
+
+std::vector<std::pair<int, int>> ChangedPixels(const Raster& background, const Raster& sketch) {
+  std::vector<std::pair<int, int>> changed;
+  for (int y = 0; y < sketch.Height(); ++y) {
+    for (int x = 0; x < sketch.Width(); ++x) {
+      if (!(PixelAt(background, x, y) == PixelAt(sketch, x, y))) changed.emplace_back(x, y);
+    }
+  }
+  return changed;
+}
+
 Raster Plain(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
   Raster raster(width, height);
   raster.Fill(blue, green, red);

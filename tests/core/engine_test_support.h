@@ -2,6 +2,8 @@
 // Photos, papers and comparisons shared by the engine's tests.
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,13 @@ Raster RandomPhoto(int width, int height, std::uint32_t seed);
 
 // Pure noise: every byte drawn at random.
 Raster NoisePhoto(int width, int height, std::uint32_t seed);
+
+// Grey rising by one per column (0 at the left): every pixel's right-hand samples are brighter,
+// so at precision 200 the pencil darkens every pixel the kernel visits, by exactly 3s.
+Raster ColumnGradient(int width, int height);
+
+// The pixels of `sketch` that differ from `background`, as (x, y) pairs in row order.
+std::vector<std::pair<int, int>> ChangedPixels(const Raster& background, const Raster& sketch);
 
 // A raster filled with one colour.
 Raster Plain(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red);
