@@ -42,11 +42,8 @@ void PaintPaper(Raster& sketch, const Paper& paper, int photoWidth, int photoHei
     Stretch(sketch, picture);
     return;
   }
-  const int pw = picture.Width(), ph = picture.Height();
-  // Columns outer, rows inner; the last column and row of tiles may start at the very edge.
-  for (int i = 0; i < sketch.Width() / pw + 1; ++i) {
-    for (int j = 0; j < sketch.Height() / ph + 1; ++j) DrawTile(sketch, picture, i * pw, j * ph);
-  }
+  ForEachTile(sketch.Width(), sketch.Height(), picture.Width(), picture.Height(),
+              [&](int left, int top) { DrawTile(sketch, picture, left, top); });
 }
 
 }  // namespace graphitine

@@ -11,9 +11,25 @@ struct Paper {
   PaperMode mode = PaperMode::Tile;
 };
 
-// Sizes the sketch to (photoWidth / scaleDivisor + 1) x (photoHeight / scaleDivisor + 1) and
-// covers it with the paper. A paper of zero width or height lays nothing.
+// Sizes the sketch to (photoWidth / scaleDivisor + 1) x (photoHeight / scaleDivisor + 1),
+// keeping what still fits, and covers it with the paper.
+// Tile: the paper is drawn unscaled at every tile origin (ForEachTile), cut at the edges.
+// Stretch: nearest-neighbour scaling, the way a colour bitmap is stretch-drawn (rows and
+// columns are repeated or dropped, never blended): sketch pixel (x, y) takes paper pixel
+// (x * paperWidth / sketchWidth, y * paperHeight / sketchHeight), divisions truncating.
+// A paper of zero width or height is no paper: the sketch is sized and nothing is drawn.
 void PaintPaper(Raster& sketch, const Paper& paper, int photoWidth, int photoHeight,
                 int scaleDivisor = 1);
+
+// Calls visit(left, top) for every tile of a pw x ph paper on a width x height raster: columns
+// i = 0 .. width / pw (the outer loop), rows j = 0 .. height / ph (the inner loop), the tile at
+// (i * pw, j * ph). When the raster's size is an exact multiple of the paper's, the last column
+// or row of tiles starts at the raster's very edge and covers nothing. pw and ph must be > 0.
+template <typename Visit>
+void ForEachTile(int width, int height, int pw, int ph, Visit&& visit) {
+  for (int i = 0; i < width / pw + 1; ++i) {
+    for (int j = 0; j < height / ph + 1; ++j) visit(i * pw, j * ph);
+  }
+}
 
 }  // namespace graphitine

@@ -1,0 +1,90 @@
+#include "sketch/picturefile.h"
+
+#include <cstdint>
+#include <new>
+
+#include "sketch/bmpfile.h"
+#include "sketch/errors.h"
+#include "sketch/inputfile.h"
+#include "sketch/jpegfile.h"
+
+namespace graphitine {
+
+namespace {
+
+enum class Signature { Jpeg, Bitmap, Other };
+
+Signature ReadSignature(const std::filesystem::path& file) {
+  InputFile in(file);
+  std::uint8_t head[3] = {};
+  const std::size_t got = in.ReadSome(head, sizeof head);
+  if (got == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return Signature::Jpeg;
+  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return Signature::Bitmap;
+  return Signature::Other;
+}
+
+bool Contains(const std::string& text, const char* part) {
+  return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+Raster LoadPicture(const std::filesystem::path& file) {
+  const std::string name = file.string();
+  try {
+    switch (ReadSignature(file)) {
+      case Signature::Jpeg:
+        return ReadJpeg(file);
+      case Signature::Bitmap:
+        return ReadBmp(file);
+      case Signature::Other:
+        break;
+    }
+  } catch (const std::bad_alloc&) {
+    throw FileError("Not enough memory to load \"" + name + "\"", name);
+  }
+  throw FileError("Not a JPEG or bitmap picture: \"" + name + "\"", name);
+}
+
+std::string SaveNameFor(const std::string& name, int kind) {
+  const char* lower = kind == kJpegKind ? ".jpg" : kind == kBitmapKind ? ".bmp" : ".wmf";
+  const char* upper = kind == kJpegKind ? ".JPG" : kind == kBitmapKind ? ".BMP" : ".WMF";
+  if (Contains(name, lower) || Contains(name, upper)) return name;
+  return name + lower;
+}
+
+std::string SavePicture(const Raster& sketch, const std::string& name, int kind,
+                        FrameSize frame, ExistingFile existing) {
+  if (sketch.IsEmpty()) throw Error("没有可保存的素描。");
+  const std::string written = SaveNameFor(name, kind);
+  PictureFormat format = PictureFormat::Jpeg;
+  if (kind == kBitmapKind) {
+    format = PictureFormat::Bitmap;
+  } else if (kind != kJpegKind) {
+    format = MetafileFormatFor(written) == MetafileFormat::Placeable
+                 ? PictureFormat::PlaceableMetafile
+                 : PictureFormat::EnhancedMetafile;
+  }
+  WritePicture(sketch, written, format, frame, existing);
+  return written;
+}
+
+void WritePicture(const Raster& sketch, const std::filesystem::path& file, PictureFormat format,
+                  FrameSize frame, ExistingFile existing) {
+  switch (format) {
+    case PictureFormat::Jpeg:
+      WriteJpeg(sketch, file, kSketchJpegQuality, existing);
+      break;
+    case PictureFormat::Bitmap:
+      WriteBmp(sketch, file, existing);
+      break;
+    case PictureFormat::PlaceableMetafile:
+      WriteMetafile(sketch, frame, file, MetafileFormat::Placeable, existing);
+      break;
+    case PictureFormat::EnhancedMetafile:
+      WriteMetafile(sketch, frame, file, MetafileFormat::Enhanced, existing);
+      break;
+  }
+}
+
+}  // namespace graphitine

@@ -1,0 +1,43 @@
+#pragma once
+// Loading photos and saving sketches: the file operations that the main window, the batch run
+// and the command-line converter share. Failures are FileError (or Error) with a text that
+// names the file and can be shown as it stands.
+#include <filesystem>
+#include <string>
+
+#include "sketch/atomicfile.h"
+#include "sketch/metafile.h"
+#include "sketch/raster.h"
+
+namespace graphitine {
+
+// Reads a JPEG or Windows bitmap file into a 24-bit raster. The format is decided by the
+// file's first bytes, not by its name; a file that is neither raises FileError
+// "Not a JPEG or bitmap picture: "file"".
+Raster LoadPicture(const std::filesystem::path& file);
+
+// Output kinds of SavePicture: 1 JPEG, 2 bitmap, any other value a metafile.
+inline constexpr int kJpegKind = 1;
+inline constexpr int kBitmapKind = 2;
+inline constexpr int kMetafileKind = 3;
+
+// The name SavePicture writes under: the kind's extension is appended unless the name already
+// contains it, in lower or upper case, anywhere (case-sensitive substring tests): kind 1 tests
+// ".jpg"/".JPG" and appends ".jpg", kind 2 ".bmp"/".BMP" and ".bmp", others ".wmf"/".WMF" and
+// ".wmf". So "a.jpeg" becomes "a.jpeg.jpg" and "a.bmp.old" stays as it is.
+std::string SaveNameFor(const std::string& name, int kind);
+
+// Writes the sketch under SaveNameFor(name, kind) and returns that name. A metafile is a
+// placeable one when that name's real extension is ".wmf" in any case, else an enhanced one;
+// its frame is the photo's size. A sketch of zero width or height writes nothing and raises
+// Error "没有可保存的素描。".
+std::string SavePicture(const Raster& sketch, const std::string& name, int kind,
+                        FrameSize frame, ExistingFile existing = ExistingFile::Replace);
+
+// Writing under exactly the given name, in an explicitly chosen format.
+enum class PictureFormat { Jpeg, Bitmap, PlaceableMetafile, EnhancedMetafile };
+
+void WritePicture(const Raster& sketch, const std::filesystem::path& file, PictureFormat format,
+                  FrameSize frame, ExistingFile existing = ExistingFile::Replace);
+
+}  // namespace graphitine

@@ -1,0 +1,206 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+#include "sketch/batchlist.h"
+#include "sketch/batchplan.h"
+#include "sketch/batchrun.h"
+#include "sketch/bmpfile.h"
+#include "sketch/errors.h"
+#include "sketch/jpegfile.h"
+#include "sketch/picturefile.h"
+#include "tests/core/testsupport.h"
+
+namespace graphitine {
+namespace {
+
+using namespace graphitine::testing;
+using ::testing::HasSubstr;
+
+std::vector<PictureItem> Items(const std::vector<std::string>& texts) {
+  std::vector<PictureItem> items;
+  for (const std::string& text : texts) items.push_back({text, text});
+  return items;
+}
+
+std::vector<std::string> Outputs(const std::vector<BatchJob>& jobs) {
+  std::vector<std::string> names;
+  for (const BatchJob& job : jobs) names.push_back(job.output);
+  return names;
+}
+
+TEST(BatchNames, OutputNameAndKindFollowTheShownText) {
+  EXPECT_EQ(BatchOutputName("/out", "/pics/sub/a.jpg"), "/out/a.jpg");
+  EXPECT_EQ(BatchOutputName("/out/", "/pics/a.bmp"), "/out//a.bmp");  // accepted by the system
+  EXPECT_EQ(BatchOutputName("/out", "a.jpg"), "/outa.jpg");
+  EXPECT_EQ(BatchOutputKind("/pics/a.jpg"), 1);
+  EXPECT_EQ(BatchOutputKind("/pics/a.bmp"), 2);
+  EXPECT_EQ(BatchOutputKind("/pics/ajpg"), 1);  // only the last three characters count
+  EXPECT_EQ(InsertBeforeLastDot("/out/a.b.jpg", "3"), "/out/a.b3.jpg");
+  EXPECT_EQ(InsertBeforeLastDot("/out/a", "3"), "/out/a3");
+}
+
+TEST(BatchNames, SameNameFromTwoFoldersGetsItsPosition) {
+  TempDir out;
+  const auto jobs = PlanBatch(Items({"/p/a.jpg", "/q/a.jpg", "/q/b.bmp"}), out.str());
+  EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{out.str() + "/a.jpg", out.str() + "/a1.jpg",
+                                                      out.str() + "/b.bmp"}));
+  EXPECT_EQ(jobs[0].kind, 1);
+  EXPECT_EQ(jobs[2].kind, 2);
+  EXPECT_EQ(jobs[1].index, 1u);
+}
+
+TEST(BatchNames, OutputFolderEqualToTheSourceNumbersEveryItem) {
+  TempDir src;
+  WriteText(src / "a.jpg", "photo");
+  WriteText(src / "b.bmp", "photo");
+  const auto jobs = PlanBatch(Items({src.str() + "/a.jpg", src.str() + "/b.bmp"}), src.str());
+  EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{src.str() + "/a0.jpg", src.str() + "/b1.bmp"}));
+}
+
+TEST(BatchNames, TakenNumberedNamesAreNumberedFurther) {
+  TempDir out;
+  for (const char* name : {"a.jpg", "a1.jpg", "a1-1.jpg"}) WriteText(out / name, "taken");
+  const auto jobs = PlanBatch(Items({"/x/z.jpg", "/p/a.jpg", "/q/z.jpg", "/r/a1.jpg"}), out.str());
+  EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{
+                               out.str() + "/z.jpg",
+                               out.str() + "/a1-2.jpg",  // a.jpg, a1.jpg and a1-1.jpg exist
+                               out.str() + "/z2.jpg",    // z.jpg is the first item's
+                               out.str() + "/a13.jpg",   // a1.jpg exists
+                           }));
+}
+
+TEST(BatchNames, AnExistingFolderOrDanglingLinkCountsAsTaken) {
+  TempDir out;
+  fs::create_directory(out / "a.jpg");
+  fs::create_symlink(out / "nowhere", out / "b.bmp");
+  const auto jobs = PlanBatch(Items({"/p/a.jpg", "/p/b.bmp"}), out.str());
+  EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{out.str() + "/a0.jpg", out.str() + "/b1.bmp"}));
+}
+
+TEST(BatchRun, EveryItemRunsOnceFailuresAreListedInOrderAndTheRunGoesOn) {
+  std::vector<BatchJob> jobs;
+  for (std::size_t i = 0; i < 40; ++i) {
+    jobs.push_back(BatchJob{i, {"item" + std::to_string(i), "file" + std::to_string(i)}, "", 1});
+  }
+  for (int parallel : {1, 2, 4}) {
+    SCOPED_TRACE(parallel);
+    std::vector<std::atomic<int>> runs(jobs.size());
+    std::size_t calls = 0, lastDone = 0;
+    bool ordered = true;
+    const BatchReport report = RunBatch(
+        jobs,
+        [&](const BatchJob& job) {
+          ++runs[job.index];
+          if (job.index % 7 == 3) throw std::runtime_error("broken " + job.source.text);
+        },
+        parallel,
+        [&](const BatchProgress& progress, const BatchFailure*) {
+          ++calls;
+          ordered = ordered && progress.done == lastDone + 1 && progress.total == jobs.size();
+          lastDone = progress.done;
+        });
+    for (const auto& count : runs) EXPECT_EQ(count.load(), 1);
+    EXPECT_EQ(calls, jobs.size());
+    EXPECT_TRUE(ordered);
+    EXPECT_EQ(report.total, 40u);
+    EXPECT_EQ(report.written, 34u);
+    ASSERT_EQ(report.failures.size(), 6u);
+    for (std::size_t k = 0; k < report.failures.size(); ++k) {
+      EXPECT_EQ(report.failures[k].index, 3 + 7 * k);
+      EXPECT_EQ(report.failures[k].source, "file" + std::to_string(3 + 7 * k));
+      EXPECT_EQ(report.failures[k].reason, "broken item" + std::to_string(3 + 7 * k));
+    }
+  }
+}
+
+// Two folders with a picture of the same name, a broken one, and an output file in the way.
+class BatchFolders : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteJpeg(SamplePhoto(40, 30, 1), InNewFolder(src_ / "One" / "A.JPG"), 90);
+    WriteBmp(SamplePhoto(30, 20, 2), InNewFolder(src_ / "Two" / "a.jpg"));  // a bitmap, named .jpg
+    WriteBmp(SamplePhoto(25, 25, 3), src_ / "Two" / "pic.bmp");
+    WriteText(src_ / "Two" / "broken.bmp", "BM this is not a bitmap");
+    fs::create_directories(out_ / "first");
+    fs::create_directories(out_ / "second");
+  }
+  std::vector<BatchJob> Plan(const std::string& output) {
+    std::vector<PictureItem> items;
+    findall((src_ / "One").string(), items);
+    findall((src_ / "Two").string(), items);
+    return PlanBatch(items, output);
+  }
+  TempDir src_, out_;
+};
+
+TEST_F(BatchFolders, ConvertsIntoTheOutputFolderAndNeverReplacesAFile) {
+  const std::string output = (out_ / "first").string();
+  WriteText(out_ / "first" / "pic.bmp", "keep me");
+  const std::vector<BatchJob> jobs = Plan(output);
+  ASSERT_EQ(jobs.size(), 4u);
+  ConvertSettings settings;
+  const BatchReport report =
+      RunBatch(jobs, [&](const BatchJob& job) { ConvertBatchJob(job, settings); }, 2);
+  EXPECT_EQ(report.written, 3u);
+  ASSERT_EQ(report.failures.size(), 1u);
+  EXPECT_EQ(report.failures[0].source, (src_ / "Two" / "broken.bmp").string());
+  EXPECT_THAT(report.failures[0].reason, HasSubstr("Bitmap image is not valid"));
+
+  EXPECT_EQ(ReadText(out_ / "first" / "pic.bmp"), "keep me");
+  // Each output is the sketch of its own source, in the kind its shown name asks for.
+  for (const BatchJob& job : jobs) {
+    if (job.source.text.find("broken") != std::string::npos) continue;
+    SCOPED_TRACE(job.output);
+    const Raster photo = LoadPicture(job.source.path);
+    const Raster written = LoadPicture(job.output);
+    EXPECT_EQ(written.Width(), photo.Width() + 1);
+    EXPECT_EQ(written.Height(), photo.Height() + 1);
+    const Bytes head = ReadFile(job.output);
+    EXPECT_EQ(head[0] == 0xFF, job.kind == 1);
+  }
+  // The file system decides the order inside a folder, and so the position numbers.
+  std::vector<std::string> expected = {"pic.bmp"};
+  for (const BatchJob& job : jobs) {
+    const std::string n = std::to_string(job.index);
+    const std::string& text = job.source.text;
+    if (text == (src_ / "One" / "a.jpg").string()) expected.push_back("a.jpg");
+    if (text == (src_ / "Two" / "a.jpg").string()) expected.push_back("a" + n + ".jpg");
+    if (text == (src_ / "Two" / "pic.bmp").string()) expected.push_back("pic" + n + ".bmp");
+  }
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(out_.Names(out_ / "first"), expected);
+}
+
+TEST_F(BatchFolders, ResultDoesNotDependOnHowManyRunAtOnce) {
+  ConvertSettings settings;
+  settings.choice.checked = SketchTool::Pen;
+  for (const char* folder : {"first", "second"}) {
+    const int parallel = std::string(folder) == "first" ? 1 : 3;
+    RunBatch(Plan((out_ / folder).string()),
+             [&](const BatchJob& job) { ConvertBatchJob(job, settings); }, parallel);
+  }
+  const std::vector<std::string> names = out_.Names(out_ / "first");
+  ASSERT_EQ(names, out_.Names(out_ / "second"));
+  ASSERT_EQ(names.size(), 3u);
+  for (const std::string& name : names) {
+    EXPECT_EQ(ReadFile(out_ / "first" / name), ReadFile(out_ / "second" / name)) << name;
+  }
+}
+
+TEST_F(BatchFolders, AFileThatAppearsAfterPlanningIsNotReplaced) {
+  const std::vector<BatchJob> jobs = Plan((out_ / "first").string());
+  WriteText(jobs[0].output, "came later");
+  try {
+    ConvertBatchJob(jobs[0], ConvertSettings{});
+    FAIL();
+  } catch (const FileError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("the file exists already"));
+  }
+  EXPECT_EQ(ReadText(jobs[0].output), "came later");
+}
+
+}  // namespace
+}  // namespace graphitine

@@ -1,0 +1,194 @@
+// graphitine-sketch, run as a program: exit codes, messages and its output against the core's.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "sketch/bmpfile.h"
+#include "sketch/engine.h"
+#include "sketch/jpegfile.h"
+#include "sketch/paper.h"
+#include "sketch/picturefile.h"
+#include "tests/core/testsupport.h"
+
+namespace graphitine {
+namespace {
+
+using namespace graphitine::testing;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+const fs::path kConverter = fs::path(GRAPHITINE_BIN_DIR) / "graphitine-sketch";
+
+class Converter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(fs::exists(kConverter)) << "build graphitine-sketch first";
+    WriteJpeg(SamplePhoto(60, 40, 1), dir_ / "photo.jpg", 90);
+    WriteBmp(SamplePhoto(7, 5, 9), dir_ / "paper.bmp");
+    WriteText(dir_ / "broken.bmp", "BM broken");
+  }
+  ProcessResult Convert(const std::vector<std::string>& arguments) {
+    return RunProgram(kConverter, arguments, dir_.path());
+  }
+  std::string At(const std::string& name) const { return (dir_ / name).string(); }
+
+  TempDir dir_;
+};
+
+TEST_F(Converter, UsageErrorsExitWith2AndSayWhatIsAllowed) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* message;
+  };
+  const std::vector<Case> cases = {
+      {{}, "expected PHOTO and SKETCH"},
+      {{"only-one.jpg"}, "expected PHOTO and SKETCH"},
+      {{"--precision", "201", "a.jpg", "b.jpg"}, "--precision must be a whole number from 0 to 200 (got '201')"},
+      {{"--precision=-1", "a.jpg", "b.jpg"}, "from 0 to 200"},
+      {{"--precision", "1x", "a.jpg", "b.jpg"}, "from 0 to 200"},
+      {{"--line", "0", "a.jpg", "b.jpg"}, "--line must be a whole number from 1 to 15 (got '0')"},
+      {{"--line", "16", "a.jpg", "b.jpg"}, "from 1 to 15"},
+      {{"--jobs", "0", "--batch", ".", "."}, "--jobs must be a whole number from 1 to 256"},
+      {{"--style", "crayon", "a.jpg", "b.jpg"}, "--style must be pen, pencil or soft (got 'crayon')"},
+      {{"--line"}, "--line needs a value"},
+      {{"--colour", "a.jpg", "b.jpg"}, "unknown option '--colour'"},
+      {{"--stretch", "a.jpg", "b.jpg"}, "--stretch needs a paper"},
+      {{"a.jpg", "b.png"}, "it must end in .jpg, .jpeg, .bmp, .wmf or .emf"},
+      {{"--batch", "."}, "--batch needs at least one FOLDER"},
+      {{"--batch", "no-such-output", "."}, "the output folder 'no-such-output' is not an existing folder"},
+      {{"--batch", ".", "no-such-folder"}, "'no-such-folder' is not an existing folder"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    const ProcessResult result = Convert(c.arguments);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_THAT(result.err, HasSubstr(c.message));
+    EXPECT_THAT(result.err, HasSubstr("Try 'graphitine-sketch --help'."));
+  }
+}
+
+TEST_F(Converter, HelpAndVersion) {
+  const ProcessResult help = Convert({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_THAT(help.out, HasSubstr("Usage: graphitine-sketch [options] PHOTO SKETCH"));
+  EXPECT_THAT(help.out, HasSubstr("--batch OUTPUT_FOLDER FOLDER..."));
+  const ProcessResult version = Convert({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_THAT(version.out, ::testing::MatchesRegex("graphitine-sketch [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+}
+
+TEST_F(Converter, SinglePhotoEqualsTheCoresConvert) {
+  struct Case {
+    std::vector<std::string> options;
+    ConvertSettings settings;
+    PaperMode paper;  // Tile without --paper means no paper
+    bool withPaper;
+  };
+  const std::vector<Case> cases = {
+      {{}, {170, 1, {SketchTool::Pencil, SketchPage::Automatic}, nullptr}, PaperMode::Tile, false},
+      {{"--precision", "150", "--line", "2", "--style", "pen"},
+       {150, 2, {SketchTool::Pen, SketchPage::Automatic}, nullptr}, PaperMode::Tile, false},
+      {{"--style=soft", "--paper", "paper.bmp"},
+       {170, 1, {SketchTool::Soft, SketchPage::Automatic}, nullptr}, PaperMode::Tile, true},
+      {{"--paper", "paper.bmp", "--stretch", "--line", "3"},
+       {170, 3, {SketchTool::Pencil, SketchPage::Automatic}, nullptr}, PaperMode::Stretch, true},
+  };
+  const Raster photo = LoadPicture(dir_ / "photo.jpg");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.options));
+    std::vector<std::string> arguments = c.options;
+    for (std::string& a : arguments) {
+      if (a == "paper.bmp") a = At("paper.bmp");
+    }
+    arguments.push_back(At("photo.jpg"));
+    arguments.push_back(At("sketch.bmp"));
+    const ProcessResult result = Convert(arguments);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+
+    const Paper paper{LoadPicture(dir_ / "paper.bmp"), c.paper};
+    ConvertSettings settings = c.settings;
+    if (c.withPaper) settings.paper = &paper;
+    EXPECT_TRUE(ReadBmp(dir_ / "sketch.bmp") == graphitine::Convert(photo, settings));
+  }
+}
+
+TEST_F(Converter, SketchExtensionDecidesTheFormatAndTheNameIsKept) {
+  const Raster sketch = graphitine::Convert(LoadPicture(dir_ / "photo.jpg"), ConvertSettings{});
+  struct Case {
+    const char* name;
+    PictureFormat format;
+  };
+  for (const Case& c : {Case{"s.jpeg", PictureFormat::Jpeg}, Case{"S.JPG", PictureFormat::Jpeg},
+                        Case{"s.bmp", PictureFormat::Bitmap},
+                        Case{"s.wmf", PictureFormat::PlaceableMetafile},
+                        Case{"s.emf", PictureFormat::EnhancedMetafile}}) {
+    SCOPED_TRACE(c.name);
+    ASSERT_EQ(Convert({At("photo.jpg"), At(c.name)}).exitCode, 0);
+    WritePicture(sketch, dir_ / "expected", c.format, {60, 40});
+    EXPECT_EQ(ReadFile(dir_ / c.name), ReadFile(dir_ / "expected"));
+  }
+}
+
+TEST_F(Converter, UnreadablePhotoOrPaperExitsWith1AndNamesTheFile) {
+  ProcessResult result = Convert({At("broken.bmp"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "graphitine-sketch: Bitmap image is not valid: \"" + At("broken.bmp") + "\"\n");
+  result = Convert({At("missing.jpg"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("Cannot open file \"" + At("missing.jpg") + "\""));
+  result = Convert({"--paper", At("broken.bmp"), At("photo.jpg"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("Bitmap image is not valid"));
+  EXPECT_FALSE(fs::exists(dir_ / "out.jpg"));
+}
+
+TEST_F(Converter, BatchReportsFailedItemsGoesOnAndExitsWith1) {
+  WriteJpeg(SamplePhoto(30, 20, 2), InNewFolder(dir_ / "in" / "Sub" / "Two.JPG"), 90);
+  fs::copy_file(dir_ / "photo.jpg", dir_ / "in" / "one.jpg");
+  fs::copy_file(dir_ / "broken.bmp", dir_ / "in" / "broken.bmp");
+  WriteText(dir_ / "in" / "ignored.jpeg", "not collected");
+  fs::create_directory(dir_ / "out");
+
+  const ProcessResult result = Convert({"--batch", At("out"), At("in")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("graphitine-sketch: failed: " + At("in/broken.bmp") +
+                                    ": Bitmap image is not valid"));
+  EXPECT_THAT(result.err, HasSubstr("Converted 2 of 3 pictures into " + At("out")));
+  EXPECT_THAT(result.err, HasSubstr("; 1 failed."));
+  EXPECT_THAT(result.err, Not(HasSubstr("\r")));  // no progress bar off a terminal
+  EXPECT_EQ(dir_.Names(dir_ / "out"), (std::vector<std::string>{"one.jpg", "two.jpg"}));
+
+  // Again into the same folder: nothing is replaced, every output gets its number.
+  const ProcessResult again = Convert({"-q", "--batch", At("out"), At("in")});
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_THAT(again.err, Not(HasSubstr("Converted")));
+  EXPECT_THAT(again.err, HasSubstr("failed: " + At("in/broken.bmp")));
+  EXPECT_EQ(dir_.Names(dir_ / "out").size(), 4u);
+}
+
+TEST_F(Converter, BatchOutputDoesNotDependOnJobs) {
+  for (int i = 0; i < 5; ++i) {
+    WriteJpeg(SamplePhoto(40, 30, 10 + i), InNewFolder(dir_ / "in" / ("p" + std::to_string(i) + ".jpg")), 90);
+  }
+  WriteBmp(SamplePhoto(20, 20, 3), dir_ / "in" / "p0.bmp");
+  fs::create_directory(dir_ / "one");
+  fs::create_directory(dir_ / "three");
+  ASSERT_EQ(Convert({"--jobs", "1", "--style", "pen", "--batch", At("one"), At("in")}).exitCode, 0);
+  ASSERT_EQ(Convert({"--jobs=3", "--style", "pen", "--batch", At("three"), At("in")}).exitCode, 0);
+  const std::vector<std::string> names = dir_.Names(dir_ / "one");
+  ASSERT_EQ(names.size(), 6u);
+  ASSERT_EQ(names, dir_.Names(dir_ / "three"));
+  for (const std::string& name : names) {
+    EXPECT_EQ(ReadFile(dir_ / "one" / name), ReadFile(dir_ / "three" / name)) << name;
+  }
+}
+
+TEST_F(Converter, BatchWithNothingToConvertSucceeds) {
+  fs::create_directories(dir_ / "empty");
+  const ProcessResult result = Convert({"--batch", At("empty"), At("empty")});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_THAT(result.err, HasSubstr("Converted 0 of 0 pictures"));
+}
+
+}  // namespace
+}  // namespace graphitine

@@ -1,0 +1,209 @@
+#include "sketch/picturefile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "sketch/bmpfile.h"
+#include "sketch/errors.h"
+#include "sketch/jpegfile.h"
+#include "tests/core/testsupport.h"
+
+namespace graphitine {
+namespace {
+
+using namespace graphitine::testing;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+enum class Stored { Jpeg, Bitmap, Placeable, Enhanced };
+
+Stored StoredFormat(const fs::path& file) {
+  const Bytes b = ReadFile(file);
+  if (b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) return Stored::Jpeg;
+  if (b.size() >= 2 && b[0] == 'B' && b[1] == 'M') return Stored::Bitmap;
+  if (b.size() >= 4 && b[0] == 0xD7 && b[1] == 0xCD && b[2] == 0xC6 && b[3] == 0x9A) {
+    return Stored::Placeable;
+  }
+  if (b.size() >= 44 && b[0] == 1 && b[40] == ' ' && b[41] == 'E' && b[42] == 'M' && b[43] == 'F') {
+    return Stored::Enhanced;
+  }
+  ADD_FAILURE() << file << " is in no known format";
+  return Stored::Jpeg;
+}
+
+TEST(LoadPicture, FormatComesFromTheContentNotTheName) {
+  TempDir dir;
+  const Raster photo = SamplePhoto(9, 7);
+  struct Case {
+    const char* name;
+    bool jpeg;
+  };
+  const std::vector<Case> cases = {
+      {"Photo.JPG", true},           {"photo.Jpeg", true},
+      {"a jpeg called.bmp", true},   {"x.jpg/inside.bmp", false},
+      {"no extension", false},       {"Mixed.Bmp", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path file = dir / c.name;
+    fs::create_directories(file.parent_path());
+    if (c.jpeg) {
+      WriteJpeg(photo, file, 95);
+    } else {
+      WriteBmp(photo, file);
+    }
+    const Raster loaded = LoadPicture(file);
+    EXPECT_EQ(loaded.Width(), 9);
+    EXPECT_EQ(loaded.Height(), 7);
+    if (!c.jpeg) {
+      EXPECT_TRUE(loaded == photo);
+    }
+  }
+}
+
+TEST(LoadPicture, AFileThatIsNeitherGetsAClearError) {
+  TempDir dir;
+  for (const char* content : {"", "hello, world", "GIF89a......"}) {
+    SCOPED_TRACE(content);
+    const fs::path file = dir / "notes.jpg";
+    WriteText(file, content);
+    try {
+      LoadPicture(file);
+      ADD_FAILURE() << "loaded";
+    } catch (const FileError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "Not a JPEG or bitmap picture: \"" + file.string() + "\"");
+    }
+  }
+}
+
+TEST(LoadPicture, MissingFileAndFolderNameThePath) {
+  TempDir dir;
+  try {
+    LoadPicture(dir / "gone.jpg");
+    FAIL();
+  } catch (const FileError& error) {
+    EXPECT_THAT(error.what(), StartsWith("Cannot open file \"" + (dir / "gone.jpg").string()));
+  }
+  fs::create_directory(dir / "folder.jpg");
+  try {
+    LoadPicture(dir / "folder.jpg");
+    FAIL();
+  } catch (const FileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot open file \"" + (dir / "folder.jpg").string() + "\": it is a folder");
+  }
+}
+
+TEST(SavePicture, NameRules) {
+  struct Case {
+    const char* name;
+    int kind;
+    const char* written;
+  };
+  const std::vector<Case> cases = {
+      {"sketch", 1, "sketch.jpg"},
+      {"a.jpeg", 1, "a.jpeg.jpg"},  // ".jpeg" does not contain ".jpg"
+      {"Photo.JPG", 1, "Photo.JPG"},
+      {"a.Jpg", 1, "a.Jpg.jpg"},    // mixed case matches neither test
+      {"x.jpg/name", 1, "x.jpg/name"},  // the whole name is searched, folders too
+      {"a.jpg", 2, "a.jpg.bmp"},
+      {"a.bmp.old", 2, "a.bmp.old"},
+      {"A.BMP", 2, "A.BMP"},
+      {"a", 3, "a.wmf"},
+      {"a.wmf.bak", 3, "a.wmf.bak"},
+      {"A.WMF", 0, "A.WMF"},
+      {"a.Wmf", 3, "a.Wmf.wmf"},
+      {"a.emf", 7, "a.emf.wmf"},
+      {"a.bmp", -1, "a.bmp.wmf"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SaveNameFor(c.name, c.kind), c.written) << c.name << " kind " << c.kind;
+  }
+}
+
+TEST(SavePicture, WritesTheFormatOfTheKindUnderTheRuledName) {
+  struct Case {
+    const char* name;
+    int kind;
+    const char* written;
+    Stored format;
+  };
+  const std::vector<Case> cases = {
+      {"a.jpeg", 1, "a.jpeg.jpg", Stored::Jpeg},
+      {"b.JPG", 1, "b.JPG", Stored::Jpeg},
+      {"c.jpg", 2, "c.jpg.bmp", Stored::Bitmap},
+      {"d.bmp.old", 2, "d.bmp.old", Stored::Bitmap},
+      {"e", 3, "e.wmf", Stored::Placeable},
+      {"f.WMF", 3, "f.WMF", Stored::Placeable},
+      {"g.Wmf", 3, "g.Wmf.wmf", Stored::Placeable},
+      // The name contains ".wmf" but its real extension is ".bak": enhanced format.
+      {"h.wmf.bak", 3, "h.wmf.bak", Stored::Enhanced},
+  };
+  TempDir dir;
+  const Raster sketch = SamplePhoto(11, 8);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string written = SavePicture(sketch, (dir / c.name).string(), c.kind, {10, 7});
+    EXPECT_EQ(written, (dir / c.written).string());
+    ASSERT_TRUE(fs::exists(written));
+    EXPECT_EQ(StoredFormat(written), c.format);
+  }
+  EXPECT_EQ(dir.Names(dir.path()).size(), cases.size());  // no temporary files left behind
+}
+
+TEST(SavePicture, EmptySketchWritesNothing) {
+  TempDir dir;
+  for (int kind : {1, 2, 3}) {
+    try {
+      SavePicture(Raster(), (dir / "empty").string(), kind, {0, 0});
+      ADD_FAILURE() << "saved";
+    } catch (const Error& error) {
+      EXPECT_STREQ(error.what(), "没有可保存的素描。");
+    }
+  }
+  EXPECT_TRUE(dir.Names(dir.path()).empty());
+}
+
+TEST(SavePicture, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  const fs::path target = dir / "big.wmf";
+  WriteText(target, "the old sketch");
+  // Too wide for a Windows metafile's 16-bit coordinates: fails after writing has begun.
+  EXPECT_THROW(SavePicture(Raster(40000, 1), target.string(), 3, {39999, 1}), FileError);
+  EXPECT_EQ(ReadText(target), "the old sketch");
+  EXPECT_EQ(dir.Names(dir.path()), std::vector<std::string>{"big.wmf"});
+}
+
+TEST(SavePicture, MissingFolderIsReportedWithTheName) {
+  TempDir dir;
+  const std::string name = (dir / "no such folder" / "a.jpg").string();
+  try {
+    SavePicture(SamplePhoto(4, 4), name, 1, {3, 3});
+    FAIL();
+  } catch (const FileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Cannot create file \"" + name + "\": No such file or directory");
+  }
+}
+
+TEST(SavePicture, ReplacesAnExistingFileOnlyWhenAllowed) {
+  TempDir dir;
+  const fs::path target = dir / "s.bmp";
+  WriteText(target, "keep me");
+  const Raster sketch = SamplePhoto(4, 4);
+  try {
+    SavePicture(sketch, target.string(), 2, {3, 3}, ExistingFile::Keep);
+    FAIL();
+  } catch (const FileError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("the file exists already"));
+  }
+  EXPECT_EQ(ReadText(target), "keep me");
+  EXPECT_EQ(dir.Names(dir.path()).size(), 1u);
+
+  SavePicture(sketch, target.string(), 2, {3, 3});
+  EXPECT_TRUE(ReadBmp(target) == sketch);
+}
+
+}  // namespace
+}  // namespace graphitine
