@@ -3,11 +3,14 @@
 // stretching, tiling, quarter turns, window shapes and small geometry and property helpers.
 // Rectangles are QRects; where the routines speak of (left, top, right, bottom) the right and
 // bottom are exclusive, i.e. QRect::left() + width().
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
+#include <QSize>
+#include <QString>
 
 class QWidget;
 class QObject;
@@ -22,7 +25,12 @@ void SpitDraw(const QImage& source, QPainter& canvas, const QRect& target, bool 
 // Three-slice drawing (left cap, stretched middle, right cap) of a strip of three frames.
 void SpitDrawHorizontal(const QImage& source, QPainter& canvas, const QRect& target,
                         bool keyFromPicture, bool sampleTop);
+// Repeats the picture from the canvas origin over the rectangle's size.
 void TileDraw(QPainter& canvas, const QImage& picture, const QRect& rect);
+// A one-pixel frame around (0, 0, size) in borderColor and, when inner is set, a ring in
+// innerColor just inside it.
+void DrawControlBorder(QPainter& canvas, const QSize& size, const QColor& borderColor,
+                       const QColor& innerColor, bool inner);
 void RoundPicture(QImage& bitmap);   // quarter turn anticlockwise
 void RoundPicture2(QImage& bitmap);  // half turn
 void RoundPicture3(QImage& bitmap);  // quarter turn clockwise
@@ -34,6 +42,13 @@ bool InRect(const QPoint& point, int left, int top, int right, int bottom);  // 
 bool InRect(int x, int y, int left, int top, int right, int bottom);
 void PlaceControl(QWidget* control, const QPoint& point);
 void PlaceControl(QWidget* control, int left, int top, int right, int bottom);
+// The application's main form; Qt has no such notion, so the program registers it.
+void SetSkinMainForm(QWidget* form);
+QWidget* SkinMainForm();
+// The available geometry of the main form's screen, or of the primary screen without one.
 QRect GetWorkAreaRect();
+// Whether the component's class has a Q_PROPERTY of that name.
 bool IsHasProperty(const QObject* component, const char* name);
+QString PCharToStr(const char* text);  // empty for a null text
+// Whether the form is to be painted as the active one.
 bool FormHasFocus(const QWidget* form);
