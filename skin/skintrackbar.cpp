@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "skin/skinfocusrect.h"
 #include "skin/skinimagepanel.h"
 #include "skin/skinpublic.h"
 #include "skin/skintrackbarmath.h"
@@ -19,26 +20,6 @@ constexpr int kVerticalSliderEntry = 30;   // TrackBarSliderVImage
 constexpr int kRepeatIntervalMs = 100;
 constexpr int kHorizontalRepeatFactor = 3;  // holding moves a horizontal bar three pages a tick
 constexpr int kTickLength = 3;
-
-// The system's focus rectangle: every other pixel of the outline inverted.
-void DrawFocusRect(QPainter& painter, const QRect& rect) {
-  QList<QPoint> dots;
-  for (int x = rect.left(); x <= rect.right(); ++x) {
-    for (int y : {rect.top(), rect.bottom()}) {
-      if ((x + y) % 2 == 0) dots.append(QPoint(x, y));
-    }
-  }
-  for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
-    for (int x : {rect.left(), rect.right()}) {
-      if ((x + y) % 2 == 0) dots.append(QPoint(x, y));
-    }
-  }
-  painter.save();
-  painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-  painter.setPen(QPen(Qt::black, 0));
-  painter.drawPoints(dots.constData(), int(dots.size()));
-  painter.restore();
-}
 
 }  // namespace
 
