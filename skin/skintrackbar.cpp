@@ -43,6 +43,11 @@ void TSkinTrackBar::SetUIStyle(TSkinUIStyle style) {
   if (style == TSkinUIStyle::MacOS) SetTransparent(true);
 }
 
+void TSkinTrackBar::SetFileTheme(TSkinFileTheme* theme) {
+  look_.SetFileTheme(theme);
+  if (UIStyle() == TSkinUIStyle::MacOS) SetTransparent(true);
+}
+
 void TSkinTrackBar::SetOrientation(TSkinProgressBarOrientation value) {
   if (value == orientation_) return;
   orientation_ = value;

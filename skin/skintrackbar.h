@@ -44,7 +44,7 @@ class TSkinTrackBar : public QWidget {
   TSkinProgressBarOrientation Orientation() const { return orientation_; }
   void SetOrientation(TSkinProgressBarOrientation value);
   TSkinFileTheme* FileTheme() const { return look_.FileTheme(); }
-  void SetFileTheme(TSkinFileTheme* theme) { look_.SetFileTheme(theme); }
+  void SetFileTheme(TSkinFileTheme* theme);
   TSkinUIStyle UIStyle() const { return look_.UIStyle(); }
   // The MacOS look is drawn over its parent, so choosing it turns Transparent on.
   void SetUIStyle(TSkinUIStyle style);

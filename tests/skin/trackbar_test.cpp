@@ -146,6 +146,20 @@ TEST_F(TrackBarTest, MacOSTurnsTransparentOnAndOtherLooksLeaveIt) {
   EXPECT_TRUE(bar.Transparent());
 }
 
+TEST_F(TrackBarTest, NewFileThemeReappliesTheStyle) {
+  TSkinTrackBar bar(&host_);
+  bar.SetUIStyle(TSkinUIStyle::MacOS);
+  bar.SetTransparent(false);
+  auto* theme = new TSkinFileTheme;
+  bar.SetFileTheme(theme);
+  EXPECT_TRUE(bar.Transparent()) << "the MacOS style is chosen again";
+  EXPECT_EQ(bar.FileTheme(), theme);
+  bar.SetUIStyle(TSkinUIStyle::FromThemeFile);
+  delete theme;
+  EXPECT_EQ(bar.FileTheme(), nullptr);
+  EXPECT_EQ(bar.UIStyle(), TSkinUIStyle::DeepBlue) << "a bar whose theme goes falls back";
+}
+
 TEST_F(TrackBarTest, ClickOnTheBarMovesOnePageThenHoldingWalksSixATickToThePointer) {
   TSkinTrackBar bar(&host_);
   SetUpPrecision(bar);
