@@ -1,0 +1,63 @@
+#pragma once
+// TSkinToolButton: one button of a TSkinToolBar. The bar places it and paints it; the button
+// keeps its own states: hot (the mouse is over it), selected (held down by the mouse) and Down
+// (a check button that is checked).
+#include <QString>
+#include <QWidget>
+
+class QMenu;
+class TSkinToolBar;
+
+class TSkinToolButton : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+  Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+  Q_PROPERTY(TToolButtonStyle Style READ Style WRITE SetStyle)
+  Q_PROPERTY(bool Down READ Down WRITE SetDown)
+
+ public:
+  enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator };
+  Q_ENUM(TToolButtonStyle)
+
+  explicit TSkinToolButton(TSkinToolBar* bar);
+
+  QString Caption() const { return caption_; }
+  void SetCaption(const QString& text);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
+  TToolButtonStyle Style() const { return style_; }
+  void SetStyle(TToolButtonStyle value);
+  bool Down() const { return down_; }
+  void SetDown(bool value);
+  // Shown under a drop-down button when its arrow zone is pressed.
+  QMenu* DropdownMenu() const { return dropdownMenu_; }
+  void SetDropdownMenu(QMenu* menu) { dropdownMenu_ = menu; }
+
+  bool IsHot() const { return hot_; }
+  bool IsSelected() const { return selected_; }
+
+ signals:
+  void OnClick();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  TSkinToolBar* Bar() const;
+  void TrackPointer(const QPoint& pos);
+
+  QString caption_;
+  int imageIndex_ = -1;
+  TToolButtonStyle style_ = tbsButton;
+  bool down_ = false;
+  bool hot_ = false;
+  bool selected_ = false;
+  bool pressedHere_ = false;  // a left press that a release over the button turns into a click
+  QMenu* dropdownMenu_ = nullptr;
+};
