@@ -4,12 +4,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <algorithm>
 
 #include "skin/skinfocusrect.h"
 #include "skin/skinimagepanel.h"
 #include "skin/skinpublic.h"
+#include "skin/skintimer.h"
 #include "skin/skintrackbarmath.h"
 
 namespace {
@@ -225,10 +225,9 @@ void TSkinTrackBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   StepToward(at, pageSize_);
   if (repeat_ == nullptr) {
-    repeat_ = new QTimer(this);
-    repeat_->setInterval(kRepeatIntervalMs);
-    connect(repeat_, &QTimer::timeout, this, &TSkinTrackBar::RepeatTick);
-    repeat_->start();
+    repeat_ = new SkinTimer(this);
+    connect(repeat_, &SkinTimer::Tick, this, &TSkinTrackBar::RepeatTick);
+    repeat_->Start(kRepeatIntervalMs);
   }
   TakeFocusOnClick();
 }

@@ -3,7 +3,7 @@
 // marks, and a slider (a child image panel) that the user drags, moves by clicking or holding
 // the mouse on the bar, or moves with the keyboard.
 //
-// Holding the left button on the bar starts a 100 ms repeat timer, a QTimer child of the bar
+// Holding the left button on the bar starts a 100 ms repeat timer (a SkinTimer child of the bar)
 // that lives until the button is released or the pointer leaves the bar. Dragging the slider
 // makes the bar grab the mouse until the release.
 #include <QImage>
@@ -15,7 +15,7 @@
 #include "skin/skinthemefile.h"
 #include "skin/skinthemes.h"
 
-class QTimer;
+class SkinTimer;
 class TSkinImagePanel;
 
 class TSkinTrackBar : public QWidget {
@@ -126,7 +126,7 @@ class TSkinTrackBar : public QWidget {
 
   SkinComponent look_;
   QImage barImage_;
-  QTimer* repeat_ = nullptr;
+  SkinTimer* repeat_ = nullptr;
   TSkinImagePanel* slider_;
   int min_ = 0;
   int max_ = 10;

@@ -5,13 +5,13 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <set>
 #include <vector>
 
 #include "skin/skinimagepanel.h"
 #include "skin/skinscrolltrackbar.h"
 #include "skin/skintrackbar.h"
+#include "skin/skintimer.h"
 #include "skin/skintrackbarmath.h"
 
 namespace {
@@ -21,15 +21,9 @@ using ::testing::ElementsAreArray;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
-QTimer* RepeatTimer(TSkinTrackBar& bar) {
-  return bar.findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-// One timeout of the repeat timer, delivered at once; no event loop runs, so the real
-// 100 ms timer cannot fire on its own in between.
-void Tick(QTimer* timer) {
-  QTimerEvent tick(timer->timerId());
-  QCoreApplication::sendEvent(timer, &tick);
+// The repeat timer exists only while the left button is held on the bar.
+SkinTimer* RepeatTimer(TSkinTrackBar& bar) {
+  return bar.findChild<SkinTimer*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 TSkinImagePanel* SliderOf(TSkinTrackBar& bar) {
@@ -83,6 +77,7 @@ class TrackBarTest : public ::testing::Test {
 
   QPoint InWindow(QWidget& widget, int x, int y) { return widget.mapTo(&host_, QPoint(x, y)); }
 
+  SkinManualClock clock_;  // repeat timers tick only when the test advances it
   QWidget host_;
 };
 
@@ -163,25 +158,25 @@ TEST_F(TrackBarTest, NewFileThemeReappliesTheStyle) {
 TEST_F(TrackBarTest, ClickOnTheBarMovesOnePageThenHoldingWalksSixATickToThePointer) {
   TSkinTrackBar bar(&host_);
   SetUpPrecision(bar);
-  QSignalSpy changes(&bar, &TSkinTrackBar::OnChange);
+  std::vector<int> reported;
+  QObject::connect(&bar, &TSkinTrackBar::OnChange, [&] { reported.push_back(bar.Position()); });
   QCursor::setPos(bar.mapToGlobal(QPoint(60, 10)));
 
   QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(60, 10));  // targets 101
   EXPECT_EQ(bar.Position(), 168);
-  QTimer* timer = RepeatTimer(bar);
+  SkinTimer* timer = RepeatTimer(bar);
   ASSERT_NE(timer, nullptr);
-  EXPECT_TRUE(timer->isActive());
-  EXPECT_EQ(timer->interval(), 100);
+  EXPECT_TRUE(timer->IsActive());
+  EXPECT_EQ(timer->Interval(), 100);
 
-  std::vector<int> walk;
-  for (int i = 0; i < 14; ++i) {
-    Tick(timer);
-    walk.push_back(bar.Position());
-  }
+  clock_.Advance(99);
+  EXPECT_EQ(bar.Position(), 168) << "the first step comes one interval after the press";
+  clock_.Advance(251);
+  EXPECT_EQ(bar.Position(), 150) << "350 ms held: three steps of 6";
+  clock_.Advance(2000);
   // At 108 the slider's edge (58) has passed the pointer, so the last step lands on 101.
-  EXPECT_THAT(walk, ElementsAreArray({162, 156, 150, 144, 138, 132, 126, 120, 114, 108, 101, 101,
-                                      101, 101}));
-  EXPECT_EQ(changes.count(), 12);  // 168 and the eleven distinct steps
+  EXPECT_THAT(reported, ElementsAreArray({168, 162, 156, 150, 144, 138, 132, 126, 120, 114, 108,
+                                          101}));
 
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(60, 10));
   EXPECT_EQ(RepeatTimer(bar), nullptr);
@@ -227,6 +222,7 @@ TEST_F(TrackBarTest, LeavingTheBarWhileHoldingStopsTheRepeat) {
   EXPECT_NE(RepeatTimer(bar), nullptr);
   QTest::mouseMove(&bar, QPoint(121, 10));
   EXPECT_EQ(RepeatTimer(bar), nullptr);
+  clock_.Advance(500);
   EXPECT_EQ(bar.Position(), 168);
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(121, 10));
 }
@@ -239,7 +235,7 @@ TEST_F(TrackBarTest, VerticalBarRepeatsOnePageATick) {
   QCursor::setPos(bar.mapToGlobal(QPoint(10, 60)));
   QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(10, 60));
   EXPECT_EQ(bar.Position(), 168);
-  Tick(RepeatTimer(bar));
+  clock_.Advance(100);
   EXPECT_EQ(bar.Position(), 166);
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(10, 60));
 }
