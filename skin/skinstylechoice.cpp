@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "skin/skinpublic.h"
 #include "skin/skinthemefile.h"
 #include "skin/skinthemes.h"
 
@@ -13,10 +14,6 @@ namespace {
 bool IsBuiltInOrFileStyle(int value) {
   return value >= static_cast<int>(TSkinUIStyle::FromThemeFile) &&
          value <= static_cast<int>(TSkinUIStyle::BlueGlass);
-}
-
-bool HasProperty(const QObject* object, const char* name) {
-  return object->metaObject()->indexOfProperty(name) >= 0;
 }
 
 }  // namespace
@@ -54,7 +51,7 @@ void ContainerApplyUIStyle(QWidget* container, TSkinUIStyle style, TSkinFileThem
   for (QObject* child : container->children()) children.emplace_back(child);
   for (const QPointer<QObject>& child : children) {
     if (child.isNull() || !child->isWidgetType()) continue;
-    if (!HasProperty(child, "FileTheme") || !HasProperty(child, "UIStyle")) continue;
+    if (!IsHasProperty(child, "FileTheme") || !IsHasProperty(child, "UIStyle")) continue;
     child->setProperty("FileTheme", QVariant::fromValue(fileTheme));
     child->setProperty("UIStyle", QVariant::fromValue(style));
   }

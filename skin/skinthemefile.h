@@ -1,10 +1,14 @@
 #pragma once
 // Theme files: a small binary container of named pictures, integers, booleans and strings that
 // carries the 48 theme entries under their file item names.
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QString>
 
+#include "skin/skinerror.h"
+#include "skin/skinfilethememgr.h"
+#include "skin/skinthemefileformat.h"
 #include "skin/skinthemes.h"
 
 // The component a skinned control's FileTheme property points to.
@@ -17,7 +21,9 @@ class TSkinFileTheme : public QObject {
   ~TSkinFileTheme() override;
 
   QString ThemeFile() const;
-  // Resolves and loads the file; raises SkinError "Invalid skin file!" for a file that is not one.
+  // Looks for the file as given, then by its name in the program's folder; a file found
+  // nowhere changes nothing. Raises SkinError "Invalid skin file!" for a file that is not a
+  // theme file, or the reader's error for a damaged one; the loaded theme then stays.
   void SetThemeFile(const QString& value);
   // A file was loaded.
   bool CanUse() const;
@@ -30,7 +36,15 @@ class TSkinFileTheme : public QObject {
   int GetInt(int index) const;
   bool GetBool(int index) const;
 
+ protected:
+  // Loads a theme file's bytes held in memory; label names them in errors.
+  void LoadThemeData(const QByteArray& bytes, const QString& label);
+
  private:
-  struct State;
-  State* state_;
+  // Every skinned component of the owner form whose FileTheme is this theme reads it again.
+  void ReapplyToOwnerComponents();
+
+  QString themeFile_;
+  TSkinFileThemeMgr mgr_;
+  bool usable_ = false;
 };

@@ -1,7 +1,10 @@
 // The built-in table of the five looks and its typed look-ups.
 #include "skin/skinthemes.h"
 
+#include <QRegularExpression>
 #include <QString>
+
+#include "skin/skinpublic.h"
 
 namespace {
 
@@ -95,8 +98,7 @@ void GetInsideThemeBitmap(TSkinUIStyle style, int entry, QImage* target, int fra
     *target = picture;
     return;
   }
-  const int frameWidth = picture.width() / frameCount;
-  *target = picture.copy(frameWidth * (frameNumber - 1), 0, frameWidth, picture.height());
+  SpitBitmap(picture, *target, frameCount, frameNumber);
 }
 
 TColor GetInsideThemeColor(TSkinUIStyle style, int entry) {
@@ -115,6 +117,9 @@ bool GetInsideThemeBool(TSkinUIStyle style, int entry) {
 }
 
 QImage LoadSkinResource(const QString& name) {
+  // Names are resource names, never paths into the resources.
+  static const QRegularExpression kResourceName(QStringLiteral("^[A-Z0-9_]+$"));
+  if (!kResourceName.match(name).hasMatch()) return QImage();
   QImage picture(QStringLiteral(":/looks/%1.bmp").arg(name));
   if (picture.isNull()) return picture;
   return picture.convertToFormat(QImage::Format_RGB32);

@@ -4,12 +4,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "skin/skincomponent.h"
 #include "skin/skinthemefile.h"
+#include "skin/skinthemefilewriter.h"
 #include "skin/skinthemes.h"
 
 // Stands in for the skinned form: all the style look-up needs is its class name and UIStyle.
@@ -114,6 +116,32 @@ TEST(LooksFileTheme, FromThemeFileWithoutUsableThemeFallsBackToDeepBlue) {
   }
 }
 
+// A loaded theme file holding entry 7 (the caption buttons' left offset) as 42.
+class LoadedTheme : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    const QString file = dir_.filePath("one.skin");
+    TSkinThemeFileWriter writer(file);
+    writer.AddInteger(SKIN_FILETHEME_ITEMNAME[7], 42);
+    writer.Save();
+    theme_ = std::make_unique<TSkinFileTheme>();
+    theme_->SetThemeFile(file);
+    ASSERT_TRUE(theme_->CanUse());
+  }
+  QTemporaryDir dir_;
+  std::unique_ptr<TSkinFileTheme> theme_;
+};
+
+TEST_F(LoadedTheme, FromThemeFileWithUsableThemeReadsTheFile) {
+  TSkinUIStyle effective = TSkinUIStyle::MacOS;
+  EXPECT_TRUE(UsingFileTheme(theme_.get(), TSkinUIStyle::FromThemeFile, effective));
+  EXPECT_EQ(effective, TSkinUIStyle::FromThemeFile);
+  // A built-in style ignores even a usable theme.
+  EXPECT_FALSE(UsingFileTheme(theme_.get(), TSkinUIStyle::WinXP, effective));
+  EXPECT_EQ(effective, TSkinUIStyle::WinXP);
+}
+
 // A component following the contract: counts how often its look was re-read.
 struct CountingComponent {
   QObject self;
@@ -163,6 +191,19 @@ TEST(LooksComponent, ReplacedThemeNoLongerResetsTheStyle) {
   first.reset();
   EXPECT_EQ(component.look.UIStyle(), TSkinUIStyle::Protein);
   EXPECT_EQ(component.look.FileTheme(), &second);
+}
+
+TEST_F(LoadedTheme, ComponentReadsTheThemeUntilItGoesAway) {
+  CountingComponent component;
+  component.look.SetFileTheme(theme_.get());
+  component.look.SetUIStyle(TSkinUIStyle::FromThemeFile);
+  EXPECT_TRUE(component.look.UsesFileTheme());
+  EXPECT_EQ(component.look.Int(7), 42);
+  EXPECT_EQ(component.look.Int(9), -1);  // absent from the file
+  theme_.reset();
+  EXPECT_EQ(component.look.UIStyle(), TSkinUIStyle::DeepBlue);
+  EXPECT_FALSE(component.look.UsesFileTheme());
+  EXPECT_EQ(component.look.Int(7), 0);  // DeepBlue's own value
 }
 
 TEST(LooksHandDown, DirectChildrenWithBothPropertiesGetThemeThenStyle) {

@@ -22,6 +22,14 @@ struct GallerySection {
 
 std::vector<GallerySection>& GallerySections();
 
+// The sections, in ascending order.
+std::vector<GallerySection> SortedGallerySections();
+
+// Put a control into the hover state (the pointer entered and moved over it) or the pressed
+// state (hovered, then the left button pressed and held), with real events.
+void GalleryHover(QWidget* control);
+void GalleryPress(QWidget* control);
+
 struct GalleryRegistration {
   GalleryRegistration(const char* title, int order,
                       std::function<QWidget*(TSkinUIStyle, TSkinFileTheme*)> build) {

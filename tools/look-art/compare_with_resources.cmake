@@ -1,0 +1,20 @@
+# Paints the pictures afresh and compares them with the committed ones, so that a change to the
+# generator is not forgotten in resources/looks. Run by ctest with LOOK_ART, OUT and RESOURCES.
+execute_process(COMMAND ${LOOK_ART} ${OUT} RESULT_VARIABLE painted OUTPUT_QUIET)
+if(NOT painted EQUAL 0)
+  message(FATAL_ERROR "look-art failed")
+endif()
+file(GLOB fresh RELATIVE ${OUT} ${OUT}/*.bmp)
+file(GLOB committed RELATIVE ${RESOURCES} ${RESOURCES}/*.bmp)
+list(SORT fresh)
+list(SORT committed)
+if(NOT fresh STREQUAL committed)
+  message(FATAL_ERROR "resources/looks does not hold the pictures look-art paints; run look-art resources/looks")
+endif()
+foreach(name ${fresh})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${name} ${RESOURCES}/${name}
+                  RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "${name} differs from what look-art paints; run look-art resources/looks")
+  endif()
+endforeach()
