@@ -4,11 +4,16 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 #include <vector>
 
 #include "sketch/errors.h"
 #include "skin/skinpanel.h"
 #include "skin/skinpublic.h"
+#include "skin/skinthemefilewriter.h"
+#include "skin/skintrackbar.h"
+#include "tests/skin/themefilebytes.h"
+#include "tests/skin/themepicture.h"
 
 namespace {
 
@@ -180,6 +185,72 @@ TEST_F(PanelTest, NoFoldButtonWhenHiddenOrDockedSideways) {
     ClickAt(88, 10);
     EXPECT_FALSE(panel_->Pushed());
   }
+}
+
+// A theme file with a 7-pixel caption bar, a border colour and a control text colour.
+std::unique_ptr<TSkinFileTheme> LoadTheme(const ScratchFolder& folder, TColor controlFont) {
+  const QString path = folder.Path(QStringLiteral("panel.skin"));
+  {
+    QImage bar(1, 7, QImage::Format_RGB32);
+    bar.fill(Qt::darkGreen);
+    TSkinThemeFileWriter writer(path);
+    writer.AddFileData(SKIN_FILETHEME_ITEMNAME[42], BmpBytes(bar));
+    writer.AddInteger(SKIN_FILETHEME_ITEMNAME[25], 0x112233);
+    writer.AddInteger(SKIN_FILETHEME_ITEMNAME[27], static_cast<std::int32_t>(controlFont));
+    writer.Save();
+  }
+  auto theme = std::make_unique<TSkinFileTheme>();
+  theme->SetThemeFile(path);
+  return theme;
+}
+
+TEST_F(PanelTest, FileThemeRestylesOnlyAPanelThatTakesItsLookFromThemeFiles) {
+  ScratchFolder folder;
+  std::unique_ptr<TSkinFileTheme> theme = LoadTheme(folder, 0x7A5316);
+  ASSERT_TRUE(theme->CanUse());
+
+  panel_->SetFileTheme(theme.get());
+  EXPECT_EQ(panel_->BorderColor(), 0x7F7F7Fu) << "a MacOS panel keeps its look";
+  EXPECT_EQ(panel_->contentsRect().top(), 24);
+
+  panel_->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  EXPECT_EQ(panel_->BorderColor(), 0x112233u);
+  EXPECT_EQ(panel_->CaptionFontColor(), 0x000000u);
+  EXPECT_EQ(panel_->contentsRect().top(), 10) << "children sit below the theme's 7-pixel bar";
+  panel_->Push();
+  EXPECT_EQ(panel_->height(), 7);
+}
+
+TEST_F(PanelTest, ThemeCaptionTextIsBlackOnlyForTheDarkControlColours) {
+  struct Case {
+    TColor controlFont, captionFont;
+  } const cases[] = {
+      {0x20000, 0x000000}, {0x30000, 0x000000}, {0x40000, 0x000000}, {0x50000, 0x000000},
+      {0x7A5316, 0x000000}, {0x22630F, 0x000000}, {0x000000, 0xFFFFFF}, {0xCF4602, 0xFFFFFF},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder folder;
+    std::unique_ptr<TSkinFileTheme> theme = LoadTheme(folder, c.controlFont);
+    TSkinPanel panel(&host_);
+    panel.SetUIStyle(TSkinUIStyle::FromThemeFile);
+    panel.SetFileTheme(theme.get());
+    EXPECT_EQ(panel.CaptionFontColor(), c.captionFont) << std::hex << c.controlFont;
+  }
+}
+
+TEST_F(PanelTest, LosingTheFileThemeTurnsThePanelAndItsChildrenToDeepBlue) {
+  ScratchFolder folder;
+  std::unique_ptr<TSkinFileTheme> theme = LoadTheme(folder, 0x000000);
+  auto* child = new TSkinTrackBar(panel_);
+  child->SetUIStyle(TSkinUIStyle::MacOS);
+  panel_->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  panel_->SetFileTheme(theme.get());
+  theme.reset();
+  EXPECT_EQ(panel_->FileTheme(), nullptr);
+  EXPECT_EQ(panel_->UIStyle(), TSkinUIStyle::DeepBlue);
+  EXPECT_EQ(panel_->BorderColor(), 0x000000u);
+  EXPECT_EQ(panel_->contentsRect().top(), 23) << "DeepBlue's bar is 20 high";
+  EXPECT_EQ(child->UIStyle(), TSkinUIStyle::DeepBlue);
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 
 #include "skin/skinimagepanel.h"
 #include "skin/skinscrolltrackbar.h"
+#include "skin/skinthemefilewriter.h"
 #include "skin/skintrackbar.h"
 #include "skin/skintimer.h"
 #include "skin/skintrackbarmath.h"
+#include "tests/skin/themefilebytes.h"
+#include "tests/skin/themepicture.h"
 
 namespace {
 
@@ -153,6 +156,37 @@ TEST_F(TrackBarTest, NewFileThemeReappliesTheStyle) {
   delete theme;
   EXPECT_EQ(bar.FileTheme(), nullptr);
   EXPECT_EQ(bar.UIStyle(), TSkinUIStyle::DeepBlue) << "a bar whose theme goes falls back";
+}
+
+TEST_F(TrackBarTest, FileThemeGivesTheBarAndSliderPictures) {
+  ScratchFolder folder;
+  const QString path = folder.Path(QStringLiteral("bar.skin"));
+  {
+    QImage bar(30, 6, QImage::Format_RGB32);
+    bar.fill(Qt::darkBlue);
+    QImage slider(9, 13, QImage::Format_RGB32);
+    slider.fill(Qt::darkRed);
+    QImage upright(15, 7, QImage::Format_RGB32);
+    upright.fill(Qt::darkRed);
+    TSkinThemeFileWriter writer(path);
+    writer.AddFileData(SKIN_FILETHEME_ITEMNAME[28], BmpBytes(bar));
+    writer.AddFileData(SKIN_FILETHEME_ITEMNAME[29], BmpBytes(slider));
+    writer.AddFileData(SKIN_FILETHEME_ITEMNAME[30], BmpBytes(upright));
+    writer.Save();
+  }
+  TSkinFileTheme theme;
+  theme.SetThemeFile(path);
+  TSkinTrackBar bar(&host_);
+  bar.SetFileTheme(&theme);
+  bar.SetUIStyle(TSkinUIStyle::FromThemeFile);
+  bar.resize(100, 40);
+  bar.show();
+  EXPECT_EQ(bar.BarImage().size(), QSize(30, 6));
+  EXPECT_EQ(SliderOf(bar)->size(), QSize(9, 13));
+  EXPECT_EQ(bar.height(), 13);
+  bar.SetOrientation(skinVertical);
+  EXPECT_EQ(SliderOf(bar)->size(), QSize(15, 7));
+  EXPECT_EQ(bar.width(), 15);
 }
 
 TEST_F(TrackBarTest, ClickOnTheBarMovesOnePageThenHoldingWalksSixATickToThePointer) {
