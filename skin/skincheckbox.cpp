@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "skin/skinfocusrect.h"
+#include "skin/skinkeyedpicture.h"
 
 namespace {
 
@@ -15,20 +16,6 @@ constexpr TColor kSystemWindowColor = 0x80000005;  // clWindow
 TColor FromQColor(const QColor& c) {
   return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
          static_cast<TColor>(c.blue()) << 16;
-}
-
-// The toolkit's automatic transparency: the colour of the bottom-left pixel is left out.
-QImage WithoutBottomLeftColor(const QImage& frame) {
-  if (frame.isNull()) return frame;
-  QImage keyed = frame.convertToFormat(QImage::Format_ARGB32);
-  const QRgb key = keyed.pixel(0, keyed.height() - 1);
-  for (int y = 0; y < keyed.height(); ++y) {
-    auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-    for (int x = 0; x < keyed.width(); ++x) {
-      if (row[x] == key) row[x] = 0;
-    }
-  }
-  return keyed;
 }
 
 bool IsClickKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -45,7 +32,10 @@ TSkinCheckBox::TSkinCheckBox(QWidget* owner)
 void TSkinCheckBox::ApplyLook() {
   for (int n = 1; n <= 4; ++n) {
     QImage frame = look_.Bitmap(GetPicThemeIndex(), 4, n);
-    frames_[n - 1] = GetPicTransparent() ? WithoutBottomLeftColor(frame) : frame;
+    // The toolkit's automatic transparency leaves out the colour of the bottom-left pixel.
+    frames_[n - 1] = GetPicTransparent() && !frame.isNull()
+                         ? KeyedPicture(frame, frame.pixel(0, frame.height() - 1))
+                         : frame;
   }
   FitSize();
   update();

@@ -191,7 +191,7 @@ void TSkinCustomButton::PaintPic(QPainter& canvas, const QImage& frame) {
 
 void TSkinCustomButton::PaintText(QPainter& canvas, const QString&) {
   QFont captionFont = font();
-  captionFont.setBold(boldCaption_);
+  if (boldCaption_) captionFont.setBold(true);
   canvas.setFont(captionFont);
   const QFontMetrics metrics(captionFont);
 

@@ -370,6 +370,44 @@ TEST_F(ButtonTest, AcceleratorClicksWithoutMovingTheFocus) {
   EXPECT_EQ(saveClicks.count(), 2);
 }
 
+TEST_F(ButtonTest, ButtonMovedToAnotherWindowAnswersThatWindowsKeys) {
+  TSkinButton* button = NewButton();
+  button->SetDefault(true);
+  QWidget other;
+  QLineEdit edit(&other);
+  button->setParent(&other);
+  button->show();
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  edit.setFocus();
+  QSignalSpy clicks(button, &TSkinButton::OnClick);
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(clicks.count(), 1);
+  button->setParent(nullptr);
+  delete button;
+}
+
+// A form of the program's own that keeps a modal result.
+class ResultForm : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(int ModalResult MEMBER modalResult)
+
+ public:
+  int modalResult = -1;
+};
+
+TEST_F(ButtonTest, ClickSetsTheModalResultOfAFormThatHasOne) {
+  ResultForm resultForm;
+  auto* button = new TSkinButton(&resultForm);
+  button->SetModalResult(7);
+  button->Click();
+  EXPECT_EQ(resultForm.modalResult, 7);
+  button->SetModalResult(0);
+  button->Click();
+  EXPECT_EQ(resultForm.modalResult, 0);
+}
+
 // A dialog shown for a result, with an OK and a Cancel button.
 class ModalDialogTest : public testing::Test {
  protected:
@@ -485,3 +523,5 @@ TEST_F(ButtonTest, RemovingTheFileThemeFallsBackToDeepBlue) {
 }
 
 }  // namespace
+
+#include "button_test.moc"
