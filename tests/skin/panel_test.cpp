@@ -2,6 +2,7 @@
 // the unfolded height it keeps while folded.
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -120,6 +121,26 @@ TEST_F(PanelTest, FoldingStepsByFifteenAndKeepsTheFullHeight) {
   EXPECT_EQ(log.heights, (std::vector<int>{36, 51, 66, 81, 96, 100}));
   EXPECT_FALSE(panel_->Pushed());
   EXPECT_EQ(pops.count(), 1);
+}
+
+// The animation lets the event loop run between steps; what runs there must not break it.
+TEST_F(PanelTest, UnfoldingAskedForDuringTheFoldWaitsItsTurn) {
+  QSignalSpy pops(panel_, &TSkinPanel::OnPop);
+  QMetaObject::invokeMethod(panel_, [this] { panel_->Pop(); }, Qt::QueuedConnection);
+  panel_->Push();
+  EXPECT_TRUE(panel_->Pushed());
+  EXPECT_EQ(panel_->height(), 21);
+  EXPECT_EQ(panel_->Height(), 100) << "the unfolded height survives";
+  EXPECT_EQ(pops.count(), 0);
+  panel_->Pop();
+  EXPECT_EQ(panel_->height(), 100);
+}
+
+TEST_F(PanelTest, PanelDeletedDuringTheFoldEndsTheAnimation) {
+  QPointer<TSkinPanel> panel = panel_;
+  QMetaObject::invokeMethod(&host_, [this] { delete panel_; }, Qt::QueuedConnection);
+  panel_->Push();
+  EXPECT_TRUE(panel.isNull());
 }
 
 TEST_F(PanelTest, HeightSetWhileFoldedWaitsForTheUnfolding) {
