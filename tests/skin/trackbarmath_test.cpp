@@ -1,0 +1,96 @@
+// The track bar's arithmetic between positions and pixels.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "skin/skintrackbarmath.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+// A 120-pixel track with an 11-pixel slider over 0..200, the precision slider's geometry.
+constexpr int kTrack = 120;
+constexpr int kSlider = 11;
+
+TEST(TrackBarMath, SliderOffsetTruncatesTowardZero) {
+  struct Case {
+    int track, slider, min, max, position, offset;
+  } const cases[] = {
+      {kTrack, kSlider, 0, 200, 170, 92},   // 109 * 170 / 200 = 92.65
+      {kTrack, kSlider, 0, 200, 0, 0},
+      {kTrack, kSlider, 0, 200, 200, 109},  // the slider's right edge meets the track's
+      {kTrack, kSlider, 0, 200, 101, 55},
+      {kTrack, kSlider, -100, 100, 0, 54},
+      {kTrack, kSlider, 5, 5, 5, 0},        // an empty range keeps the slider at the start
+      {10, 11, 0, 10, 5, 0},                // a slider longer than the track: -1 * 5 / 10 -> 0
+      {10, 14, 0, 10, 5, -2},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(trackbar::SliderOffset(c.track, c.slider, c.min, c.max, c.position), c.offset)
+        << c.min << ".." << c.max << " at " << c.position;
+  }
+}
+
+TEST(TrackBarMath, WideRangesDoNotOverflow) {
+  constexpr int kBig = std::numeric_limits<int>::max();
+  EXPECT_EQ(trackbar::SliderOffset(1000, 10, 0, kBig, kBig), 990);
+  EXPECT_EQ(trackbar::SliderOffset(1000, 10, -kBig, kBig, 0), 495);
+  EXPECT_EQ(trackbar::PositionAtPixel(995, 1000, 10, 0, kBig), kBig);
+  EXPECT_EQ(trackbar::Clamp(std::int64_t{kBig} + 5, 0, kBig), kBig);
+}
+
+TEST(TrackBarMath, PositionAtPixelRoundsHalvesToEven) {
+  struct Case {
+    int pixel, track, slider, min, max;
+    std::int64_t position;
+  } const cases[] = {
+      {60, kTrack, kSlider, 0, 200, 101},  // 55 * 200 / 109 = 100.92
+      {70, kTrack, kSlider, 0, 200, 119},  // 65 * 200 / 109 = 119.27
+      {5, kTrack, kSlider, 0, 200, 0},
+      // Track 6, slider 2: (pixel - 1) / 4 positions; halves go to the even neighbour.
+      {3, 6, 2, 0, 1, 0},    // 0.5
+      {7, 6, 2, 0, 1, 2},    // 1.5
+      {11, 6, 2, 0, 1, 2},   // 2.5
+      {-1, 6, 2, 0, 1, 0},   // -0.5
+      {-5, 6, 2, 0, 1, -2},  // -1.5
+      {7, 6, 2, 10, 11, 12},  // the range's start is added after rounding
+      // Not clamped: outside the track the result leaves the range.
+      {300, kTrack, kSlider, 0, 200, 541},
+      {-40, kTrack, kSlider, 0, 200, -83},
+      // A slider as long as the track maps every pixel to 0, whatever the range.
+      {50, 20, 20, 5, 9, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(trackbar::PositionAtPixel(c.pixel, c.track, c.slider, c.min, c.max), c.position)
+        << "pixel " << c.pixel << " on " << c.track << "/" << c.slider;
+  }
+}
+
+TEST(TrackBarMath, SliderIsCentredAcrossTheTrack) {
+  EXPECT_EQ(trackbar::SliderCrossOffset(20, 20), 0);
+  EXPECT_EQ(trackbar::SliderCrossOffset(19, 11), 4);
+  EXPECT_EQ(trackbar::SliderCrossOffset(20, 11), 4);
+  EXPECT_EQ(trackbar::SliderCrossOffset(10, 20), 0);  // a thicker slider stays at the edge
+}
+
+TEST(TrackBarMath, TicksFallOnEveryFrequencyStepAndOnMax) {
+  EXPECT_THAT(trackbar::TickPositions(1, 62, 5),
+              ElementsAreArray({1, 6, 11, 16, 21, 26, 31, 36, 41, 46, 51, 56, 61, 62}));
+  EXPECT_THAT(trackbar::TickPositions(0, 10, 5), ElementsAre(0, 5, 10));
+  EXPECT_THAT(trackbar::TickPositions(0, 3, 1), ElementsAre(0, 1, 2, 3));
+  EXPECT_THAT(trackbar::TickPositions(0, 10, 0), ElementsAre(0, 10));
+  EXPECT_THAT(trackbar::TickPositions(0, 10, -3), ElementsAre(0, 10));
+  EXPECT_THAT(trackbar::TickPositions(-4, 4, 3), ElementsAre(-4, -1, 2, 4));
+  EXPECT_THAT(trackbar::TickPositions(7, 7, 1), ElementsAre());
+}
+
+TEST(TrackBarMath, TickSitsUnderTheSliderCentre) {
+  EXPECT_EQ(trackbar::TickOffset(kTrack, kSlider, 0, 200, 0), 5);
+  EXPECT_EQ(trackbar::TickOffset(kTrack, kSlider, 0, 200, 200), 114);
+  EXPECT_EQ(trackbar::TickOffset(kTrack, kSlider, 0, 200, 170), 97);
+}
+
+}  // namespace
