@@ -218,20 +218,14 @@ void ConvertRow(const Layout& layout, const std::uint8_t* from, std::uint8_t* to
       }
       break;
     }
-    case 16:
-      for (int x = 0; x < width; ++x) {
-        const std::uint32_t v = U16(from + 2 * x);
-        to[3 * x] = layout.blue.From(v);
-        to[3 * x + 1] = layout.green.From(v);
-        to[3 * x + 2] = layout.red.From(v);
-      }
-      break;
     case 24:
       std::memcpy(to, from, 3 * static_cast<std::size_t>(width));
       break;
+    case 16:
     case 32:
+      // Masked pixels: each channel is cut out of a 16- or 32-bit word.
       for (int x = 0; x < width; ++x) {
-        const std::uint32_t v = U32(from + 4 * x);
+        const std::uint32_t v = layout.bits == 16 ? U16(from + 2 * x) : U32(from + 4 * x);
         to[3 * x] = layout.blue.From(v);
         to[3 * x + 1] = layout.green.From(v);
         to[3 * x + 2] = layout.red.From(v);
