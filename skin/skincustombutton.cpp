@@ -48,7 +48,10 @@ TSkinCustomButton::TSkinCustomButton(QWidget* owner)
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
-TSkinCustomButton::~TSkinCustomButton() = default;
+TSkinCustomButton::~TSkinCustomButton() {
+  // QWidget's destructor clears the focus, which would call back into this half-destroyed button.
+  disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void TSkinCustomButton::ApplyLook() {
   UIStyleChanged();

@@ -18,7 +18,8 @@ void AppendInt32(QByteArray& bytes, std::int32_t value) {
 }  // namespace
 
 QByteArray EncodeHeader() {
-  QByteArray header(kSignature, kSignatureSize);  // the text and its two zero bytes
+  QByteArray header(kSignature);  // the ten letters, then zero bytes up to the field's size
+  header.append(kSignatureSize - header.size(), '\0');
   AppendInt32(header, kHeaderSize);
   AppendInt32(header, kFormatNumber);
   AppendInt32(header, kHeaderSize);  // the first record follows the header

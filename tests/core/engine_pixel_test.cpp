@@ -12,14 +12,14 @@
 namespace graphitine {
 namespace {
 
-using testing::Bgr;
+using testing::Colour;
 using testing::ChangedPixels;
 using testing::ColumnGradient;
-using testing::PixelAt;
+using testing::ColourAt;
 using testing::Plain;
 using testing::SetPixel;
 
-constexpr Bgr kWhite{255, 255, 255};
+constexpr Colour kWhite{255, 255, 255};
 
 ConvertSettings Settings(SketchTool style, int precision, int lineStep) {
   ConvertSettings settings;
@@ -31,7 +31,7 @@ ConvertSettings Settings(SketchTool style, int precision, int lineStep) {
 
 // A 5 x 5 photo of one colour whose column x = 3 holds another: with s = 1 the only pixel the
 // kernel visits is (2, 2), whose right-hand samples are that column.
-Raster RightColumnPhoto(Bgr centre, Bgr column) {
+Raster RightColumnPhoto(Colour centre, Colour column) {
   auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
   Raster photo = Plain(5, 5, byte(centre.b), byte(centre.g), byte(centre.r));
   for (int y = 0; y < 5; ++y) SetPixel(photo, 3, y, byte(column.b), byte(column.g), byte(column.r));
@@ -40,11 +40,11 @@ Raster RightColumnPhoto(Bgr centre, Bgr column) {
 
 struct NeighbourhoodCase {
   const char* name;
-  Bgr centre;
-  Bgr column;  // the three right-hand samples
+  Colour centre;
+  Colour column;  // the three right-hand samples
   int precision;
   SketchTool style;
-  Bgr expected;  // sketch pixel (2, 2)
+  Colour expected;  // sketch pixel (2, 2)
 };
 
 class Neighbourhood : public ::testing::TestWithParam<NeighbourhoodCase> {};
@@ -53,7 +53,7 @@ TEST_P(Neighbourhood, DrawsTheCentrePixel) {
   const NeighbourhoodCase& c = GetParam();
   const Raster sketch =
       Convert(RightColumnPhoto(c.centre, c.column), Settings(c.style, c.precision, 1));
-  EXPECT_EQ(PixelAt(sketch, 2, 2), c.expected);
+  EXPECT_EQ(ColourAt(sketch, 2, 2), c.expected);
   // Nothing else is visited.
   for (const auto& [x, y] : ChangedPixels(Plain(6, 6, 255, 255, 255), sketch)) {
     EXPECT_TRUE(x == 2 && y == 2) << "changed (" << x << ", " << y << ")";
@@ -131,7 +131,7 @@ TEST(Convert, SingleDarkPixelOnWhite) {
   // The pencil takes a third of the darkness sum, 8 * 15 / 3, off the dark pixel's place only.
   const Raster pencil = Convert(photo, Settings(SketchTool::Pencil, 170, 1));
   EXPECT_EQ(ChangedPixels(blank, pencil), (std::vector<std::pair<int, int>>{{3, 3}}));
-  EXPECT_EQ(PixelAt(pencil, 3, 3), (Bgr{215, 215, 215}));
+  EXPECT_EQ(ColourAt(pencil, 3, 3), (Colour{215, 215, 215}));
 }
 
 TEST(Convert, PenDrawsTheDarkSideOfAVerticalEdge) {
@@ -174,7 +174,7 @@ TEST_P(Coverage, KernelVisitsExactlyTheInnerRange) {
   for (int y = 0; y <= c.height; ++y) {
     for (int x = 0; x <= c.width; ++x) {
       const bool visited = c.left <= x && x <= c.right && c.top <= y && y <= c.bottom;
-      ASSERT_EQ(PixelAt(sketch, x, y), visited ? (Bgr{darkened, darkened, darkened}) : kWhite)
+      ASSERT_EQ(ColourAt(sketch, x, y), visited ? (Colour{darkened, darkened, darkened}) : kWhite)
           << "(" << x << ", " << y << ")";
     }
   }
@@ -208,8 +208,8 @@ TEST(Convert, SketchIsOnePixelLargerWithWhiteLastRowAndColumn) {
   const Raster sketch = Convert(photo, Settings(SketchTool::Pencil, 200, 1));
   ASSERT_EQ(sketch.Width(), 641);
   ASSERT_EQ(sketch.Height(), 481);
-  for (int x = 0; x < 641; ++x) EXPECT_EQ(PixelAt(sketch, x, 480), kWhite) << x;
-  for (int y = 0; y < 481; ++y) EXPECT_EQ(PixelAt(sketch, 640, y), kWhite) << y;
+  for (int x = 0; x < 641; ++x) EXPECT_EQ(ColourAt(sketch, x, 480), kWhite) << x;
+  for (int y = 0; y < 481; ++y) EXPECT_EQ(ColourAt(sketch, 640, y), kWhite) << y;
   EXPECT_FALSE(ChangedPixels(Plain(641, 481, 255, 255, 255), sketch).empty());
 }
 
@@ -220,8 +220,8 @@ TEST(Convert, LastRowAndColumnKeepThePaper) {
   const Raster sketch = Convert(testing::NoisePhoto(64, 48, 5), settings);
   Raster bare;
   PaintPaper(bare, paper, 64, 48);
-  for (int x = 0; x < 65; ++x) EXPECT_EQ(PixelAt(sketch, x, 48), PixelAt(bare, x, 48)) << x;
-  for (int y = 0; y < 49; ++y) EXPECT_EQ(PixelAt(sketch, 64, y), PixelAt(bare, 64, y)) << y;
+  for (int x = 0; x < 65; ++x) EXPECT_EQ(ColourAt(sketch, x, 48), ColourAt(bare, x, 48)) << x;
+  for (int y = 0; y < 49; ++y) EXPECT_EQ(ColourAt(sketch, 64, y), ColourAt(bare, 64, y)) << y;
 }
 
 TEST(Convert, PencilDarkensPaperEquallyInEachChannelDownToZero) {
@@ -232,8 +232,8 @@ TEST(Convert, PencilDarkensPaperEquallyInEachChannelDownToZero) {
   ConvertSettings settings = Settings(SketchTool::Pencil, 170, 1);
   settings.paper = &paper;
   const Raster sketch = Convert(photo, settings);
-  EXPECT_EQ(PixelAt(sketch, 3, 3), (Bgr{160, 0, 60}));
-  EXPECT_EQ(PixelAt(sketch, 2, 3), (Bgr{200, 30, 100}));
+  EXPECT_EQ(ColourAt(sketch, 3, 3), (Colour{160, 0, 60}));
+  EXPECT_EQ(ColourAt(sketch, 2, 3), (Colour{200, 30, 100}));
 }
 
 TEST(Convert, ConvertingTwiceGivesTheSameSketch) {

@@ -74,7 +74,7 @@ std::vector<std::pair<int, int>> ChangedPixels(const Raster& background, const R
   std::vector<std::pair<int, int>> changed;
   for (int y = 0; y < sketch.Height(); ++y) {
     for (int x = 0; x < sketch.Width(); ++x) {
-      if (!(PixelAt(background, x, y) == PixelAt(sketch, x, y))) changed.emplace_back(x, y);
+      if (!(ColourAt(background, x, y) == ColourAt(sketch, x, y))) changed.emplace_back(x, y);
     }
   }
   return changed;
@@ -94,12 +94,12 @@ void SetPixel(Raster& raster, int x, int y, std::uint8_t blue, std::uint8_t gree
   p[2] = red;
 }
 
-Bgr PixelAt(const Raster& raster, int x, int y) {
+Colour ColourAt(const Raster& raster, int x, int y) {
   const std::uint8_t* p = raster.ScanLine(y) + 3 * x;
   return {p[0], p[1], p[2]};
 }
 
-void PrintTo(const Bgr& pixel, std::ostream* out) {
+void PrintTo(const Colour& pixel, std::ostream* out) {
   *out << "(" << pixel.b << ", " << pixel.g << ", " << pixel.r << ")";
 }
 
@@ -113,7 +113,7 @@ void PrintTo(const Bgr& pixel, std::ostream* out) {
   std::ostringstream first;
   for (int y = 0; y < expected.Height(); ++y) {
     for (int x = 0; x < expected.Width(); ++x) {
-      const Bgr want = PixelAt(expected, x, y), got = PixelAt(actual, x, y);
+      const Colour want = ColourAt(expected, x, y), got = ColourAt(actual, x, y);
       if (want == got) continue;
       if (differing++ == 0) {
         first << "first at (" << x << ", " << y << "): ";

@@ -33,12 +33,12 @@ Raster Plain(int width, int height, std::uint8_t blue, std::uint8_t green, std::
 void SetPixel(Raster& raster, int x, int y, std::uint8_t blue, std::uint8_t green,
               std::uint8_t red);
 
-struct Bgr {
+struct Colour {
   int b, g, r;
-  friend bool operator==(const Bgr&, const Bgr&) = default;
+  friend bool operator==(const Colour&, const Colour&) = default;
 };
-Bgr PixelAt(const Raster& raster, int x, int y);
-void PrintTo(const Bgr& pixel, std::ostream* out);
+Colour ColourAt(const Raster& raster, int x, int y);
+void PrintTo(const Colour& pixel, std::ostream* out);
 
 // Equal size and equal bytes; on a difference the message names the first differing pixel.
 ::testing::AssertionResult SameRaster(const Raster& expected, const Raster& actual);

@@ -15,10 +15,10 @@
 namespace graphitine {
 namespace {
 
-using testing::Bgr;
+using testing::Colour;
 using testing::ChangedPixels;
 using testing::ColumnGradient;
-using testing::PixelAt;
+using testing::ColourAt;
 using testing::Plain;
 using testing::SetPixel;
 using Pixels = std::vector<std::pair<int, int>>;
@@ -51,10 +51,10 @@ TEST(Retouch, SmallBoxPaintsExactlyFourPixels) {
 
   Raster sketch = GreySketch(30, 30);
   SketchRegion(0, 0, 4, 4, photo, sketch, {}, kEraser);
-  EXPECT_EQ(PixelAt(sketch, 2, 2), (Bgr{255, 255, 255}));
+  EXPECT_EQ(ColourAt(sketch, 2, 2), (Colour{255, 255, 255}));
   // The brush's colour: sums (3, 4, 257) over 4 pixels, truncated.
   SketchRegion(0, 0, 4, 4, photo, sketch, {}, kBrush);
-  for (const auto& [x, y] : four) EXPECT_EQ(PixelAt(sketch, x, y), (Bgr{0, 1, 64}));
+  for (const auto& [x, y] : four) EXPECT_EQ(ColourAt(sketch, x, y), (Colour{0, 1, 64}));
 }
 
 struct ShortSideCase {
@@ -116,7 +116,7 @@ TEST(Retouch, BrushPartlyOutsideAveragesTheInsidePartOnly) {
     for (int x = 1; x <= 8; ++x)
       if (x * x + y * y < 100) expected.emplace_back(x, y);
   EXPECT_EQ(ChangedPixels(GreySketch(20, 20), sketch), expected);
-  for (const auto& [x, y] : expected) ASSERT_EQ(PixelAt(sketch, x, y), (Bgr{10, 20, 30}));
+  for (const auto& [x, y] : expected) ASSERT_EQ(ColourAt(sketch, x, y), (Colour{10, 20, 30}));
 }
 
 TEST(Retouch, StrokesWhollyOutsideThePhotoWriteNothing) {
@@ -148,9 +148,9 @@ TEST(Retouch, PencilStrokesDarkenFurtherWhileOtherStylesRepeatTheSame) {
   const EngineParameters parameters{0, 2, 1};
   Raster sketch = GreySketch(40, 40);
   SketchRegion(5, 5, 30, 30, photo, sketch, parameters, kPencil);
-  EXPECT_EQ(PixelAt(sketch, 17, 17), (Bgr{122, 122, 122}));  // 128 - 3s
+  EXPECT_EQ(ColourAt(sketch, 17, 17), (Colour{122, 122, 122}));  // 128 - 3s
   SketchRegion(5, 5, 30, 30, photo, sketch, parameters, kPencil);
-  EXPECT_EQ(PixelAt(sketch, 17, 17), (Bgr{116, 116, 116}));
+  EXPECT_EQ(ColourAt(sketch, 17, 17), (Colour{116, 116, 116}));
 
   const Raster varied = testing::RandomPhoto(40, 40, 10);
   for (SketchTool style : {SketchTool::Pen, SketchTool::Soft}) {
@@ -241,9 +241,9 @@ TEST(Retouch, BrushSumsDoNotOverflowOnHugeCircles) {
   Raster sketch = Plain(3401, 3401, 0, 0, 0);
   SketchRegion(0, 0, 3400, 3400, photo, sketch, {},
                {SketchTool::ColourBrush, SketchPage::Automatic});
-  EXPECT_EQ(PixelAt(sketch, 1700, 1700), (Bgr{255, 254, 253}));
-  EXPECT_EQ(PixelAt(sketch, 1700, 2), (Bgr{255, 254, 253}));
-  EXPECT_EQ(PixelAt(sketch, 2, 2), (Bgr{0, 0, 0}));  // outside the circle
+  EXPECT_EQ(ColourAt(sketch, 1700, 1700), (Colour{255, 254, 253}));
+  EXPECT_EQ(ColourAt(sketch, 1700, 2), (Colour{255, 254, 253}));
+  EXPECT_EQ(ColourAt(sketch, 2, 2), (Colour{0, 0, 0}));  // outside the circle
 }
 
 // Convert while the manual page is active: the circle of the whole-photo box applies.
@@ -278,7 +278,7 @@ TEST(Convert, ManualPageConvertsOnlyTheDisc) {
   for (int y = 0; y <= 30; ++y) {
     for (int x = 0; x <= 40; ++x) {
       const bool painted = x >= 2 && x <= 37 && y >= 2 && y <= 27 && inDisc(x, y);
-      ASSERT_EQ(PixelAt(brushed, x, y), painted ? (Bgr{5, 6, 7}) : (Bgr{255, 255, 255}))
+      ASSERT_EQ(ColourAt(brushed, x, y), painted ? (Colour{5, 6, 7}) : (Colour{255, 255, 255}))
           << x << ", " << y;
     }
   }

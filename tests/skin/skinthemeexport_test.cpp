@@ -45,11 +45,14 @@ TEST(ExportInsideTheme, FileThemeGivesTheBuiltInLookUps) {
   }
 }
 
-TEST(ExportInsideTheme, PicturesAre24BitBmpFiles) {
+TEST(ExportInsideTheme, HeaderIsExactAndPicturesAre24BitBmpFiles) {
   ScratchFolder folder;
   const QString path = folder.Path(QStringLiteral("macos.skin"));
   ExportInsideTheme(TSkinUIStyle::MacOS, path);
   const QByteArray bytes = ReadBytes(path);
+  // An exported file starts with exactly the header: the signature padded with zero bytes to
+  // twelve, the header size, the format number and the first record's offset.
+  EXPECT_EQ(bytes.left(24), QByteArray("GSKINTHEME\0\0\x18\0\0\0\x01\0\0\0\x18\0\0\0", 24));
   // The first record is ButtonImage; its data starts right after the record header.
   const QByteArray bmp = bytes.mid(24 + 77, Int32At(bytes, 24 + kDataSizeAt));
   ASSERT_TRUE(bmp.startsWith("BM"));
