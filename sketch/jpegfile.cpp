@@ -35,11 +35,13 @@ struct ErrorManager {
   std::longjmp(manager->jump, 1);
 }
 
-// Warnings (level -1) are ignored, except that the data ended early: libjpeg would fill the
-// rest of the picture with grey and carry on.
+// Warnings (level -1) are ignored, except those that say image data is missing: the file ended
+// early, or a scan's data stopped at a marker. libjpeg would fill the rest of the picture with
+// grey and carry on.
 void EmitMessage(j_common_ptr info, int level) {
   if (level < 0) {
-    if (info->err->msg_code == JWRN_JPEG_EOF) ExitWithError(info);
+    const int code = info->err->msg_code;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) ExitWithError(info);
     ++info->err->num_warnings;
   }
 }
