@@ -1,5 +1,10 @@
 #include "sketch/picturefile.h"
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <future>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -92,6 +97,30 @@ TEST(LoadPicture, MissingFileAndFolderNameThePath) {
   } catch (const FileError& error) {
     EXPECT_EQ(std::string(error.what()),
               "Cannot open file \"" + (dir / "folder.jpg").string() + "\": it is a folder");
+  }
+}
+
+// A named pipe would block the reader until someone writes to it; a device is no picture.
+TEST(LoadPicture, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  const fs::path pipe = dir / "pipe.jpg";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const fs::path& file : {pipe, fs::path("/dev/null")}) {
+    SCOPED_TRACE(file);
+    auto load = std::async(std::launch::async, [&] { return LoadPicture(file); });
+    if (load.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+      // Let the blocked reader go: a writer that opens and closes the pipe gives it an end.
+      std::ofstream{file};
+      FAIL() << "still waiting for the file";
+    }
+    try {
+      load.get();
+      ADD_FAILURE() << "loaded";
+    } catch (const FileError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "Cannot open file \"" + file.string() + "\": not a regular file");
+      EXPECT_EQ(error.file(), file.string());
+    }
   }
 }
 
