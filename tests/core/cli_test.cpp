@@ -132,7 +132,8 @@ TEST_F(Converter, SketchExtensionDecidesTheFormatAndTheNameIsKept) {
 TEST_F(Converter, UnreadablePhotoOrPaperExitsWith1AndNamesTheFile) {
   ProcessResult result = Convert({At("broken.bmp"), At("out.jpg")});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "graphitine-sketch: Bitmap image is not valid: \"" + At("broken.bmp") + "\"\n");
+  EXPECT_EQ(result.err, "graphitine-sketch: Bitmap image is not valid (file size 9 bytes): \"" +
+                        At("broken.bmp") + "\"\n");
   result = Convert({At("missing.jpg"), At("out.jpg")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, HasSubstr("Cannot open file \"" + At("missing.jpg") + "\""));
