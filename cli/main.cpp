@@ -31,7 +31,7 @@ void Complain(const std::string& text) {
 }
 
 int ConvertOne(const Options& options, const ConvertSettings& settings) {
-  const Raster photo = LoadPicture(options.photo);
+  const Raster photo = LoadPicture(options.photo, SketchLimits(options.format, options.maxPixels));
   const Raster sketch = Convert(photo, settings);
   WritePicture(sketch, options.sketch, options.format, FrameSize{photo.Width(), photo.Height()});
   return kAllWritten;
@@ -47,7 +47,8 @@ int ConvertFolders(const Options& options, const ConvertSettings& settings) {
   ProgressBar bar(stderr);
   if (showBar) bar.Show(0, jobs.size());
   const BatchReport report = RunBatch(
-      jobs, [&](const BatchJob& job) { ConvertBatchJob(job, settings); }, options.jobs,
+      jobs, [&](const BatchJob& job) { ConvertBatchJob(job, settings, options.maxPixels); },
+      options.jobs,
       [&](const BatchProgress& progress, const BatchFailure*) {
         if (showBar) bar.Show(progress.done, progress.total);
       });
@@ -96,7 +97,9 @@ int Run(const std::vector<std::string>& arguments) {
     // Several pictures at once already keep the cores busy; one picture alone gets them all.
     settings.threads = options.mode == Mode::Batch && options.jobs > 1 ? 1 : 0;
     if (!options.paper.empty()) {
-      paper.picture = LoadPicture(options.paper);
+      PictureLimits paperLimits;
+      paperLimits.maxPixels = options.maxPixels;
+      paper.picture = LoadPicture(options.paper, paperLimits);
       paper.mode = options.stretch ? PaperMode::Stretch : PaperMode::Tile;
       settings.paper = &paper;
     }

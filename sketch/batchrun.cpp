@@ -58,11 +58,13 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
   return report;
 }
 
-void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings) {
+void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
+                     std::int64_t maxPixels) {
   Raster sketch;
   FrameSize frame;
   {
-    const Raster photo = LoadPicture(job.source.path);
+    const Raster photo =
+        LoadPicture(job.source.path, SketchLimits(SaveFormatFor(job.output, job.kind), maxPixels));
     frame = {photo.Width(), photo.Height()};
     sketch = Convert(photo, settings);
   }

@@ -8,6 +8,7 @@
 
 #include "sketch/batchplan.h"
 #include "sketch/engine.h"
+#include "sketch/picturelimits.h"
 
 namespace graphitine {
 
@@ -40,8 +41,10 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
                      const BatchProgressReport& progress = {});
 
 // The step of the converter: loads the source from where it really is, converts it with the
-// settings and saves the sketch under the planned name and kind. A file that appeared under
-// that name since planning is never replaced: the item fails instead.
-void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings);
+// settings and saves the sketch under the planned name and kind. A source of more than maxPixels
+// pixels, or whose sketch the planned format cannot hold, fails before it is decoded. A file
+// that appeared under that name since planning is never replaced: the item fails instead.
+void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
+                     std::int64_t maxPixels = kMaxPicturePixels);
 
 }  // namespace graphitine

@@ -120,7 +120,7 @@ void MakeChannels(Layout& layout, const std::uint32_t masks[3], const std::strin
 
 // Reads and checks everything in front of the pixel data. Every offset and size the header
 // states is checked against the file's real size.
-Layout ReadLayout(InputFile& in) {
+Layout ReadLayout(InputFile& in, const PictureLimits& limits) {
   const std::string& file = in.Name();
   std::uint8_t head[kFileHeaderSize + kV5HeaderSize + 12] = {};
   const std::size_t got = in.ReadSome(head, sizeof head);
@@ -229,7 +229,7 @@ Layout ReadLayout(InputFile& in) {
   if (layout.dataOffset > in.Size()) {
     Invalid(file, offset + " past the end of the file at " + std::to_string(in.Size()));
   }
-  CheckPictureSize(layout.width, layout.height, file);
+  CheckPictureSize(layout.width, layout.height, file, limits);
   return layout;
 }
 
@@ -361,9 +361,9 @@ Raster ReadRunLength(InputFile& in, const Layout& layout) {
 
 }  // namespace
 
-Raster ReadBmp(const std::filesystem::path& file) {
+Raster ReadBmp(const std::filesystem::path& file, const PictureLimits& limits) {
   InputFile in(file);
-  const Layout layout = ReadLayout(in);
+  const Layout layout = ReadLayout(in, limits);
   if (layout.compression == kRle4 || layout.compression == kRle8) {
     return ReadRunLength(in, layout);
   }

@@ -11,11 +11,13 @@
 #include <filesystem>
 
 #include "sketch/atomicfile.h"
+#include "sketch/picturelimits.h"
 #include "sketch/raster.h"
 
 namespace graphitine {
 
-Raster ReadBmp(const std::filesystem::path& file);
+// The picture's size is checked against limits before any pixel is read.
+Raster ReadBmp(const std::filesystem::path& file, const PictureLimits& limits = {});
 
 // Raises FileError when the picture is empty or too large for the format's 32-bit sizes, or
 // when the file cannot be written.

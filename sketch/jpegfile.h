@@ -12,13 +12,17 @@
 #include <filesystem>
 
 #include "sketch/atomicfile.h"
+#include "sketch/picturelimits.h"
 #include "sketch/raster.h"
 
 namespace graphitine {
 
 inline constexpr int kSketchJpegQuality = 20;
+// The longest side libjpeg writes.
+inline constexpr int kJpegMaxSide = 65500;
 
-Raster ReadJpeg(const std::filesystem::path& file);
+// The picture's size is checked against limits before it is decoded.
+Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits = {});
 
 void WriteJpeg(const Raster& picture, const std::filesystem::path& file,
                int quality = kSketchJpegQuality, ExistingFile existing = ExistingFile::Replace);

@@ -48,6 +48,9 @@ TEST_F(Converter, UsageErrorsExitWith2AndSayWhatIsAllowed) {
       {{"--line", "0", "a.jpg", "b.jpg"}, "--line must be a whole number from 1 to 15 (got '0')"},
       {{"--line", "16", "a.jpg", "b.jpg"}, "from 1 to 15"},
       {{"--jobs", "0", "--batch", ".", "."}, "--jobs must be a whole number from 1 to 256"},
+      {{"--max-pixels", "0", "a.jpg", "b.jpg"},
+       "--max-pixels must be a whole number from 1 to 268435456 (got '0')"},
+      {{"--max-pixels=268435457", "a.jpg", "b.jpg"}, "from 1 to 268435456"},
       {{"--style", "crayon", "a.jpg", "b.jpg"}, "--style must be pen, pencil or soft (got 'crayon')"},
       {{"--line"}, "--line needs a value"},
       {{"--colour", "a.jpg", "b.jpg"}, "unknown option '--colour'"},
@@ -71,6 +74,8 @@ TEST_F(Converter, HelpAndVersion) {
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.out, HasSubstr("Usage: graphitine-sketch [options] PHOTO SKETCH"));
   EXPECT_THAT(help.out, HasSubstr("--batch OUTPUT_FOLDER FOLDER..."));
+  EXPECT_THAT(help.out, HasSubstr("--max-pixels N"));
+  EXPECT_THAT(help.out, HasSubstr("about 1.5 GiB of memory"));
   const ProcessResult version = Convert({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_THAT(version.out, ::testing::MatchesRegex("graphitine-sketch [0-9]+\\.[0-9]+\\.[0-9]+\n"));
@@ -141,6 +146,38 @@ TEST_F(Converter, UnreadablePhotoOrPaperExitsWith1AndNamesTheFile) {
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, HasSubstr("Bitmap image is not valid"));
   EXPECT_FALSE(fs::exists(dir_ / "out.jpg"));
+}
+
+// The claim in the header decides: the file holds no pixel data worth decoding.
+TEST_F(Converter, ASketchTheOutputCannotHoldFailsBeforeDecoding) {
+  const Bytes tall = RunLengthBitmap(32, 5701656, false);
+  const std::string tooLarge =
+      "The sketch of this picture is too large for a JPEG file (33 x 5701657 pixels, at most "
+      "65500 a side): ";
+  WriteFile(dir_ / "tall.bmp", tall);
+  ProcessResult result = Convert({At("tall.bmp"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "graphitine-sketch: " + tooLarge + "\"" + At("tall.bmp") + "\"\n");
+
+  // In a batch a source named .jpg is written as JPEG, whatever it holds.
+  WriteFile(dir_ / "in" / "tall.jpg", tall);
+  fs::create_directory(dir_ / "out");
+  result = Convert({"-q", "--batch", At("out"), At("in")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("failed: " + At("in/tall.jpg") + ": " + tooLarge));
+  EXPECT_TRUE(fs::is_empty(dir_ / "out"));
+}
+
+TEST_F(Converter, MaxPixelsLowersTheLimitForPhotoAndPaper) {
+  ProcessResult result = Convert({"--max-pixels", "2399", At("photo.jpg"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "graphitine-sketch: Picture is too large (60 x 40 pixels): \"" +
+                            At("photo.jpg") + "\"\n");
+  EXPECT_EQ(Convert({"--max-pixels=2400", At("photo.jpg"), At("out.jpg")}).exitCode, 0);
+
+  result = Convert({"--max-pixels=34", "--paper", At("paper.bmp"), At("photo.jpg"), At("out.bmp")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("Picture is too large (7 x 5 pixels): \"" + At("paper.bmp")));
 }
 
 TEST_F(Converter, BatchReportsFailedItemsGoesOnAndExitsWith1) {
