@@ -47,7 +47,10 @@ int ConvertFolders(const Options& options, const ConvertSettings& settings) {
   ProgressBar bar(stderr);
   if (showBar) bar.Show(0, jobs.size());
   const BatchReport report = RunBatch(
-      jobs, [&](const BatchJob& job) { ConvertBatchJob(job, settings, options.maxPixels); },
+      jobs,
+      [&](const BatchJob& job, std::stop_token stop) {
+        ConvertBatchJob(job, settings, std::move(stop), options.maxPixels);
+      },
       options.jobs,
       [&](const BatchProgress& progress, const BatchFailure*) {
         if (showBar) bar.Show(progress.done, progress.total);
@@ -94,8 +97,6 @@ int Run(const std::vector<std::string>& arguments) {
     settings.precision = options.precision;
     settings.lineStep = options.line;
     settings.choice = SketchChoice{options.style, SketchPage::Automatic};
-    // Several pictures at once already keep the cores busy; one picture alone gets them all.
-    settings.threads = options.mode == Mode::Batch && options.jobs > 1 ? 1 : 0;
     if (!options.paper.empty()) {
       PictureLimits paperLimits;
       paperLimits.maxPixels = options.maxPixels;
