@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/interruption.h"
 #include "cli/options.h"
 #include "cli/progressbar.h"
 #include "sketch/batchlist.h"
@@ -117,5 +118,6 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace graphitine::cli
 
 int main(int argc, char** argv) {
+  graphitine::cli::RemoveTemporaryFilesOnSignals();
   return graphitine::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
 }
