@@ -32,7 +32,8 @@ KernelStyle StyleOf(SketchTool tool) {
   }
 }
 
-// 1 for the calling thread alone, 0 for all of the pool's threads.
+// What to ask ForEachRowChunk for: the caller's request if any, else 1 (the calling thread
+// alone) for a small region and 0 (all of the pool's threads) for a large one.
 int ThreadsForRegion(const VisitedRegion& region, int requested) {
   if (requested > 0 || region.Empty()) return std::max(requested, 1);
   const std::int64_t rows = static_cast<std::int64_t>(region.Bottom()) - region.Top() + 1;

@@ -34,9 +34,12 @@ struct WorkerPool::Job {
   }
 };
 
+// Never destroyed: a thread that has not finished its work when the process ends may still be
+// waiting in it.
 WorkerPool& WorkerPool::Shared() {
-  static WorkerPool pool(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
-  return pool;
+  static WorkerPool* pool =
+      new WorkerPool(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+  return *pool;
 }
 
 WorkerPool::WorkerPool(int threads) {

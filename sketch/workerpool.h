@@ -15,7 +15,7 @@ namespace graphitine {
 
 class WorkerPool {
  public:
-  // The process's pool, one thread per core, started on first use.
+  // The process's pool, one thread per core, started on first use and kept to the end.
   static WorkerPool& Shared();
 
   explicit WorkerPool(int threads);
