@@ -170,6 +170,8 @@ Options:
   --version       show the version
 
 Exit status: 0 when everything was written, 1 when a picture failed, 2 for a usage error.
+Interrupted (Ctrl-C, SIGTERM, SIGHUP), it removes the files it was writing and ends by that
+signal; finished sketches stay.
 )";
 }
 
