@@ -5,12 +5,14 @@
 #
 #   bench/converter_speed.sh [PHOTO]
 #
+# GRAPHITINE_SKETCH names another converter to measure (an older build, for a comparison).
+#
 # Without PHOTO, a 5640 x 3172 photo is made from resources/J.jpg with ImageMagick (Debian
 # imagemagick), which also makes the 24-megapixel photo. Times are the best of three runs, in
 # seconds of wall clock.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-converter=build/bin/graphitine-sketch
+converter=${GRAPHITINE_SKETCH:-build/bin/graphitine-sketch}
 [ -x "$converter" ] || { echo "build graphitine-sketch first" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

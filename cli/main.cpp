@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/interruption.h"
 #include "cli/options.h"
 #include "cli/progressbar.h"
 #include "sketch/batchlist.h"
@@ -31,7 +32,7 @@ void Complain(const std::string& text) {
 }
 
 int ConvertOne(const Options& options, const ConvertSettings& settings) {
-  const Raster photo = LoadPicture(options.photo);
+  const Raster photo = LoadPicture(options.photo, SketchLimits(options.format, options.maxPixels));
   const Raster sketch = Convert(photo, settings);
   WritePicture(sketch, options.sketch, options.format, FrameSize{photo.Width(), photo.Height()});
   return kAllWritten;
@@ -47,7 +48,11 @@ int ConvertFolders(const Options& options, const ConvertSettings& settings) {
   ProgressBar bar(stderr);
   if (showBar) bar.Show(0, jobs.size());
   const BatchReport report = RunBatch(
-      jobs, [&](const BatchJob& job) { ConvertBatchJob(job, settings); }, options.jobs,
+      jobs,
+      [&](const BatchJob& job, std::stop_token stop) {
+        ConvertBatchJob(job, settings, std::move(stop), options.maxPixels);
+      },
+      options.jobs,
       [&](const BatchProgress& progress, const BatchFailure*) {
         if (showBar) bar.Show(progress.done, progress.total);
       });
@@ -93,10 +98,10 @@ int Run(const std::vector<std::string>& arguments) {
     settings.precision = options.precision;
     settings.lineStep = options.line;
     settings.choice = SketchChoice{options.style, SketchPage::Automatic};
-    // Several pictures at once already keep the cores busy; one picture alone gets them all.
-    settings.threads = options.mode == Mode::Batch && options.jobs > 1 ? 1 : 0;
     if (!options.paper.empty()) {
-      paper.picture = LoadPicture(options.paper);
+      PictureLimits paperLimits;
+      paperLimits.maxPixels = options.maxPixels;
+      paper.picture = LoadPicture(options.paper, paperLimits);
       paper.mode = options.stretch ? PaperMode::Stretch : PaperMode::Tile;
       settings.paper = &paper;
     }
@@ -113,5 +118,6 @@ int Run(const std::vector<std::string>& arguments) {
 }  // namespace graphitine::cli
 
 int main(int argc, char** argv) {
+  graphitine::cli::RemoveTemporaryFilesOnSignals();
   return graphitine::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
 }

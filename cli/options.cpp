@@ -97,6 +97,8 @@ Options ParseOptions(const std::vector<std::string>& arguments, int defaultJobs)
       options.stretch = true;
     } else if (argument == "--jobs") {
       options.jobs = ParseInRange(argument, value(), kMinJobs, kMaxJobs);
+    } else if (argument == "--max-pixels") {
+      options.maxPixels = ParseInRange(argument, value(), 1, static_cast<int>(kMaxPicturePixels));
     } else if (argument == "-q" || argument == "--quiet") {
       noValue();
       options.quiet = true;
@@ -159,11 +161,17 @@ Options:
   --paper FILE    lay the sketch on this picture (JPEG or BMP), tiled
   --stretch       stretch the paper over the sketch instead of tiling it
   --jobs N        batch: pictures converted at once, 1 to 256 (default: the number of cores)
+  --max-pixels N  refuse photos and papers of more than N pixels, 1 to 268435456 (default
+                  268435456, a 16384 x 16384 photo, which takes about 1.5 GiB of memory to
+                  convert: 3 bytes a pixel for the photo and as many for the sketch). Lower it
+                  for files you do not trust: a file of a few bytes can claim that size.
   -q, --quiet     no progress bar and no summary
   --help          show this text
   --version       show the version
 
 Exit status: 0 when everything was written, 1 when a picture failed, 2 for a usage error.
+Interrupted (Ctrl-C, SIGTERM, SIGHUP), it removes the files it was writing and ends by that
+signal; finished sketches stay.
 )";
 }
 

@@ -6,6 +6,7 @@
 
 #include "sketch/engine.h"
 #include "sketch/picturefile.h"
+#include "sketch/picturelimits.h"
 
 namespace graphitine::cli {
 
@@ -24,6 +25,7 @@ struct Options {
   bool stretch = false;
   int jobs = 1;
   bool quiet = false;
+  std::int64_t maxPixels = kMaxPicturePixels;  // pictures with more are refused
 
   // Single mode: PHOTO SKETCH, and the format SKETCH's extension asks for.
   std::string photo;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "sketch/errors.h"
+#include "sketch/temporaryfiles.h"
 
 namespace graphitine {
 
@@ -36,8 +37,7 @@ AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)) {
   }
   for (unsigned attempt = 0; attempt < 16; ++attempt) {
     temporary_ = TemporaryNameFor(target_, attempt);
-    // "x": created here and now, never an existing file opened a second time.
-    stream_ = std::fopen(temporary_.c_str(), "wbx");
+    stream_ = CreateTemporaryFile(temporary_);
     if (stream_ != nullptr) return;
     if (errno != EEXIST) break;
   }
@@ -49,8 +49,11 @@ AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)) {
 AtomicFile::~AtomicFile() {
   if (stream_ != nullptr) std::fclose(stream_);
   if (!committed_) {
-    std::error_code ignored;
-    fs::remove(temporary_, ignored);
+    FinishTemporaryFile(temporary_, [&] {
+      std::error_code ec;
+      fs::remove(temporary_, ec);
+      return !ec;
+    });
   }
 }
 
@@ -70,19 +73,25 @@ void AtomicFile::Commit(ExistingFile existing) {
   if (failed || closeFailed) Fail(ErrnoText(error != 0 ? error : EIO));
 
   std::error_code ec;
-  if (existing == ExistingFile::Keep) {
-    // A hard link is made only where no file of that name exists, in one step.
-    fs::create_hard_link(temporary_, target_, ec);
-    if (!ec) {
-      fs::remove(temporary_, ec);
-      committed_ = true;
-      return;
+  bool taken = false;  // a file of the target's name stands in the way
+  FinishTemporaryFile(temporary_, [&] {
+    if (existing == ExistingFile::Keep) {
+      // A hard link is made only where no file of that name exists, in one step.
+      fs::create_hard_link(temporary_, target_, ec);
+      if (!ec) {
+        committed_ = true;
+        fs::remove(temporary_, ec);
+        return true;
+      }
+      taken = ec == std::errc::file_exists || fs::exists(target_);
+      if (taken) return false;
     }
-    if (ec == std::errc::file_exists || fs::exists(target_)) Fail("the file exists already");
-  }
-  fs::rename(temporary_, target_, ec);
-  if (ec) Fail(ec.message());
-  committed_ = true;
+    fs::rename(temporary_, target_, ec);
+    committed_ = !ec;
+    return committed_;
+  });
+  if (taken) Fail("the file exists already");
+  if (!committed_) Fail(ec.message());
 }
 
 }  // namespace graphitine

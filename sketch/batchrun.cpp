@@ -6,12 +6,13 @@
 #include <mutex>
 #include <thread>
 
+#include "sketch/errors.h"
 #include "sketch/picturefile.h"
 
 namespace graphitine {
 
 BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, int parallel,
-                     const BatchProgressReport& progress) {
+                     const BatchProgressReport& progress, std::stop_token stop) {
   BatchReport report;
   report.total = jobs.size();
   std::atomic<std::size_t> next{0};
@@ -23,7 +24,12 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
     for (std::size_t i = next++; i < jobs.size(); i = next++) {
       std::string reason;
       try {
-        step(jobs[i]);
+        if (stop.stop_requested()) throw Stopped();
+        step(jobs[i], stop);
+      } catch (const Stopped&) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        report.stopped = true;
+        continue;
       } catch (const std::exception& error) {
         reason = error.what();
         if (reason.empty()) reason = "unknown error";
@@ -58,13 +64,15 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
   return report;
 }
 
-void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings) {
+void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings, std::stop_token stop,
+                     std::int64_t maxPixels) {
   Raster sketch;
   FrameSize frame;
   {
-    const Raster photo = LoadPicture(job.source.path);
+    const Raster photo =
+        LoadPicture(job.source.path, SketchLimits(SaveFormatFor(job.output, job.kind), maxPixels));
     frame = {photo.Width(), photo.Height()};
-    sketch = Convert(photo, settings);
+    sketch = Convert(photo, settings, std::move(stop));
   }
   SavePicture(sketch, job.output, job.kind, frame, ExistingFile::Keep);
 }

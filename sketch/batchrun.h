@@ -1,13 +1,15 @@
 #pragma once
 // Running a planned batch: every job once, several at a time if asked, failures reported per
-// item while the run goes on with the next one.
+// item while the run goes on with the next one, until the caller asks it to stop.
 #include <cstddef>
 #include <functional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
 #include "sketch/batchplan.h"
 #include "sketch/engine.h"
+#include "sketch/picturelimits.h"
 
 namespace graphitine {
 
@@ -21,6 +23,7 @@ struct BatchReport {
   std::size_t total = 0;
   std::size_t written = 0;
   std::vector<BatchFailure> failures;  // in list order
+  bool stopped = false;  // stop was asked for before every item had run: the rest did not
 };
 
 struct BatchProgress {
@@ -29,19 +32,25 @@ struct BatchProgress {
   std::size_t total = 0;
 };
 
-// One item's work; an exception is that item's failure.
-using BatchStep = std::function<void(const BatchJob&)>;
+// One item's work, which checks the stop token where it can (Convert does between bands of
+// rows); an exception is that item's failure, except Stopped.
+using BatchStep = std::function<void(const BatchJob&, std::stop_token)>;
 // Called after each finished item, one call at a time (from whichever thread finished it).
 using BatchProgressReport = std::function<void(const BatchProgress&, const BatchFailure*)>;
 
 // Runs step for every job with up to `parallel` jobs at once (at least one) and returns when
-// all have finished.
+// all have finished. Once stop is requested no further item starts, and the run returns when
+// the items that had started have ended; an item whose step raised Stopped counts as neither
+// written nor failed, and gets no progress call.
 BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, int parallel,
-                     const BatchProgressReport& progress = {});
+                     const BatchProgressReport& progress = {}, std::stop_token stop = {});
 
 // The step of the converter: loads the source from where it really is, converts it with the
-// settings and saves the sketch under the planned name and kind. A file that appeared under
-// that name since planning is never replaced: the item fails instead.
-void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings);
+// settings and saves the sketch under the planned name and kind. A source of more than maxPixels
+// pixels, or whose sketch the planned format cannot hold, fails before it is decoded. A file
+// that appeared under that name since planning is never replaced: the item fails instead. The
+// conversion stops (raising Stopped, writing nothing) once stop is requested.
+void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
+                     std::stop_token stop = {}, std::int64_t maxPixels = kMaxPicturePixels);
 
 }  // namespace graphitine

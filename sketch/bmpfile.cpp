@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "sketch/dib.h"
@@ -32,8 +34,15 @@ using le::S32;
 using le::U16;
 using le::U32;
 
-[[noreturn]] void Invalid(const std::string& file) {
-  throw FileError("Bitmap image is not valid: \"" + file + "\"", file);
+// what says which field is wrong and its value, as "bits per pixel 2".
+[[noreturn]] void Invalid(const std::string& file, const std::string& what) {
+  throw FileError("Bitmap image is not valid (" + what + "): \"" + file + "\"", file);
+}
+
+std::string Hex(std::uint32_t value) {
+  char text[11];
+  std::snprintf(text, sizeof text, "0x%08X", value);
+  return text;
 }
 
 // One colour channel of a 16- or 32-bit pixel, scaled from its mask's width to 0..255.
@@ -80,6 +89,10 @@ struct Layout {
 
 bool HasPalette(int bits) { return bits <= 8; }
 
+void CheckPlanes(unsigned planes, const std::string& file) {
+  if (planes != 1) Invalid(file, "planes " + std::to_string(planes));
+}
+
 bool CompressionFits(std::uint32_t compression, int bits) {
   switch (compression) {
     case kRgb: return true;
@@ -91,32 +104,40 @@ bool CompressionFits(std::uint32_t compression, int bits) {
 }
 
 void MakeChannels(Layout& layout, const std::uint32_t masks[3], const std::string& file) {
-  if ((masks[0] & masks[1]) != 0 || (masks[0] & masks[2]) != 0 || (masks[1] & masks[2]) != 0) {
-    Invalid(file);
-  }
-  if (layout.bits == 16 && ((masks[0] | masks[1] | masks[2]) >> 16) != 0) Invalid(file);
-  if (!Channel::Make(masks[0], layout.red) || !Channel::Make(masks[1], layout.green) ||
-      !Channel::Make(masks[2], layout.blue)) {
-    Invalid(file);
+  static const char* const kNames[3] = {"red", "green", "blue"};
+  Channel* channels[3] = {&layout.red, &layout.green, &layout.blue};
+  for (int i = 0; i < 3; ++i) {
+    const std::string mask = std::string(kNames[i]) + " mask " + Hex(masks[i]);
+    for (int j = i + 1; j < 3; ++j) {
+      if ((masks[i] & masks[j]) != 0) {
+        Invalid(file, mask + " overlaps " + kNames[j] + " mask " + Hex(masks[j]));
+      }
+    }
+    if (layout.bits == 16 && (masks[i] >> 16) != 0) Invalid(file, mask + " is wider than 16 bits");
+    if (!Channel::Make(masks[i], *channels[i])) Invalid(file, mask + " is not one run of bits");
   }
 }
 
 // Reads and checks everything in front of the pixel data. Every offset and size the header
 // states is checked against the file's real size.
-Layout ReadLayout(InputFile& in) {
+Layout ReadLayout(InputFile& in, const PictureLimits& limits) {
   const std::string& file = in.Name();
   std::uint8_t head[kFileHeaderSize + kV5HeaderSize + 12] = {};
   const std::size_t got = in.ReadSome(head, sizeof head);
-  if (got < kFileHeaderSize + 4 || head[0] != 'B' || head[1] != 'M') Invalid(file);
+  if (got < 2 || head[0] != 'B' || head[1] != 'M') Invalid(file, "no \"BM\" signature");
+  if (got < kFileHeaderSize + 4) Invalid(file, "file size " + std::to_string(got) + " bytes");
 
   Layout layout;
   layout.dataOffset = U32(head + 10);
   const std::uint32_t headerSize = U32(head + 14);
   if (headerSize != kCoreHeaderSize && headerSize != kInfoHeaderSize &&
       headerSize != kV4HeaderSize && headerSize != kV5HeaderSize) {
-    Invalid(file);
+    Invalid(file, "header size " + std::to_string(headerSize));
   }
-  if (got < kFileHeaderSize + headerSize) Invalid(file);
+  if (got < kFileHeaderSize + headerSize) {
+    Invalid(file, "file size " + std::to_string(got) + " bytes, headers " +
+                      std::to_string(kFileHeaderSize + headerSize));
+  }
   const std::uint8_t* h = head + kFileHeaderSize;
   std::uint64_t afterHeader = kFileHeaderSize + headerSize;
 
@@ -125,36 +146,41 @@ Layout ReadLayout(InputFile& in) {
   if (headerSize == kCoreHeaderSize) {
     layout.width = U16(h + 4);
     layout.height = U16(h + 6);
-    if (U16(h + 8) != 1) Invalid(file);
+    CheckPlanes(U16(h + 8), file);
     layout.bits = U16(h + 10);
     if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24) {
-      Invalid(file);
+      Invalid(file, "bits per pixel " + std::to_string(layout.bits));
     }
     paletteEntrySize = 3;
   } else {
     const std::int32_t width = S32(h + 4);
     const std::int32_t height = S32(h + 8);
-    if (width <= 0 || height == 0 || height == std::numeric_limits<std::int32_t>::min()) {
-      Invalid(file);
+    if (width <= 0) Invalid(file, "width " + std::to_string(width));
+    if (height == 0 || height == std::numeric_limits<std::int32_t>::min()) {
+      Invalid(file, "height " + std::to_string(height));
     }
     layout.width = width;
     layout.height = height < 0 ? -height : height;
     layout.topDown = height < 0;
-    if (U16(h + 12) != 1) Invalid(file);
+    CheckPlanes(U16(h + 12), file);
     layout.bits = U16(h + 14);
     layout.compression = U32(h + 16);
     coloursUsed = U32(h + 32);
     const int bits = layout.bits;
+    const std::string compression = "compression " + std::to_string(layout.compression);
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
-      Invalid(file);
+      Invalid(file, "bits per pixel " + std::to_string(bits));
     }
-    if (!CompressionFits(layout.compression, bits)) Invalid(file);
+    if (!CompressionFits(layout.compression, bits)) {
+      Invalid(file, compression + " with " + std::to_string(bits) + " bits per pixel");
+    }
     // Run-length data is always stored bottom-up.
     if (layout.topDown && layout.compression != kRgb && layout.compression != kBitFields) {
-      Invalid(file);
+      Invalid(file, compression + " with top-down height " + std::to_string(height));
     }
   }
-  if (layout.width == 0 || layout.height == 0) Invalid(file);
+  if (layout.width == 0) Invalid(file, "width 0");
+  if (layout.height == 0) Invalid(file, "height 0");
 
   if (layout.bits == 16 || layout.bits == 32) {
     std::uint32_t masks[3];
@@ -163,7 +189,10 @@ Layout ReadLayout(InputFile& in) {
       const std::uint8_t* at = headerSize == kInfoHeaderSize ? h + kInfoHeaderSize : h + 40;
       if (headerSize == kInfoHeaderSize) {
         afterHeader += 12;
-        if (got < afterHeader) Invalid(file);
+        if (got < afterHeader) {
+          Invalid(file, "file size " + std::to_string(got) + " bytes, headers and bit fields " +
+                            std::to_string(afterHeader));
+        }
       }
       for (int i = 0; i < 3; ++i) masks[i] = U32(at + 4 * i);
     } else if (layout.bits == 16) {
@@ -178,17 +207,29 @@ Layout ReadLayout(InputFile& in) {
   if (HasPalette(layout.bits)) {
     const std::uint32_t most = 1u << layout.bits;
     const std::uint32_t count = coloursUsed == 0 ? most : coloursUsed;
-    if (count > most) Invalid(file);
+    if (count > most) {
+      Invalid(file, "colours used " + std::to_string(count) + " with " +
+                        std::to_string(layout.bits) + " bits per pixel");
+    }
     std::vector<std::uint8_t> entries(count * paletteEntrySize);
-    if (!in.Seek(afterHeader) || !in.Read(entries.data(), entries.size())) Invalid(file);
+    if (!in.Seek(afterHeader) || !in.Read(entries.data(), entries.size())) {
+      Invalid(file, "palette of " + std::to_string(count) + " colours past the end of the file");
+    }
     layout.palette.resize(count);
     for (std::uint32_t i = 0; i < count; ++i) {
       std::copy_n(entries.data() + i * paletteEntrySize, 3, layout.palette[i].begin());
     }
     headersEnd += entries.size();
   }
-  if (layout.dataOffset < headersEnd || layout.dataOffset > in.Size()) Invalid(file);
-  CheckPictureSize(layout.width, layout.height, file);
+  const std::string offset = "pixel data offset " + std::to_string(layout.dataOffset);
+  if (layout.dataOffset < headersEnd) {
+    Invalid(file, offset + " inside the headers and palette, which end at " +
+                      std::to_string(headersEnd));
+  }
+  if (layout.dataOffset > in.Size()) {
+    Invalid(file, offset + " past the end of the file at " + std::to_string(in.Size()));
+  }
+  CheckPictureSize(layout.width, layout.height, file, limits);
   return layout;
 }
 
@@ -236,14 +277,21 @@ void ConvertRow(const Layout& layout, const std::uint8_t* from, std::uint8_t* to
 
 Raster ReadUncompressed(InputFile& in, const Layout& layout) {
   const std::uint64_t rowBytes = (static_cast<std::uint64_t>(layout.width) * layout.bits + 31) / 32 * 4;
-  if (rowBytes * layout.height > in.Size() - layout.dataOffset) Invalid(in.Name());
+  const std::uint64_t stored = in.Size() - layout.dataOffset;
+  const std::uint64_t needed = rowBytes * layout.height;
+  auto cutShort = [&] {
+    Invalid(in.Name(), "pixel data of " + std::to_string(stored) + " bytes, " +
+                           std::to_string(layout.width) + " x " + std::to_string(layout.height) +
+                           " pixels need " + std::to_string(needed));
+  };
+  if (needed > stored) cutShort();
 
   Raster picture(layout.width, layout.height);
-  if (!in.Seek(layout.dataOffset)) Invalid(in.Name());
+  if (!in.Seek(layout.dataOffset)) cutShort();
   std::vector<std::uint8_t> row(rowBytes);
   for (int i = 0; i < layout.height; ++i) {
     const int y = layout.topDown ? i : layout.height - 1 - i;
-    if (!in.Read(row.data(), row.size())) Invalid(in.Name());
+    if (!in.Read(row.data(), row.size())) cutShort();
     ConvertRow(layout, row.data(), picture.Row(y));
   }
   return picture;
@@ -255,7 +303,13 @@ Raster ReadUncompressed(InputFile& in, const Layout& layout) {
 Raster ReadRunLength(InputFile& in, const Layout& layout) {
   const std::string& file = in.Name();
   std::vector<std::uint8_t> data(in.Size() - layout.dataOffset);
-  if (!in.Seek(layout.dataOffset) || !in.Read(data.data(), data.size())) Invalid(file);
+  if (!in.Seek(layout.dataOffset) || !in.Read(data.data(), data.size())) {
+    Invalid(file, "pixel data offset " + std::to_string(layout.dataOffset) + " cannot be read");
+  }
+  auto cutShort = [&](std::size_t at) {
+    Invalid(file, "run-length data of " + std::to_string(data.size()) + " bytes cut short at byte " +
+                      std::to_string(at));
+  };
 
   Raster picture(layout.width, layout.height);
   const Colour background = PaletteColour(layout, 0);
@@ -274,7 +328,7 @@ Raster ReadRunLength(InputFile& in, const Layout& layout) {
   };
   std::size_t pos = 0;
   while (row < layout.height) {
-    if (data.size() - pos < 2) Invalid(file);
+    if (data.size() - pos < 2) cutShort(pos);
     const unsigned count = data[pos], value = data[pos + 1];
     pos += 2;
     if (count > 0) {
@@ -287,14 +341,14 @@ Raster ReadRunLength(InputFile& in, const Layout& layout) {
     } else if (value == 1) {
       break;
     } else if (value == 2) {
-      if (data.size() - pos < 2) Invalid(file);
+      if (data.size() - pos < 2) cutShort(pos);
       x += data[pos];
       row += data[pos + 1];
       pos += 2;
     } else {
       const std::size_t bytes = fourBits ? (value + 1) / 2 : value;
       const std::size_t padded = (bytes + 1) & ~std::size_t{1};
-      if (data.size() - pos < padded) Invalid(file);
+      if (data.size() - pos < padded) cutShort(pos);
       for (unsigned i = 0; i < value; ++i) {
         put(fourBits ? (i % 2 == 0 ? data[pos + i / 2] >> 4 : data[pos + i / 2] & 0x0F)
                      : data[pos + i]);
@@ -307,9 +361,9 @@ Raster ReadRunLength(InputFile& in, const Layout& layout) {
 
 }  // namespace
 
-Raster ReadBmp(const std::filesystem::path& file) {
+Raster ReadBmp(const std::filesystem::path& file, const PictureLimits& limits) {
   InputFile in(file);
-  const Layout layout = ReadLayout(in);
+  const Layout layout = ReadLayout(in, limits);
   if (layout.compression == kRle4 || layout.compression == kRle8) {
     return ReadRunLength(in, layout);
   }

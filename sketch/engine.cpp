@@ -25,8 +25,8 @@ EngineParameters ParametersFor(const ConvertSettings& settings) {
   return EngineParameters{200 - settings.precision, settings.lineStep, 1, settings.threads};
 }
 
-Raster Convert(const Raster& photo, const ConvertSettings& settings) {
-  return RunConvert(photo, settings, BestKernelIsa());
+Raster Convert(const Raster& photo, const ConvertSettings& settings, std::stop_token stop) {
+  return RunConvert(photo, settings, BestKernelIsa(), std::move(stop));
 }
 
 }  // namespace graphitine

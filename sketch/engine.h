@@ -2,6 +2,8 @@
 // The sketch engine: the region driver, the per-pixel kernel and the whole-photo Convert.
 // Everything the main window's controls decide comes in as plain arguments, so the windows,
 // the batch run and the command-line converter all call the same code.
+#include <stop_token>
+
 #include "sketch/raster.h"
 
 namespace graphitine {
@@ -28,7 +30,7 @@ struct EngineParameters {
   int Threshold = 30;   // 200 - precision, 0..200
   int LineStep = 1;     // distance between the kernel's samples, 1..15
   int ScaleDivisor = 1; // always 1
-  int threads = 0;      // rows are shared by this many threads; 0: one per core
+  int threads = 0;      // rows are shared by up to this many of the shared pool's threads; 0: all
 };
 
 struct SketchChoice {
@@ -55,13 +57,15 @@ struct ConvertSettings {
   int lineStep = 1;             // 1..15
   SketchChoice choice;
   const Paper* paper = nullptr; // the chosen paper, or none
-  int threads = 0;              // as EngineParameters::threads (1 when many items run at once)
+  int threads = 0;              // as EngineParameters::threads
 };
 
 // Convert: a fresh sketch of (W + 1) x (H + 1), laid on the paper when one is given, with the
 // engine run over (s, s, W - s, H - s). An empty photo raises ConversionError; settings out of
-// range raise Error.
-Raster Convert(const Raster& photo, const ConvertSettings& settings);
+// range raise Error. The rows are shared out on the process's worker pool, so conversions
+// running at once share its threads. stop is checked between bands of rows: once it is
+// requested the conversion raises Stopped.
+Raster Convert(const Raster& photo, const ConvertSettings& settings, std::stop_token stop = {});
 
 // The parameters Convert derives from its settings.
 EngineParameters ParametersFor(const ConvertSettings& settings);

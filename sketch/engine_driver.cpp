@@ -14,7 +14,7 @@ namespace graphitine {
 namespace {
 
 // Regions smaller than this run on the calling thread unless the caller asks for threads:
-// starting threads would cost more than a brush stroke's worth of pixels.
+// handing them to the pool's threads would cost more than a brush stroke's worth of pixels.
 constexpr std::int64_t kPixelsWorthThreads = 1 << 16;
 
 bool Draws(SketchTool tool) {
@@ -32,11 +32,13 @@ KernelStyle StyleOf(SketchTool tool) {
   }
 }
 
+// What to ask ForEachRowChunk for: the caller's request if any, else 1 (the calling thread
+// alone) for a small region and 0 (all of the pool's threads) for a large one.
 int ThreadsForRegion(const VisitedRegion& region, int requested) {
   if (requested > 0 || region.Empty()) return std::max(requested, 1);
   const std::int64_t rows = static_cast<std::int64_t>(region.Bottom()) - region.Top() + 1;
   const std::int64_t columns = region.ColumnsOf(region.Top(), region.Bottom()).Length();
-  return rows * columns < kPixelsWorthThreads ? 1 : ThreadsFor(0);
+  return rows * columns < kPixelsWorthThreads ? 1 : 0;
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ void CheckParameters(const EngineParameters& parameters) {
 
 void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,
                      const EngineParameters& parameters, const SketchChoice& choice,
-                     KernelIsa isa) {
+                     KernelIsa isa, std::stop_token stop) {
   CheckParameters(parameters);
   const std::int64_t width = source.Width();
   const std::int64_t height = source.Height();
@@ -95,7 +97,8 @@ void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raste
   // times taller than that.
   ForEachRowChunk(ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
                   std::max(8, 4 * parameters.LineStep),
-                  [&](int first, int last) { RunKernelRows(isa, run, first, last); });
+                  [&](int first, int last) { RunKernelRows(isa, run, first, last); },
+                  std::move(stop));
 }
 
 void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
@@ -112,7 +115,8 @@ void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
   RunKernelRows(KernelIsa::Portable, run, y, y);
 }
 
-Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa) {
+Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa,
+                  std::stop_token stop) {
   const EngineParameters parameters = ParametersFor(settings);
   if (photo.IsEmpty()) throw ConversionError("Cannot assign a TPicture to a TBitmap");
 
@@ -123,7 +127,8 @@ Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIs
   if (settings.paper != nullptr) PaintPaper(sketch, *settings.paper, width, height, sd);
   sketch.SetSize(width / sd + 1, height / sd + 1);
   const int s = parameters.LineStep;
-  RunSketchRegion(s, s, width - s, height - s, photo, sketch, parameters, settings.choice, isa);
+  RunSketchRegion(s, s, width - s, height - s, photo, sketch, parameters, settings.choice, isa,
+                  std::move(stop));
   return sketch;
 }
 

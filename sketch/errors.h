@@ -35,4 +35,11 @@ class FileError : public Error {
   std::string file_;
 };
 
+// Work that was asked to stop (through its std::stop_token) and did so before it was done. Not a
+// failure: nothing is reported for it, and it is not an Error.
+class Stopped : public std::runtime_error {
+ public:
+  Stopped() : std::runtime_error("Stopped before the work was done") {}
+};
+
 }  // namespace graphitine

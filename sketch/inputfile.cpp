@@ -1,5 +1,9 @@
 #include "sketch/inputfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <system_error>
 
@@ -7,23 +11,35 @@
 
 namespace graphitine {
 
+namespace {
+
+std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
+
+}  // namespace
+
 InputFile::InputFile(const std::filesystem::path& file) : name_(file.string()) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(file, ec)) {
-    throw FileError("Cannot open file \"" + name_ + "\": it is a folder", name_);
+  // Opened without waiting, then looked at: a named pipe would otherwise block until someone
+  // writes to it, and only a regular file holds a picture. (Reading a regular file never
+  // waits, so the flag can stay.)
+  const int descriptor = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  std::string problem;
+  struct stat status {};
+  if (descriptor < 0) {
+    problem = ErrnoText(errno);
+  } else if (::fstat(descriptor, &status) != 0) {
+    problem = ErrnoText(errno);
+  } else if (S_ISDIR(status.st_mode)) {
+    problem = "it is a folder";
+  } else if (!S_ISREG(status.st_mode)) {
+    problem = "not a regular file";
+  } else if ((stream_ = ::fdopen(descriptor, "rb")) == nullptr) {
+    problem = ErrnoText(errno);
   }
-  stream_ = std::fopen(file.c_str(), "rb");
-  if (stream_ == nullptr) {
-    const int error = errno;
-    throw FileError("Cannot open file \"" + name_ + "\": " +
-                        std::error_code(error, std::generic_category()).message(),
-                    name_);
+  if (!problem.empty()) {
+    if (descriptor >= 0) ::close(descriptor);
+    throw FileError("Cannot open file \"" + name_ + "\": " + problem, name_);
   }
-  if (std::fseek(stream_, 0, SEEK_END) == 0) {
-    const long end = std::ftell(stream_);
-    size_ = end > 0 ? static_cast<std::uint64_t>(end) : 0;
-  }
-  std::rewind(stream_);
+  size_ = static_cast<std::uint64_t>(status.st_size);
 }
 
 InputFile::~InputFile() { std::fclose(stream_); }

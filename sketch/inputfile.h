@@ -9,7 +9,8 @@ namespace graphitine {
 
 class InputFile {
  public:
-  // Raises FileError "Cannot open file "name": reason" when the file cannot be opened.
+  // Raises FileError "Cannot open file "name": reason" when the file cannot be opened or is not
+  // a regular file (a folder, a named pipe, a device).
   explicit InputFile(const std::filesystem::path& file);
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;

@@ -16,6 +16,8 @@
 
 namespace graphitine {
 
+static_assert(kJpegMaxSide == JPEG_MAX_DIMENSION);
+
 namespace {
 
 // libjpeg reports a fatal error by calling error_exit, which must not return. It jumps back to
@@ -35,11 +37,13 @@ struct ErrorManager {
   std::longjmp(manager->jump, 1);
 }
 
-// Warnings (level -1) are ignored, except that the data ended early: libjpeg would fill the
-// rest of the picture with grey and carry on.
+// Warnings (level -1) are ignored, except those that say image data is missing: the file ended
+// early, or a scan's data stopped at a marker. libjpeg would fill the rest of the picture with
+// grey and carry on.
 void EmitMessage(j_common_ptr info, int level) {
   if (level < 0) {
-    if (info->err->msg_code == JWRN_JPEG_EOF) ExitWithError(info);
+    const int code = info->err->msg_code;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) ExitWithError(info);
     ++info->err->num_warnings;
   }
 }
@@ -96,8 +100,8 @@ Output OutputFor(J_COLOR_SPACE stored) {
 // The decoding itself. It holds the only setjmp of reading and keeps nothing with a destructor
 // of its own, so a jump back into it skips no clean-up; everything that needs one (the file,
 // the raster, libjpeg's memory) belongs to the caller. Returns false when libjpeg gave up.
-bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, InputFile& in, Raster& picture,
-            std::vector<std::uint8_t>& cmykRow) {
+bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, InputFile& in,
+            const PictureLimits& limits, Raster& picture, std::vector<std::uint8_t>& cmykRow) {
   if (setjmp(errors.jump) != 0) return false;
   jpeg_create_decompress(&info);
   jpeg_stdio_src(&info, in.Stream());
@@ -111,7 +115,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, InputFile& in, R
                     in.Name());
   }
   info.out_color_space = output == Output::Bgr ? JCS_EXT_BGR : JCS_CMYK;
-  CheckPictureSize(info.image_width, info.image_height, in.Name());
+  CheckPictureSize(info.image_width, info.image_height, in.Name(), limits);
   jpeg_start_decompress(&info);
 
   const int width = static_cast<int>(info.output_width);
@@ -163,7 +167,7 @@ bool Encode(jpeg_compress_struct& info, ErrorManager& errors, const Raster& pict
 
 }  // namespace
 
-Raster ReadJpeg(const std::filesystem::path& file) {
+Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits) {
   InputFile in(file);
   Raster picture;
   std::vector<std::uint8_t> cmykRow;
@@ -171,7 +175,7 @@ Raster ReadJpeg(const std::filesystem::path& file) {
   ErrorManager errors;
   InfoGuard<jpeg_decompress_struct> guard{info};
   Install(errors, info.err);
-  if (!Decode(info, errors, in, picture, cmykRow)) throw JpegError(errors, in.Name());
+  if (!Decode(info, errors, in, limits, picture, cmykRow)) throw JpegError(errors, in.Name());
   return picture;
 }
 

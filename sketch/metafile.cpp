@@ -30,7 +30,7 @@ void WmfRecord(le::Writer& out, std::uint16_t function, std::initializer_list<in
 
 void WritePlaceable(const Raster& picture, FrameSize frame, AtomicFile& out,
                     const std::string& name) {
-  constexpr int kMax = std::numeric_limits<std::int16_t>::max();
+  constexpr int kMax = kPlaceableMaxSide;
   if (picture.Width() > kMax || picture.Height() > kMax || frame.width > kMax ||
       frame.height > kMax) {
     TooLarge(name);

@@ -19,6 +19,9 @@ namespace graphitine {
 
 enum class MetafileFormat { Placeable, Enhanced };
 
+// A placeable metafile's coordinates are 16-bit: neither picture nor frame may be longer.
+inline constexpr int kPlaceableMaxSide = 32767;
+
 // Placeable when the name's extension is ".wmf" in any letter case, otherwise enhanced.
 MetafileFormat MetafileFormatFor(const std::filesystem::path& file);
 

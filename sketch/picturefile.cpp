@@ -29,14 +29,14 @@ bool Contains(const std::string& text, const char* part) {
 
 }  // namespace
 
-Raster LoadPicture(const std::filesystem::path& file) {
+Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits) {
   const std::string name = file.string();
   try {
     switch (ReadSignature(file)) {
       case Signature::Jpeg:
-        return ReadJpeg(file);
+        return ReadJpeg(file, limits);
       case Signature::Bitmap:
-        return ReadBmp(file);
+        return ReadBmp(file, limits);
       case Signature::Other:
         break;
     }
@@ -53,19 +53,36 @@ std::string SaveNameFor(const std::string& name, int kind) {
   return name + lower;
 }
 
+PictureFormat SaveFormatFor(const std::string& writtenName, int kind) {
+  if (kind == kJpegKind) return PictureFormat::Jpeg;
+  if (kind == kBitmapKind) return PictureFormat::Bitmap;
+  return MetafileFormatFor(writtenName) == MetafileFormat::Placeable
+             ? PictureFormat::PlaceableMetafile
+             : PictureFormat::EnhancedMetafile;
+}
+
+// A bitmap file or an enhanced metafile stores its size in 32 bits; every raster below the pixel
+// limit fits: with rows padded, (3W + 4)(H + 1) bytes, at most 10 bytes a pixel.
+static_assert(10 * kMaxPicturePixels + 4096 < std::int64_t{1} << 32);
+
+PictureLimits SketchLimits(PictureFormat format, std::int64_t maxPixels) {
+  PictureLimits limits;
+  limits.maxPixels = maxPixels;
+  if (format == PictureFormat::Jpeg) {
+    limits.maxSketchSide = kJpegMaxSide;
+    limits.sketchFormat = "JPEG";
+  } else if (format == PictureFormat::PlaceableMetafile) {
+    limits.maxSketchSide = kPlaceableMaxSide;
+    limits.sketchFormat = "Windows metafile";
+  }
+  return limits;
+}
+
 std::string SavePicture(const Raster& sketch, const std::string& name, int kind,
                         FrameSize frame, ExistingFile existing) {
   if (sketch.IsEmpty()) throw Error("没有可保存的素描。");
   const std::string written = SaveNameFor(name, kind);
-  PictureFormat format = PictureFormat::Jpeg;
-  if (kind == kBitmapKind) {
-    format = PictureFormat::Bitmap;
-  } else if (kind != kJpegKind) {
-    format = MetafileFormatFor(written) == MetafileFormat::Placeable
-                 ? PictureFormat::PlaceableMetafile
-                 : PictureFormat::EnhancedMetafile;
-  }
-  WritePicture(sketch, written, format, frame, existing);
+  WritePicture(sketch, written, SaveFormatFor(written, kind), frame, existing);
   return written;
 }
 

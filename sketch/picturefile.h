@@ -7,14 +7,16 @@
 
 #include "sketch/atomicfile.h"
 #include "sketch/metafile.h"
+#include "sketch/picturelimits.h"
 #include "sketch/raster.h"
 
 namespace graphitine {
 
 // Reads a JPEG or Windows bitmap file into a 24-bit raster. The format is decided by the
 // file's first bytes, not by its name; a file that is neither raises FileError
-// "Not a JPEG or bitmap picture: "file"".
-Raster LoadPicture(const std::filesystem::path& file);
+// "Not a JPEG or bitmap picture: "file"". A picture beyond the limits is refused from its
+// header, before it is decoded.
+Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits = {});
 
 // Output kinds of SavePicture: 1 JPEG, 2 bitmap, any other value a metafile.
 inline constexpr int kJpegKind = 1;
@@ -27,15 +29,23 @@ inline constexpr int kMetafileKind = 3;
 // ".wmf". So "a.jpeg" becomes "a.jpeg.jpg" and "a.bmp.old" stays as it is.
 std::string SaveNameFor(const std::string& name, int kind);
 
+// Writing under exactly the given name, in an explicitly chosen format.
+enum class PictureFormat { Jpeg, Bitmap, PlaceableMetafile, EnhancedMetafile };
+
+// The format SavePicture writes a kind in, under the name it writes (SaveNameFor).
+PictureFormat SaveFormatFor(const std::string& writtenName, int kind);
+
+// The limits for loading a photo whose sketch is to be written in the format: JPEG holds at most
+// 65500 pixels a side, a placeable metafile 32767; bitmaps and enhanced metafiles hold every
+// picture below the pixel limit.
+PictureLimits SketchLimits(PictureFormat format, std::int64_t maxPixels = kMaxPicturePixels);
+
 // Writes the sketch under SaveNameFor(name, kind) and returns that name. A metafile is a
 // placeable one when that name's real extension is ".wmf" in any case, else an enhanced one;
 // its frame is the photo's size. A sketch of zero width or height writes nothing and raises
 // Error "没有可保存的素描。".
 std::string SavePicture(const Raster& sketch, const std::string& name, int kind,
                         FrameSize frame, ExistingFile existing = ExistingFile::Replace);
-
-// Writing under exactly the given name, in an explicitly chosen format.
-enum class PictureFormat { Jpeg, Bitmap, PlaceableMetafile, EnhancedMetafile };
 
 void WritePicture(const Raster& sketch, const std::filesystem::path& file, PictureFormat format,
                   FrameSize frame, ExistingFile existing = ExistingFile::Replace);

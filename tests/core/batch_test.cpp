@@ -92,7 +92,7 @@ TEST(BatchRun, EveryItemRunsOnceFailuresAreListedInOrderAndTheRunGoesOn) {
     bool ordered = true;
     const BatchReport report = RunBatch(
         jobs,
-        [&](const BatchJob& job) {
+        [&](const BatchJob& job, std::stop_token) {
           ++runs[job.index];
           if (job.index % 7 == 3) throw std::runtime_error("broken " + job.source.text);
         },
@@ -113,6 +113,33 @@ TEST(BatchRun, EveryItemRunsOnceFailuresAreListedInOrderAndTheRunGoesOn) {
       EXPECT_EQ(report.failures[k].source, "file" + std::to_string(3 + 7 * k));
       EXPECT_EQ(report.failures[k].reason, "broken item" + std::to_string(3 + 7 * k));
     }
+  }
+}
+
+// A window's stop button: the item that sees the request ends with Stopped, no later item starts.
+TEST(BatchRun, AskedToStopItStartsNoFurtherItem) {
+  std::vector<BatchJob> jobs;
+  for (std::size_t i = 0; i < 30; ++i) jobs.push_back(BatchJob{i, {}, "", 1});
+  for (int parallel : {1, 3}) {
+    SCOPED_TRACE(parallel);
+    std::stop_source stop;
+    std::atomic<int> started{0};
+    std::size_t progressCalls = 0;
+    const BatchReport report = RunBatch(
+        jobs,
+        [&](const BatchJob& job, std::stop_token token) {
+          ++started;
+          if (job.index == 4) stop.request_stop();
+          if (token.stop_requested()) throw Stopped();
+        },
+        parallel, [&](const BatchProgress&, const BatchFailure*) { ++progressCalls; },
+        stop.get_token());
+    EXPECT_TRUE(report.stopped);
+    EXPECT_TRUE(report.failures.empty());
+    // Item 4 and the items the other workers had already started end without being written.
+    EXPECT_LE(started.load(), 5 + (parallel - 1));
+    EXPECT_LT(report.written, static_cast<std::size_t>(started.load()));
+    EXPECT_EQ(progressCalls, report.written);
   }
 }
 
@@ -143,7 +170,8 @@ TEST_F(BatchFolders, ConvertsIntoTheOutputFolderAndNeverReplacesAFile) {
   ASSERT_EQ(jobs.size(), 4u);
   ConvertSettings settings;
   const BatchReport report =
-      RunBatch(jobs, [&](const BatchJob& job) { ConvertBatchJob(job, settings); }, 2);
+      RunBatch(jobs, [&](const BatchJob& job, std::stop_token) { ConvertBatchJob(job, settings); },
+               2);
   EXPECT_EQ(report.written, 3u);
   ASSERT_EQ(report.failures.size(), 1u);
   EXPECT_EQ(report.failures[0].source, (src_ / "Two" / "broken.bmp").string());
@@ -180,7 +208,8 @@ TEST_F(BatchFolders, ResultDoesNotDependOnHowManyRunAtOnce) {
   for (const char* folder : {"first", "second"}) {
     const int parallel = std::string(folder) == "first" ? 1 : 3;
     RunBatch(Plan((out_ / folder).string()),
-             [&](const BatchJob& job) { ConvertBatchJob(job, settings); }, parallel);
+             [&](const BatchJob& job, std::stop_token) { ConvertBatchJob(job, settings); },
+             parallel);
   }
   const std::vector<std::string> names = out_.Names(out_ / "first");
   ASSERT_EQ(names, out_.Names(out_ / "second"));
@@ -188,6 +217,14 @@ TEST_F(BatchFolders, ResultDoesNotDependOnHowManyRunAtOnce) {
   for (const std::string& name : names) {
     EXPECT_EQ(ReadFile(out_ / "first" / name), ReadFile(out_ / "second" / name)) << name;
   }
+}
+
+TEST_F(BatchFolders, AStoppedConversionWritesNothing) {
+  const std::vector<BatchJob> jobs = Plan((out_ / "first").string());
+  std::stop_source stop;
+  stop.request_stop();
+  EXPECT_THROW(ConvertBatchJob(jobs[0], ConvertSettings{}, stop.get_token()), Stopped);
+  EXPECT_TRUE(fs::is_empty(out_ / "first"));
 }
 
 TEST_F(BatchFolders, AFileThatAppearsAfterPlanningIsNotReplaced) {

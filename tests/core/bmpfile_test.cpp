@@ -165,11 +165,12 @@ TEST(BmpFile, EveryVariantDecodesToItsPixels) {
   }
 }
 
-// Each broken file must give the one clear error, naming the file, and nothing else.
+// Each broken file must give the one clear error, naming the file and what is wrong with it.
 TEST(BmpFile, BrokenAndLyingFilesAreNotValidBitmaps) {
   const BmpFields good{40, 3, 2, 8, 0, {}, kSixColours, {4, 0, 5, 0, 1, 2, 3, 0}};
   struct Broken {
     const char* name;
+    const char* reason;  // what the message says is wrong
     std::function<Bytes()> bytes;
   };
   auto with = [&](auto change) {
@@ -187,41 +188,95 @@ TEST(BmpFile, BrokenAndLyingFilesAreNotValidBitmaps) {
     };
   };
   const std::vector<Broken> cases = {
-      {"garbage after the signature", [] { return Bytes{'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 9}; }},
-      {"only the signature", [] { return Bytes{'B', 'M'}; }},
-      {"header cut short", [&] { Bytes b = MakeBmp(good); b.resize(30); return b; }},
-      {"unknown header size (OS/2 2.x, 64 bytes)", patched(14, {64, 0, 0, 0})},
-      {"2 bits per pixel", with([](BmpFields& f) { f.bits = 2; })},
-      {"two planes", with([](BmpFields& f) { f.planes = 2; })},
-      {"JPEG compression", with([](BmpFields& f) { f.compression = 4; })},
-      {"RLE8 with 4 bits", with([](BmpFields& f) { f.bits = 4; f.compression = 1; })},
-      {"bit fields with 8 bits", with([](BmpFields& f) { f.compression = 3; })},
-      {"top-down RLE", with([](BmpFields& f) { f.height = -2; f.compression = 1;
-                              f.pixels = {0, 1}; })},
-      {"zero width", with([](BmpFields& f) { f.width = 0; })},
-      {"zero height", with([](BmpFields& f) { f.height = 0; })},
-      {"more palette entries than the depth allows",
+      {"garbage after the signature", "file size 11 bytes",
+       [] { return Bytes{'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 9}; }},
+      {"only the signature", "file size 2 bytes",
+       [] {
+         return Bytes{'B', 'M'};
+       }},
+      {"header cut short", "file size 30 bytes, headers 54",
+       [&] {
+         Bytes b = MakeBmp(good);
+         b.resize(30);
+         return b;
+       }},
+      {"unknown header size (OS/2 2.x, 64 bytes)", "header size 64", patched(14, {64, 0, 0, 0})},
+      {"2 bits per pixel", "bits per pixel 2", with([](BmpFields& f) { f.bits = 2; })},
+      {"two planes", "planes 2", with([](BmpFields& f) { f.planes = 2; })},
+      {"JPEG compression", "compression 4 with 8 bits per pixel",
+       with([](BmpFields& f) { f.compression = 4; })},
+      {"RLE8 with 4 bits", "compression 1 with 4 bits per pixel", with([](BmpFields& f) {
+         f.bits = 4;
+         f.compression = 1;
+       })},
+      {"bit fields with 8 bits", "compression 3 with 8 bits per pixel",
+       with([](BmpFields& f) { f.compression = 3; })},
+      {"top-down RLE", "compression 1 with top-down height -2", with([](BmpFields& f) {
+         f.height = -2;
+         f.compression = 1;
+         f.pixels = {0, 1};
+       })},
+      {"zero width", "width 0", with([](BmpFields& f) { f.width = 0; })},
+      {"zero height", "height 0", with([](BmpFields& f) { f.height = 0; })},
+      {"more palette entries than the depth allows", "colours used 257 with 8 bits per pixel",
        with([](BmpFields& f) { f.coloursUsed = 257; })},
-      {"palette running into the pixel data", patched(10, {14 + 40 + 8, 0, 0, 0})},
-      {"pixel data offset past the end", patched(10, {0xFF, 0xFF, 0, 0})},
-      {"pixel rows cut short", [&] { Bytes b = MakeBmp(good); b.pop_back(); return b; }},
-      {"height larger than the data", with([](BmpFields& f) { f.height = 3; })},
-      {"16000 x 16000 claimed, a few bytes stored", with([](BmpFields& f) {
-         f.width = 16000; f.height = 16000; })},
-      {"RLE8 data ending without end of bitmap",
-       with([](BmpFields& f) { f.compression = 1; f.pixels = {1, 4, 0, 0, 2, 1}; })},
-      {"RLE8 absolute run past the data",
-       with([](BmpFields& f) { f.compression = 1; f.pixels = {0, 9, 1, 2}; })},
-      {"RLE8 delta cut short", with([](BmpFields& f) { f.compression = 1; f.pixels = {0, 2, 1}; })},
-      {"bit fields that are not one run of bits", with([](BmpFields& f) {
-         f.bits = 16; f.compression = 3; f.palette = {}; f.masks = {0xF00F, 0x07E0, 0x0010};
-         f.pixels = Bytes(16, 0); })},
-      {"overlapping bit fields", with([](BmpFields& f) {
-         f.bits = 32; f.compression = 3; f.palette = {}; f.masks = {0xFF00, 0x0FF0, 0xFF};
-         f.pixels = Bytes(24, 0); })},
-      {"16-bit fields wider than the pixel", with([](BmpFields& f) {
-         f.bits = 16; f.compression = 3; f.palette = {}; f.masks = {0xF0000, 0x07E0, 0x1F};
-         f.pixels = Bytes(16, 0); })},
+      {"palette running into the pixel data",
+       "pixel data offset 62 inside the headers and palette, which end at 78",
+       patched(10, {14 + 40 + 8, 0, 0, 0})},
+      {"pixel data offset past the end", "pixel data offset 65535 past the end of the file at 86",
+       patched(10, {0xFF, 0xFF, 0, 0})},
+      {"pixel rows cut short", "pixel data of 7 bytes, 3 x 2 pixels need 8",
+       [&] {
+         Bytes b = MakeBmp(good);
+         b.pop_back();
+         return b;
+       }},
+      {"height larger than the data", "pixel data of 8 bytes, 3 x 3 pixels need 12",
+       with([](BmpFields& f) { f.height = 3; })},
+      {"16000 x 16000 claimed, a few bytes stored",
+       "pixel data of 8 bytes, 16000 x 16000 pixels need 256000000", with([](BmpFields& f) {
+         f.width = 16000;
+         f.height = 16000;
+       })},
+      {"RLE8 data ending without end of bitmap", "run-length data of 6 bytes cut short at byte 6",
+       with([](BmpFields& f) {
+         f.compression = 1;
+         f.pixels = {1, 4, 0, 0, 2, 1};
+       })},
+      {"RLE8 absolute run past the data", "run-length data of 4 bytes cut short at byte 2",
+       with([](BmpFields& f) {
+         f.compression = 1;
+         f.pixels = {0, 9, 1, 2};
+       })},
+      {"RLE8 delta cut short", "run-length data of 3 bytes cut short at byte 2",
+       with([](BmpFields& f) {
+         f.compression = 1;
+         f.pixels = {0, 2, 1};
+       })},
+      {"bit fields that are not one run of bits", "red mask 0x0000F00F is not one run of bits",
+       with([](BmpFields& f) {
+         f.bits = 16;
+         f.compression = 3;
+         f.palette = {};
+         f.masks = {0xF00F, 0x07E0, 0x0010};
+         f.pixels = Bytes(16, 0);
+       })},
+      {"overlapping bit fields", "red mask 0x0000FF00 overlaps green mask 0x00000FF0",
+       with([](BmpFields& f) {
+         f.bits = 32;
+         f.compression = 3;
+         f.palette = {};
+         f.masks = {0xFF00, 0x0FF0, 0xFF};
+         f.pixels = Bytes(24, 0);
+       })},
+      {"16-bit fields wider than the pixel", "red mask 0x000F0000 is wider than 16 bits",
+       with([](BmpFields& f) {
+         f.bits = 16;
+         f.compression = 3;
+         f.palette = {};
+         f.masks = {0xF0000, 0x07E0, 0x1F};
+         f.pixels = Bytes(16, 0);
+       })},
   };
   TempDir dir;
   for (const Broken& c : cases) {
@@ -232,7 +287,8 @@ TEST(BmpFile, BrokenAndLyingFilesAreNotValidBitmaps) {
       ReadBmp(file);
       ADD_FAILURE() << "read without error";
     } catch (const FileError& error) {
-      EXPECT_EQ(std::string(error.what()), "Bitmap image is not valid: \"" + file.string() + "\"");
+      EXPECT_EQ(std::string(error.what()), std::string("Bitmap image is not valid (") + c.reason +
+                                               "): \"" + file.string() + "\"");
       EXPECT_EQ(error.file(), file.string());
     }
   }

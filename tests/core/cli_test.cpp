@@ -1,4 +1,11 @@
 // graphitine-sketch, run as a program: exit codes, messages and its output against the core's.
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <thread>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -48,6 +55,9 @@ TEST_F(Converter, UsageErrorsExitWith2AndSayWhatIsAllowed) {
       {{"--line", "0", "a.jpg", "b.jpg"}, "--line must be a whole number from 1 to 15 (got '0')"},
       {{"--line", "16", "a.jpg", "b.jpg"}, "from 1 to 15"},
       {{"--jobs", "0", "--batch", ".", "."}, "--jobs must be a whole number from 1 to 256"},
+      {{"--max-pixels", "0", "a.jpg", "b.jpg"},
+       "--max-pixels must be a whole number from 1 to 268435456 (got '0')"},
+      {{"--max-pixels=268435457", "a.jpg", "b.jpg"}, "from 1 to 268435456"},
       {{"--style", "crayon", "a.jpg", "b.jpg"}, "--style must be pen, pencil or soft (got 'crayon')"},
       {{"--line"}, "--line needs a value"},
       {{"--colour", "a.jpg", "b.jpg"}, "unknown option '--colour'"},
@@ -71,6 +81,8 @@ TEST_F(Converter, HelpAndVersion) {
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_THAT(help.out, HasSubstr("Usage: graphitine-sketch [options] PHOTO SKETCH"));
   EXPECT_THAT(help.out, HasSubstr("--batch OUTPUT_FOLDER FOLDER..."));
+  EXPECT_THAT(help.out, HasSubstr("--max-pixels N"));
+  EXPECT_THAT(help.out, HasSubstr("about 1.5 GiB of memory"));
   const ProcessResult version = Convert({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_THAT(version.out, ::testing::MatchesRegex("graphitine-sketch [0-9]+\\.[0-9]+\\.[0-9]+\n"));
@@ -132,7 +144,8 @@ TEST_F(Converter, SketchExtensionDecidesTheFormatAndTheNameIsKept) {
 TEST_F(Converter, UnreadablePhotoOrPaperExitsWith1AndNamesTheFile) {
   ProcessResult result = Convert({At("broken.bmp"), At("out.jpg")});
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "graphitine-sketch: Bitmap image is not valid: \"" + At("broken.bmp") + "\"\n");
+  EXPECT_EQ(result.err, "graphitine-sketch: Bitmap image is not valid (file size 9 bytes): \"" +
+                        At("broken.bmp") + "\"\n");
   result = Convert({At("missing.jpg"), At("out.jpg")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, HasSubstr("Cannot open file \"" + At("missing.jpg") + "\""));
@@ -140,6 +153,102 @@ TEST_F(Converter, UnreadablePhotoOrPaperExitsWith1AndNamesTheFile) {
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, HasSubstr("Bitmap image is not valid"));
   EXPECT_FALSE(fs::exists(dir_ / "out.jpg"));
+}
+
+// The claim in the header decides: the file holds no pixel data worth decoding.
+TEST_F(Converter, ASketchTheOutputCannotHoldFailsBeforeDecoding) {
+  const Bytes tall = RunLengthBitmap(32, 5701656, false);
+  const std::string tooLarge =
+      "The sketch of this picture is too large for a JPEG file (33 x 5701657 pixels, at most "
+      "65500 a side): ";
+  WriteFile(dir_ / "tall.bmp", tall);
+  ProcessResult result = Convert({At("tall.bmp"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "graphitine-sketch: " + tooLarge + "\"" + At("tall.bmp") + "\"\n");
+
+  // In a batch a source named .jpg is written as JPEG, whatever it holds.
+  WriteFile(dir_ / "in" / "tall.jpg", tall);
+  fs::create_directory(dir_ / "out");
+  result = Convert({"-q", "--batch", At("out"), At("in")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("failed: " + At("in/tall.jpg") + ": " + tooLarge));
+  EXPECT_TRUE(fs::is_empty(dir_ / "out"));
+}
+
+TEST_F(Converter, MaxPixelsLowersTheLimitForPhotoAndPaper) {
+  ProcessResult result = Convert({"--max-pixels", "2399", At("photo.jpg"), At("out.jpg")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "graphitine-sketch: Picture is too large (60 x 40 pixels): \"" +
+                            At("photo.jpg") + "\"\n");
+  EXPECT_EQ(Convert({"--max-pixels=2400", At("photo.jpg"), At("out.jpg")}).exitCode, 0);
+
+  result = Convert({"--max-pixels=34", "--paper", At("paper.bmp"), At("photo.jpg"), At("out.bmp")});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("Picture is too large (7 x 5 pixels): \"" + At("paper.bmp")));
+}
+
+// The hidden temporary files the converter writes through, in a folder.
+std::vector<std::string> TemporaryFilesIn(const fs::path& folder) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.front() == '.' && name.ends_with(".tmp")) found.push_back(name);
+  }
+  return found;
+}
+
+// Ctrl-C or a kill while sketches are being written: the converter removes what it was
+// writing and ends by that signal.
+TEST_F(Converter, AnInterruptedConverterRemovesWhatItWasWriting) {
+  // Large enough that writing each JPEG takes a while; bitmaps named .jpg are written as JPEG.
+  WriteBmp(SamplePhoto(3000, 2000, 5), InNewFolder(dir_ / "in" / "p0.jpg"));
+  for (const char* name : {"p1.jpg", "p2.jpg", "p3.jpg"}) {
+    fs::copy_file(dir_ / "in" / "p0.jpg", dir_ / "in" / name);
+  }
+  struct Case {
+    const char* name;
+    int signal;
+    std::vector<std::string> arguments;  // writing into out/
+  };
+  const std::vector<Case> cases = {
+      {"single photo, SIGTERM", SIGTERM, {At("in/p0.jpg"), At("out/sketch.jpg")}},
+      {"batch, two at once, SIGINT", SIGINT, {"-q", "--jobs", "2", "--batch", At("out"), At("in")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(dir_ / "out");
+    fs::create_directory(dir_ / "out");
+    std::vector<std::string> command = {kConverter.string()};
+    command.insert(command.end(), c.arguments.begin(), c.arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : command) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    // Whatever this test runs under, the converter starts with the signals' usual actions.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, c.signal);
+    posix_spawnattr_setsigdefault(&attributes, &signals);
+    sigemptyset(&signals);
+    posix_spawnattr_setsigmask(&attributes, &signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, argv[0], nullptr, &attributes, argv.data(), environ), 0);
+    posix_spawnattr_destroy(&attributes);
+
+    int status = 0;
+    bool writing = false;
+    while (!writing && waitpid(child, &status, WNOHANG) == 0) {
+      writing = !TemporaryFilesIn(dir_ / "out").empty();
+      if (!writing) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(writing) << "the converter ended before it wrote anything";
+    kill(child, c.signal);
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << "status " << status;
+    EXPECT_EQ(TemporaryFilesIn(dir_ / "out"), std::vector<std::string>{});
+  }
 }
 
 TEST_F(Converter, BatchReportsFailedItemsGoesOnAndExitsWith1) {

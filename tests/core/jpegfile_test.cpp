@@ -171,6 +171,26 @@ TEST_F(JpegErrors, TruncatedDataIsAnErrorNotAGreyPicture) {
   EXPECT_THAT(message, EndsWith(Quoted("broken.jpg")));
 }
 
+TEST_F(JpegErrors, ScanDataEndingAtAMarkerIsAnErrorNotAGreyPicture) {
+  const Bytes good = GoodJpeg();
+  std::size_t sos = 0;
+  for (std::size_t i = 2; i + 1 < good.size() && sos == 0; ++i) {
+    if (good[i] == 0xFF && good[i + 1] == 0xDA) sos = i;
+  }
+  ASSERT_NE(sos, 0u);
+  const std::size_t scanData = sos + 2 + (good[sos + 2] << 8 | good[sos + 3]);
+  const std::size_t scanEnd = good.size() - 2;  // the end marker
+  for (const std::size_t kept : {scanData + (scanEnd - scanData) / 2, scanData}) {
+    SCOPED_TRACE(kept == scanData ? "end marker right after the scan header" : "scan cut in half");
+    Bytes bytes(good.begin(), good.begin() + static_cast<long>(kept));
+    bytes.insert(bytes.end(), {0xFF, 0xD9});
+    const std::string message = ErrorOf(bytes);
+    EXPECT_THAT(message, StartsWith("JPEG error #"));
+    EXPECT_THAT(message, HasSubstr("(Corrupt JPEG data: premature end of data segment)"));
+    EXPECT_THAT(message, EndsWith(Quoted("broken.jpg")));
+  }
+}
+
 TEST_F(JpegErrors, TruncatedHeaderIsAnError) {
   Bytes bytes = GoodJpeg();
   bytes.resize(40);

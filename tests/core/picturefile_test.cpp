@@ -1,5 +1,10 @@
 #include "sketch/picturefile.h"
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <future>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -92,6 +97,70 @@ TEST(LoadPicture, MissingFileAndFolderNameThePath) {
   } catch (const FileError& error) {
     EXPECT_EQ(std::string(error.what()),
               "Cannot open file \"" + (dir / "folder.jpg").string() + "\": it is a folder");
+  }
+}
+
+TEST(LoadPicture, ASketchTheOutputCannotHoldIsRefusedBeforeDecoding) {
+  const std::string kJpegTooLarge = "The sketch of this picture is too large for a JPEG file";
+  struct Case {
+    int width, height;
+    bool complete;
+    PictureLimits limits;
+    std::string error;  // empty: it loads
+  };
+  const std::vector<Case> cases = {
+      {32, 65499, true, SketchLimits(PictureFormat::Jpeg), ""},
+      {32, 65500, true, SketchLimits(PictureFormat::Jpeg),
+       kJpegTooLarge + " (33 x 65501 pixels, at most 65500 a side)"},
+      // The claim alone decides: the data is never looked at.
+      {32, 5701656, false, SketchLimits(PictureFormat::Jpeg),
+       kJpegTooLarge + " (33 x 5701657 pixels, at most 65500 a side)"},
+      {32766, 2, true, SketchLimits(PictureFormat::PlaceableMetafile), ""},
+      {32767, 2, true, SketchLimits(PictureFormat::PlaceableMetafile),
+       "The sketch of this picture is too large for a Windows metafile file (32768 x 3 pixels, "
+       "at most 32767 a side)"},
+      {32, 70000, true, SketchLimits(PictureFormat::Bitmap), ""},
+      {32, 70000, true, SketchLimits(PictureFormat::EnhancedMetafile), ""},
+      {32, 100, true, SketchLimits(PictureFormat::Jpeg, 3200), ""},
+      {32, 100, false, SketchLimits(PictureFormat::Bitmap, 3199),
+       "Picture is too large (32 x 100 pixels)"},
+  };
+  TempDir dir;
+  const fs::path file = dir / "claims.bmp";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height) + " " + c.error);
+    WriteFile(file, RunLengthBitmap(c.width, c.height, c.complete));
+    try {
+      const Raster picture = LoadPicture(file, c.limits);
+      EXPECT_EQ(c.error, "");
+      EXPECT_EQ(picture.Height(), c.height);
+    } catch (const FileError& error) {
+      EXPECT_EQ(std::string(error.what()), c.error + ": \"" + file.string() + "\"");
+    }
+  }
+}
+
+// A named pipe would block the reader until someone writes to it; a device is no picture.
+TEST(LoadPicture, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  const fs::path pipe = dir / "pipe.jpg";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const fs::path& file : {pipe, fs::path("/dev/null")}) {
+    SCOPED_TRACE(file);
+    auto load = std::async(std::launch::async, [&] { return LoadPicture(file); });
+    if (load.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+      // Let the blocked reader go: a writer that opens and closes the pipe gives it an end.
+      std::ofstream{file};
+      FAIL() << "still waiting for the file";
+    }
+    try {
+      load.get();
+      ADD_FAILURE() << "loaded";
+    } catch (const FileError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                "Cannot open file \"" + file.string() + "\": not a regular file");
+      EXPECT_EQ(error.file(), file.string());
+    }
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers the core tests share: a temporary folder, whole-file reading and writing, small
-// rasters, and running a program with its output captured.
+// rasters, a bitmap that claims any size, and running a program with its output captured.
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "sketch/littleendian.h"
 #include "sketch/raster.h"
 
 namespace graphitine::testing {
@@ -123,6 +124,28 @@ inline Raster SamplePhoto(int width, int height, unsigned seed = 1) {
     const auto v = [&](int base) { return static_cast<std::uint8_t>(std::clamp(base + noise, 0, 255)); };
     return inside ? Bgr{v(40), v(60 + y % 50), v(90)} : Bgr{v(200 - x % 60), v(210), v(190)};
   });
+}
+
+// A 4-bit run-length bitmap of any claimed size whose data is only the end-of-bitmap mark, or
+// cut short before it: a few dozen bytes either way.
+inline Bytes RunLengthBitmap(int width, int height, bool complete) {
+  le::Writer file;
+  file.U16('B' | 'M' << 8);
+  file.U32(0);  // file size: not read
+  file.U32(0);
+  file.U32(14 + 40 + 8);
+  file.U32(40);
+  file.S32(width);
+  file.S32(height);
+  file.U16(1);
+  file.U16(4);
+  file.U32(2);  // RLE4
+  for (int i = 0; i < 3; ++i) file.U32(0);
+  file.U32(2);  // colours used
+  file.U32(0);
+  file.Append({10, 20, 30, 0, 40, 50, 60, 0});  // two colours
+  file.Append(complete ? Bytes{0, 1} : Bytes{4});
+  return file.Bytes();
 }
 
 inline std::string ShellQuote(const std::string& text) {
