@@ -7,6 +7,10 @@
 SkinComponent::SkinComponent(QObject* self, std::function<void()> reread)
     : self_(self), reread_(std::move(reread)) {}
 
+SkinComponent::~SkinComponent() {
+  if (themeGone_) QObject::disconnect(themeGone_);
+}
+
 void SkinComponent::Start(QObject* owner) { SetUIStyle(GetSkinFormStyle(owner)); }
 
 void SkinComponent::SetUIStyle(TSkinUIStyle style) {

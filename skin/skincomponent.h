@@ -31,6 +31,11 @@ class SkinComponent {
   // self is the control (for tracking the file theme's lifetime); reread is called whenever
   // the look changes and must re-read every entry the control uses and repaint.
   SkinComponent(QObject* self, std::function<void()> reread);
+  // A control may own its theme: the theme then dies after the control's own parts, and must
+  // no longer call back into it.
+  ~SkinComponent();
+  SkinComponent(const SkinComponent&) = delete;
+  SkinComponent& operator=(const SkinComponent&) = delete;
 
   // Constructor step: SetUIStyle(GetSkinFormStyle(owner)).
   void Start(QObject* owner);

@@ -42,6 +42,9 @@ TSkinPanel::TSkinPanel(QWidget* owner) : QWidget(owner), look_(this, [this] { Ap
   look_.Start(owner);
 }
 
+// A theme the panel owns dies with the panel's children; it must not hand a look down then.
+TSkinPanel::~TSkinPanel() { disconnect(themeGone_); }
+
 void TSkinPanel::ApplyLook() {
   if (assigningFileTheme_ && look_.UIStyle() != TSkinUIStyle::FromThemeFile) return;
   color_ = kWhite;

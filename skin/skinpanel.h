@@ -30,6 +30,7 @@ class TSkinPanel : public QWidget {
 
  public:
   explicit TSkinPanel(QWidget* owner = nullptr);
+  ~TSkinPanel() override;
 
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor value);
