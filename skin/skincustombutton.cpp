@@ -364,8 +364,21 @@ void TSkinCustomButton::focusOutEvent(QFocusEvent* e) {
   update();
 }
 
+void TSkinCustomButton::EndPress() {
+  StopRepeat();
+  pressed_ = false;
+  clickArmed_ = false;
+  update();
+}
+
+void TSkinCustomButton::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  EndPress();
+}
+
 void TSkinCustomButton::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange && !isEnabled()) EndPress();
   if (e->type() == QEvent::EnabledChange) EnableChanged();
   if (e->type() == QEvent::EnabledChange || e->type() == QEvent::FontChange) update();
 }

@@ -123,6 +123,7 @@ class TSkinCustomButton : public QWidget, public SkinDialogKeyTarget {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void changeEvent(QEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
   static constexpr int kButtonImageEntry = 1;
   static constexpr int kButtonTransparentEntry = 2;
@@ -141,6 +142,8 @@ class TSkinCustomButton : public QWidget, public SkinDialogKeyTarget {
   void TrackPointer(const QPoint& pos);
   void StartRepeat();
   void StopRepeat();
+  // A hidden or disabled button can no longer be held: the press and its repeat end.
+  void EndPress();
 
   SkinComponent look_;
   SkinAccelerator accelerator_;

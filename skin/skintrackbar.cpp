@@ -235,11 +235,20 @@ void TSkinTrackBar::mousePressEvent(QMouseEvent* event) {
 // While the button is held the slider walks toward the pointer and stops centred under it.
 void TSkinTrackBar::RepeatTick() {
   const int step = Horizontal() ? kHorizontalRepeatFactor * pageSize_ : pageSize_;
+  inRepeatTick_ = true;
   StepToward(mapFromGlobal(QCursor::pos()), step);
+  inRepeatTick_ = false;
 }
 
 void TSkinTrackBar::StopRepeat() {
-  delete repeat_;
+  if (repeat_ == nullptr) return;
+  // An OnChange handler of the tick may hide the bar: the ticking timer is freed after its tick.
+  repeat_->Stop();
+  if (inRepeatTick_) {
+    repeat_->deleteLater();
+  } else {
+    delete repeat_;
+  }
   repeat_ = nullptr;
 }
 
@@ -262,9 +271,7 @@ void TSkinTrackBar::mouseMoveEvent(QMouseEvent* event) {
 void TSkinTrackBar::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   emit OnMouseUp(event->button(), event->modifiers(), at.x(), at.y());
-  StopRepeat();
-  dragging_ = false;
-  if (mouseGrabber() == this) releaseMouse();
+  EndHolding();
 }
 
 void TSkinTrackBar::OnSliderMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
@@ -315,7 +322,19 @@ void TSkinTrackBar::focusInEvent(QFocusEvent*) { update(); }
 
 void TSkinTrackBar::focusOutEvent(QFocusEvent*) { update(); }
 
+void TSkinTrackBar::EndHolding() {
+  StopRepeat();
+  dragging_ = false;
+  if (mouseGrabber() == this) releaseMouse();
+}
+
+void TSkinTrackBar::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  EndHolding();
+}
+
 void TSkinTrackBar::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) EndHolding();
   if (event->type() == QEvent::PaletteChange && parentColor_) UpdateControl();
   QWidget::changeEvent(event);
 }
@@ -340,12 +359,12 @@ void TSkinTrackBar::PaintTick(QPainter& painter) const {
   const QSize slider = slider_->size();
   const int w = width();
   const int h = height();
-  for (int i : trackbar::TickPositions(min_, max_, frequency_)) {
-    if (Horizontal()) {
-      const int x = trackbar::TickOffset(w, slider.width(), min_, max_, i);
+  if (Horizontal()) {
+    for (int x : trackbar::TickOffsets(w, slider.width(), min_, max_, frequency_)) {
       painter.drawLine(x, h - kTickLength, x, h - 1);
-    } else {
-      const int y = trackbar::TickOffset(h, slider.height(), min_, max_, i);
+    }
+  } else {
+    for (int y : trackbar::TickOffsets(h, slider.height(), min_, max_, frequency_)) {
       painter.drawLine(0, y, kTickLength - 1, y);
       painter.drawLine(w - kTickLength, y, w - 1, y);
     }

@@ -105,6 +105,7 @@ class TSkinTrackBar : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void UpdateControl();
@@ -117,6 +118,8 @@ class TSkinTrackBar : public QWidget {
   void StepToward(const QPoint& point, int step);
   void TakeFocusOnClick();
   void StopRepeat();
+  // A hidden or disabled bar can no longer be held or dragged.
+  void EndHolding();
   void RepeatTick();
   void OnSliderMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void OnSliderMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -137,6 +140,7 @@ class TSkinTrackBar : public QWidget {
   bool transparent_ = false;
   bool customPicture_;
   bool dragging_ = false;
+  bool inRepeatTick_ = false;
   int frequency_ = 1;
   int pageSize_ = 2;
   int lineSize_ = 1;

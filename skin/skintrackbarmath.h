@@ -20,9 +20,11 @@ std::int64_t PositionAtPixel(int pixel, int trackLength, int sliderLength, int m
 // The pixel along the track where the tick of position i goes: under the slider's centre.
 int TickOffset(int trackLength, int sliderLength, int min, int max, int i);
 
-// Positions with a tick: min, min + frequency, min + 2 frequency, ... and always max; only min
-// and max for a frequency of 0 or less; none for an empty range.
-std::vector<int> TickPositions(int min, int max, int frequency);
+// The pixels along the track that carry a tick, in order. Ticks fall on the positions min,
+// min + frequency, min + 2 frequency, ... and always on max (only min and max for a frequency of
+// 0 or less; none for an empty range), each at TickOffset. Positions that share a pixel give it
+// once, so the list is never longer than the track has pixels, whatever the range.
+std::vector<int> TickOffsets(int trackLength, int sliderLength, int min, int max, int frequency);
 
 int Clamp(std::int64_t value, int min, int max);
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "skin/skinbutton.h"
 #include "skin/skintimer.h"
@@ -219,12 +220,34 @@ TEST_F(ButtonTest, RepeatHandlerMayHideTheButton) {
   int ticks = 0;
   QObject::connect(button, &TSkinButton::OnMouseContinuouslyDown, [&] {
     ++ticks;
-    Unhover(button);
+    button->hide();
   });
   Hover(button);
   QTest::mousePress(button, Qt::LeftButton);
   clock.Advance(1000);
   EXPECT_EQ(ticks, 1);
+}
+
+// Hiding, disabling or deleting a held button ends its repeat for good.
+TEST_F(ButtonTest, HidingDisablingOrDeletingEndsTheRepeat) {
+  const std::function<void(TSkinButton*)> endings[] = {
+      [](TSkinButton* b) { b->hide(); },
+      [](TSkinButton* b) { b->setEnabled(false); },
+      [](TSkinButton* b) { delete b; },
+  };
+  for (const auto& end : endings) {
+    SkinManualClock clock;
+    TSkinButton* button = NewButton();
+    int ticks = 0;
+    QObject::connect(button, &TSkinButton::OnMouseContinuouslyDown, [&] { ++ticks; });
+    Hover(button);
+    QTest::mousePress(button, Qt::LeftButton);
+    clock.Advance(150);
+    ASSERT_EQ(ticks, 1);
+    end(button);
+    clock.Advance(1000);
+    EXPECT_EQ(ticks, 1);
+  }
 }
 
 TEST_F(ButtonTest, HoverFollowsEnterAndLeave) {

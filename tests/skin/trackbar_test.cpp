@@ -5,6 +5,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -261,6 +262,31 @@ TEST_F(TrackBarTest, LeavingTheBarWhileHoldingStopsTheRepeat) {
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(121, 10));
 }
 
+TEST_F(TrackBarTest, HidingDisablingOrDeletingEndsTheRepeat) {
+  const std::function<void(TSkinTrackBar*)> endings[] = {
+      [](TSkinTrackBar* b) { b->hide(); },
+      [](TSkinTrackBar* b) { b->setEnabled(false); },
+      [](TSkinTrackBar* b) { delete b; },
+  };
+  for (const auto& end : endings) {
+    auto* bar = new TSkinTrackBar(&host_);
+    SetUpPrecision(*bar);
+    int changes = 0;
+    QObject::connect(bar, &TSkinTrackBar::OnChange, [&] { ++changes; });
+    QCursor::setPos(bar->mapToGlobal(QPoint(60, 10)));
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(60, 10));
+    clock_.Advance(100);
+    ASSERT_EQ(changes, 2);  // the press and one tick
+    end(bar);
+    clock_.Advance(500);
+    EXPECT_EQ(changes, 2);
+    if (TSkinTrackBar* left = host_.findChild<TSkinTrackBar*>()) {
+      EXPECT_EQ(RepeatTimer(*left), nullptr);
+      delete left;
+    }
+  }
+}
+
 TEST_F(TrackBarTest, VerticalBarRepeatsOnePageATick) {
   TSkinTrackBar bar(&host_);
   SetUpPrecision(bar, skinVertical);
@@ -410,10 +436,8 @@ TEST_F(TrackBarTest, HorizontalTicksAreThreePixelsAtTheBottomEdge) {
   bar.SetMax(62);
   bar.SetMin(1);
   bar.SetFrequency(5);
-  std::set<int> tickColumns;
-  for (int i : {1, 6, 11, 16, 21, 26, 31, 36, 41, 46, 51, 56, 61, 62}) {
-    tickColumns.insert(trackbar::TickOffset(150, 11, 1, 62, i));
-  }
+  // Positions 1, 6, ..., 61 and 62 under the 11-pixel slider's centre: 139 * (i - 1) div 61 + 5.
+  const std::set<int> tickColumns = {5, 16, 27, 39, 50, 61, 73, 84, 96, 107, 118, 130, 141, 144};
   const QImage face = Face(bar);
   const int h = face.height();
   for (int x = 0; x < face.width(); ++x) {
@@ -431,8 +455,7 @@ TEST_F(TrackBarTest, VerticalTicksAreDrawnOnBothSides) {
   bar.SetFrequency(5);  // 0, 5 and 10
   const QImage face = Face(bar);
   const int w = face.width();
-  std::set<int> tickRows;
-  for (int i : {0, 5, 10}) tickRows.insert(trackbar::TickOffset(100, 11, 0, 10, i));
+  const std::set<int> tickRows = {5, 49, 94};  // 89 * i div 10 + 5 for 0, 5 and 10
   for (int y = 0; y < face.height(); ++y) {
     const bool tick = tickRows.count(y) > 0;
     for (int x : {0, 1, 2, w - 3, w - 2, w - 1}) {

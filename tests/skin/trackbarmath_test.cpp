@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "skin/skintrackbarmath.h"
 
@@ -76,15 +77,44 @@ TEST(TrackBarMath, SliderIsCentredAcrossTheTrack) {
   EXPECT_EQ(trackbar::SliderCrossOffset(10, 20), 0);  // a thicker slider stays at the edge
 }
 
+// On a track with one pixel per position (and no slider) the tick offsets are the positions'
+// distances from min.
+std::vector<int> TickPositions(int min, int max, int frequency) {
+  std::vector<int> positions;
+  for (int offset : trackbar::TickOffsets(max - min, 0, min, max, frequency)) positions.push_back(min + offset);
+  return positions;
+}
+
 TEST(TrackBarMath, TicksFallOnEveryFrequencyStepAndOnMax) {
-  EXPECT_THAT(trackbar::TickPositions(1, 62, 5),
+  EXPECT_THAT(TickPositions(1, 62, 5),
               ElementsAreArray({1, 6, 11, 16, 21, 26, 31, 36, 41, 46, 51, 56, 61, 62}));
-  EXPECT_THAT(trackbar::TickPositions(0, 10, 5), ElementsAre(0, 5, 10));
-  EXPECT_THAT(trackbar::TickPositions(0, 3, 1), ElementsAre(0, 1, 2, 3));
-  EXPECT_THAT(trackbar::TickPositions(0, 10, 0), ElementsAre(0, 10));
-  EXPECT_THAT(trackbar::TickPositions(0, 10, -3), ElementsAre(0, 10));
-  EXPECT_THAT(trackbar::TickPositions(-4, 4, 3), ElementsAre(-4, -1, 2, 4));
-  EXPECT_THAT(trackbar::TickPositions(7, 7, 1), ElementsAre());
+  EXPECT_THAT(TickPositions(0, 10, 5), ElementsAre(0, 5, 10));
+  EXPECT_THAT(TickPositions(0, 3, 1), ElementsAre(0, 1, 2, 3));
+  EXPECT_THAT(TickPositions(0, 10, 0), ElementsAre(0, 10));
+  EXPECT_THAT(TickPositions(0, 10, -3), ElementsAre(0, 10));
+  EXPECT_THAT(TickPositions(-4, 4, 3), ElementsAre(-4, -1, 2, 4));
+  EXPECT_THAT(TickPositions(7, 7, 1), ElementsAre());
+}
+
+TEST(TrackBarMath, PositionsSharingAPixelGiveOneTick) {
+  // 10 pixels of room for 100 positions: ten positions a pixel, then max.
+  EXPECT_THAT(trackbar::TickOffsets(15, 5, 0, 100, 1), ElementsAre(2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12));
+  EXPECT_THAT(trackbar::TickOffsets(15, 5, 0, 100, 30), ElementsAre(2, 5, 8, 11, 12));
+  // A slider longer than the track: offsets run backwards, truncated toward zero.
+  EXPECT_THAT(trackbar::TickOffsets(5, 15, 0, 4, 1), ElementsAre(7, 5, 2, 0, -3));
+  // A slider exactly as long as the track puts every tick on one pixel.
+  EXPECT_THAT(trackbar::TickOffsets(11, 11, 0, 1000, 1), ElementsAre(5));
+}
+
+TEST(TrackBarMath, HugeRangesCostAtMostOneTickPerPixel) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  const std::vector<int> all = trackbar::TickOffsets(150, 11, 0, kMax, 1);
+  ASSERT_EQ(all.size(), 140u);
+  EXPECT_EQ(all.front(), 5);
+  EXPECT_EQ(all.back(), 144);
+  EXPECT_EQ(trackbar::TickOffsets(150, 11, kMin, kMax, 1).size(), 140u);
+  EXPECT_THAT(trackbar::TickOffsets(150, 11, 0, 20000000, 10000000), ElementsAre(5, 74, 144));
 }
 
 TEST(TrackBarMath, TickSitsUnderTheSliderCentre) {
