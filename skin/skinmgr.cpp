@@ -1,12 +1,29 @@
 #include "skin/skinmgr.h"
 
+#include <QChildEvent>
 #include <QWidget>
 
 #include "skin/skinerror.h"
 #include "skin/skinpublic.h"
 
 TSkinThemeManager::TSkinThemeManager(QObject* owner) : QObject(owner) {
+  if (auto* form = qobject_cast<QWidget*>(owner)) Watch(form);
   SetUIStyle(TSkinUIStyle::DeepBlue);
+}
+
+void TSkinThemeManager::Watch(QObject* component) {
+  if (component == this) return;
+  component->installEventFilter(this);
+  if (component != parent()) {
+    connect(component, &QObject::destroyed, this, &TSkinThemeManager::ComponentDestroyed,
+            Qt::UniqueConnection);
+  }
+  for (QObject* child : component->children()) Watch(child);
+}
+
+bool TSkinThemeManager::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::ChildAdded) Watch(static_cast<QChildEvent*>(e)->child());
+  return QObject::eventFilter(watched, e);
 }
 
 void TSkinThemeManager::SetUIStyle(TSkinUIStyle style) {
@@ -29,10 +46,7 @@ void TSkinThemeManager::SetFileTheme(TSkinFileTheme* theme) {
   SetUIStyle(style_);
 }
 
-void TSkinThemeManager::SetList(const QStringList& names) {
-  compList_ = names;
-  WatchListedComponents();
-}
+void TSkinThemeManager::SetList(const QStringList& names) { compList_ = names; }
 
 void TSkinThemeManager::UpdateAll() {
   auto* owner = qobject_cast<QWidget*>(parent());
@@ -48,18 +62,6 @@ void TSkinThemeManager::UpdateAll() {
     }
     component->setProperty("UIStyle", QVariant::fromValue(style_));
     component->setProperty("FileTheme", QVariant::fromValue(fileTheme_.data()));
-  }
-  WatchListedComponents();
-}
-
-void TSkinThemeManager::WatchListedComponents() {
-  auto* owner = qobject_cast<QWidget*>(parent());
-  if (owner == nullptr) return;
-  for (const QString& name : compList_) {
-    if (QObject* component = owner->findChild<QObject*>(name)) {
-      connect(component, &QObject::destroyed, this, &TSkinThemeManager::ComponentDestroyed,
-              Qt::UniqueConnection);
-    }
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A non-visual component that switches the look of a chosen set of skinned components of its
 // owner form in one step: whenever its style or file theme is set, every component named in
-// CompList (by Qt object name, anywhere in the owner) receives both.
+// CompList (by Qt object name, anywhere in the owner) receives both. A component of the owner
+// that is destroyed takes its name out of the list, whenever it was made or named.
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -41,8 +42,9 @@ class TSkinThemeManager : public QObject {
   void ComponentDestroyed(QObject* component);
 
  private:
-  // Named components leave the list when they are destroyed.
-  void WatchListedComponents();
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  // Watches the component and everything it holds for destruction, and for new children.
+  void Watch(QObject* component);
 
   TSkinUIStyle style_ = TSkinUIStyle::DeepBlue;
   QPointer<TSkinFileTheme> fileTheme_;

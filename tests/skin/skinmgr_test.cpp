@@ -79,6 +79,16 @@ TEST_F(ThemeManagerTest, DestroyedComponentLeavesTheList) {
   EXPECT_EQ(first->UIStyle(), TSkinUIStyle::Protein);
 }
 
+TEST_F(ThemeManagerTest, ComponentsMadeOrNamedAfterTheListLeaveItToo) {
+  auto* late = new TSkinProbe(panel, QStringLiteral("absent"));  // made after SetList
+  delete late;
+  EXPECT_EQ(manager->CompList(), QStringList({QStringLiteral("first"), QStringLiteral("nested")}));
+  manager->SetList({QStringLiteral("renamed")});
+  unlisted->setObjectName(QStringLiteral("renamed"));  // named after SetList
+  delete unlisted;
+  EXPECT_TRUE(manager->CompList().isEmpty());
+}
+
 TEST_F(ThemeManagerTest, DestroyedThemeResetsTheManagerWithoutUpdating) {
   auto theme = std::make_unique<TSkinFileTheme>();
   manager->SetUIStyle(TSkinUIStyle::FromThemeFile);
