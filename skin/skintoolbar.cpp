@@ -12,6 +12,16 @@ namespace {
 constexpr int kToolBarButtonBorderColorEntry = 35;
 constexpr int kToolBarButtonBackgroundColorEntry = 36;
 constexpr int kToolBarButtonDownBackgroundColorEntry = 37;
+
+// The image list's mask: the bottom-left colour of each picture is left out.
+QList<QImage> Masked(const QList<QImage>& images) {
+  QList<QImage> masked;
+  for (const QImage& image : images) {
+    masked << (image.isNull() ? image : KeyedPicture(image, image.pixel(0, image.height() - 1)));
+  }
+  return masked;
+}
+
 }  // namespace
 
 TSkinToolBar::TSkinToolBar(QWidget* owner) : QWidget(owner), look_(this, [this] { ApplyLook(); }) {
@@ -75,11 +85,13 @@ void TSkinToolBar::SetButtonHeight(int value) {
 
 void TSkinToolBar::SetImages(const QList<QImage>& images) {
   images_ = images;
+  maskedImages_ = Masked(images);
   update();
 }
 
 void TSkinToolBar::SetHotImages(const QList<QImage>& images) {
   hotImages_ = images;
+  maskedHotImages_ = Masked(images);
   update();
 }
 
@@ -114,12 +126,13 @@ void TSkinToolBar::DrawButton(QPainter& canvas, const TSkinToolButton& button) c
   if (button.Style() == TSkinToolButton::tbsSeparator) return;
   const bool dropDown = button.Style() == TSkinToolButton::tbsDropDown;
   if (button.IsHot()) {
-    DrawFramedButton(canvas, button, hotImages_.isEmpty() ? images_ : hotImages_, button.IsSelected());
+    DrawFramedButton(canvas, button, hotImages_.isEmpty() ? maskedImages_ : maskedHotImages_,
+                     button.IsSelected());
     if (dropDown) DrawDropDownArrow(canvas, button.rect());
   } else if (button.IsSelected() || button.Down()) {
-    DrawFramedButton(canvas, button, images_, false);
+    DrawFramedButton(canvas, button, maskedImages_, false);
   } else {
-    DrawContent(canvas, button, images_, false);
+    DrawContent(canvas, button, maskedImages_, false);
     if (dropDown) DrawDropDownArrow(canvas, button.rect());
   }
 }

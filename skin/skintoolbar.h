@@ -55,7 +55,8 @@ class TSkinToolBar : public QWidget {
   void SetButtonHeight(int value);
 
   // Image lists: pictures of one size, indexed by the buttons' ImageIndex. HotImages, when
-  // given, replace Images for the button under the mouse.
+  // given, replace Images for the button under the mouse. Each picture is drawn through its
+  // mask: the colour of its bottom-left pixel is see-through.
   QList<QImage> Images() const { return images_; }
   void SetImages(const QList<QImage>& images);
   QList<QImage> HotImages() const { return hotImages_; }
@@ -95,4 +96,6 @@ class TSkinToolBar : public QWidget {
   int buttonHeight_ = 22;
   QList<QImage> images_;
   QList<QImage> hotImages_;
+  QList<QImage> maskedImages_;  // images_ as drawn
+  QList<QImage> maskedHotImages_;
 };

@@ -8,7 +8,7 @@
 
 TSkinToolButton::TSkinToolButton(TSkinToolBar* bar) : QWidget(bar) {
   setFocusPolicy(Qt::NoFocus);
-  bar->ArrangeButtons();
+  if (bar != nullptr) bar->ArrangeButtons();
 }
 
 TSkinToolBar* TSkinToolButton::Bar() const { return qobject_cast<TSkinToolBar*>(parentWidget()); }

@@ -19,7 +19,8 @@ class TSkinToolButton : public QWidget {
   enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator };
   Q_ENUM(TToolButtonStyle)
 
-  explicit TSkinToolButton(TSkinToolBar* bar);
+  // A button without a bar stays unplaced and paints nothing until it is put on one.
+  explicit TSkinToolButton(TSkinToolBar* bar = nullptr);
 
   QString Caption() const { return caption_; }
   void SetCaption(const QString& text);

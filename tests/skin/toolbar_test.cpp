@@ -154,10 +154,13 @@ TEST_F(ToolBarTest, ImagesSitAtTheirPlaceAndHotImagesReplaceThem) {
   for (bool list : {false, true}) {
     TSkinToolBar* bar = NewBar();
     bar->SetList(list);
+    // The bottom-left pixel is the mask colour: the rest of each picture shows.
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(kImageColour));
+    image.setPixel(0, 15, kMagenta);
     QImage hotImage = image;
     hotImage.fill(QColor::fromRgb(kHotImageColour));
+    hotImage.setPixel(0, 15, kMagenta);
     bar->SetImages({image});
     TSkinToolButton* button = NewButton(bar);
     button->SetImageIndex(0);
@@ -175,6 +178,36 @@ TEST_F(ToolBarTest, ImagesSitAtTheirPlaceAndHotImagesReplaceThem) {
   }
 }
 
+// The images' mask colour never shows: no white box behind an icon in any state.
+TEST_F(ToolBarTest, ImagesAreDrawnThroughTheirMaskInEveryState) {
+  TSkinToolBar* bar = NewBar();
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  for (int y = 4; y < 12; ++y) {
+    for (int x = 4; x < 12; ++x) image.setPixel(x, y, kImageColour);
+  }
+  bar->SetImages({image});
+  bar->SetHotImages({image});
+  TSkinToolButton* button = NewButton(bar);
+  button->SetImageIndex(0);
+  const QRect icon(QPoint((23 - 16) / 2 + 4, 7), QSize(8, 8));
+  const auto expectMasked = [&](const char* state) {
+    const QImage face = RenderButton(button);
+    EXPECT_TRUE(PixelsOf(face, 0xFFFFFFFF).isEmpty()) << state;
+    EXPECT_EQ(Bounds(PixelsOf(face, kImageColour)), icon) << state;
+  };
+  expectMasked("at rest");
+  Hover(button);
+  expectMasked("hot");
+  QTest::mousePress(button, Qt::LeftButton);
+  expectMasked("held");
+  QTest::mouseRelease(button, Qt::LeftButton);
+  Unhover(button);
+  button->SetStyle(TSkinToolButton::tbsCheck);
+  button->SetDown(true);
+  expectMasked("checked");
+}
+
 TEST_F(ToolBarTest, CaptionsBelowTheImageOrBesideItInListMode) {
   for (bool list : {false, true}) {
     TSkinToolBar* bar = NewBar();
@@ -184,6 +217,7 @@ TEST_F(ToolBarTest, CaptionsBelowTheImageOrBesideItInListMode) {
     bar->SetList(list);
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(kImageColour));
+    image.setPixel(0, 15, kMagenta);  // the mask colour
     bar->SetImages({image});
     TSkinToolButton* button = NewButton(bar);
     button->SetImageIndex(0);
@@ -220,6 +254,16 @@ TEST_F(ToolBarTest, HotDropDownButtonShowsItsArrowZone) {
   EXPECT_EQ(face.pixel(r - 7, m), 0xFF000000);
   EXPECT_EQ(face.pixel(r - 7, m + 4), Rgb(bar->ButtonColor()));
   EXPECT_EQ(face.pixel(r - 10, m), Rgb(bar->ButtonColor()));
+}
+
+TEST_F(ToolBarTest, ButtonWithoutABarIsHarmless) {
+  TSkinToolButton button(nullptr);
+  button.SetStyle(TSkinToolButton::tbsDropDown);
+  button.SetCaption("&Alone");
+  button.resize(30, 22);
+  Hover(&button);
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_FALSE(button.grab().isNull());
 }
 
 TEST_F(ToolBarTest, RemovingTheFileThemeGivesTheFallbackLook) {
