@@ -42,7 +42,7 @@ void Show(QWidget* control, Shown state) {
       control->setEnabled(false);
       break;
     case Shown::Focused:
-      control->setFocus();
+      GalleryMarkFocused(control);
       break;
   }
 }

@@ -2,7 +2,6 @@
 // empty, part-filled, full, past the end and upright.
 #include <QGridLayout>
 #include <QLabel>
-#include <QTimer>
 
 #include "skin/skincheckbox.h"
 #include "skin/skinprogressbar.h"
@@ -50,8 +49,7 @@ void AddFocusedRow(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileThem
   grid->addWidget(new QLabel("focused", parent), row, 0);
   auto* check = MakeCheck<TSkinCheckBox>(parent, style, theme, "Focused check box", true, true);
   grid->addWidget(check, row, 1, 1, 2);
-  // Focus sticks only once the sheet is shown: ask for it from the event loop.
-  QTimer::singleShot(0, check, [check] { check->setFocus(); });
+  GalleryMarkFocused(check);
 }
 
 TSkinProgressBar* MakeBar(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, int position) {
