@@ -218,21 +218,32 @@ struct UprightCase {
 };
 
 TEST(ProgressBar, UprightBarFillsFromTheBottom) {
-  // 142 high: the share is taken of 141 rows and the fill line is 141 minus it.
+  // 142 high: the share is taken of 141 rows and the fill line is 141 minus it. The picture's
+  // upper half is red and its lower half yellow; drawn mirrored, the yellow half comes first.
+  QImage picture = Flat(10, 2, kRed);
+  for (int x = 0; x < 10; ++x) picture.setPixel(x, 1, Rgb(kYellow));
   const UprightCase cases[] = {{57, 61}, {0, 141}, {100, 1}, {130, 1}, {1, 140}};
   for (const UprightCase& c : cases) {
     FlatBar flat(17, 142);
     flat.bar.SetOrientation(skinVertical);
-    flat.bar.SetPicture(Flat(10, 1, kRed));
+    flat.bar.SetPicture(picture);
     flat.bar.SetColor(kGreen);
     flat.bar.SetBorderColor(kBlue);
     flat.bar.SetPosition(c.position);
     const QImage face = Grab(flat.bar);
     SCOPED_TRACE(testing::Message() << "position " << c.position);
+    const int middle = c.fill + (141 - c.fill) / 2;  // the first row of the picture's upper half
     for (int y = 1; y <= 140; ++y) {
-      const QRgb expected = y < c.fill ? Rgb(kGreen) : Rgb(kRed);
+      const bool twoHalves = 141 - c.fill >= 2;
+      const QRgb expected = y < c.fill                      ? Rgb(kGreen)
+                            : twoHalves && y < middle       ? Rgb(kYellow)
+                            : twoHalves                     ? Rgb(kRed)
+                            : face.pixel(1, y);  // one row: either half may show
       ASSERT_EQ(face.pixel(1, y), expected) << "row " << y;
       ASSERT_EQ(face.pixel(15, y), expected) << "row " << y;
+      if (y >= c.fill) {
+        ASSERT_NE(face.pixel(1, y), Rgb(kGreen)) << "row " << y;
+      }
     }
     EXPECT_EQ(face.pixel(8, 0), Rgb(kBlue));
     EXPECT_EQ(face.pixel(8, 141), Rgb(kBlue));
