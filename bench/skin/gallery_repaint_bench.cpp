@@ -1,6 +1,6 @@
 // Repainting the MacOS gallery sheet: every skinned control of the gallery, in its states,
 // painted into an off-screen picture of the sheet's size, as often as the benchmark asks.
-//   build/bench/skin_gallery_bench --benchmark_min_time=2s
+//   build/bench/skin_gallery_bench --benchmark_min_time=2
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
