@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "skin/skinthemefile.h"
+#include "skin/look/filetheme.h"
+#include "skin/look/stylechoice.h"
 
 std::vector<GallerySection>& GallerySections() {
   // Built on first use, so that sections registering from other files' static initialisers

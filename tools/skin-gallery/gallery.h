@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/skinthemes.h"
+#include "skin/look/builtinlooks.h"
 
 class TSkinFileTheme;
 

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "gallery.h"
-#include "skin/skinthemeexport.h"
-#include "skin/skinthemefile.h"
-#include "skin/skinthemes.h"
+#include "skin/look/themeexport.h"
+#include "skin/look/filetheme.h"
+#include "skin/look/builtinlooks.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "skin/skincheckbox.h"
-#include "skin/skinprogressbar.h"
-#include "skin/skinradiobutton.h"
+#include "skin/buttons/checkbox.h"
+#include "skin/bars/progressbar.h"
+#include "skin/buttons/radiobutton.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <QRect>
 
 #include "gallery.h"
-#include "skin/skinbutton.h"
-#include "skin/skincheckbox.h"
+#include "skin/buttons/button.h"
+#include "skin/buttons/checkbox.h"
 
 namespace {
 
