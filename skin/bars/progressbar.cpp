@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr TColor kSystemButtonFaceColor = 0x8000000F;  // clBtnFace
 
 // rect given by its first and last pixels; nothing when it holds none.
 void FillPixels(QPainter& canvas, QPoint first, QPoint last, const QColor& color) {
@@ -22,7 +21,7 @@ void FillPixels(QPainter& canvas, QPoint first, QPoint last, const QColor& color
 }  // namespace
 
 TSkinProgressBar::TSkinProgressBar(QWidget* owner)
-    : TSkinWidget(owner), color_(kSystemButtonFaceColor) {
+    : TSkinWidget(owner) {
   resize(150, 12);
   StartLook(owner);
   UpdateProgress();
@@ -57,11 +56,6 @@ void TSkinProgressBar::SetOrientation(TSkinProgressBarOrientation value) {
 
 void TSkinProgressBar::SetBorderColor(TColor value) {
   borderColor_ = value;
-  update();
-}
-
-void TSkinProgressBar::SetColor(TColor value) {
-  color_ = value;
   update();
 }
 
@@ -107,7 +101,7 @@ void TSkinProgressBar::UpdateProgress() {
 // A new look replaces the picture and both colours, whatever was set before.
 void TSkinProgressBar::LookChanged() {
   picture_ = Look().Bitmap(SkinEntry::ProgressBarImage);
-  color_ = Look().Color(SkinEntry::ControlBackgroundColor);
+  SetColor(Look().Color(SkinEntry::ControlBackgroundColor));
   borderColor_ = Look().Color(SkinEntry::ControlBorderColor);
   if (orientation_ == skinVertical && !picture_.isNull()) RoundPicture(picture_);
   update();
@@ -117,7 +111,7 @@ void TSkinProgressBar::paintEvent(QPaintEvent*) {
   QPainter canvas(this);
   const int w = width();
   const int h = height();
-  const QColor empty = ToQColor(color_);
+  const QColor empty = FaceColor();
 
   if (orientation_ == skinHorizontal) {
     // The picture fills columns 1 .. fill - 1, the colour the rest up to the frame.

@@ -16,7 +16,6 @@ class TSkinProgressBar : public TSkinWidget {
   Q_PROPERTY(int Position READ Position WRITE SetPosition)
   Q_PROPERTY(TSkinProgressBarOrientation Orientation READ Orientation WRITE SetOrientation)
   Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
-  Q_PROPERTY(TColor Color READ Color WRITE SetColor)
   Q_PROPERTY(QImage Picture READ Picture WRITE SetPicture)
   Q_PROPERTY(bool ShowCaption READ ShowCaption WRITE SetShowCaption)
   Q_PROPERTY(TColor CaptionColor READ CaptionColor WRITE SetCaptionColor)
@@ -42,9 +41,7 @@ class TSkinProgressBar : public TSkinWidget {
   void SetOrientation(TSkinProgressBarOrientation value);
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor value);
-  // The empty part's colour (the look sets it; not the widget's palette).
-  TColor Color() const { return color_; }
-  void SetColor(TColor value);
+  // Color is the empty part's colour (the look sets it).
   QImage Picture() const { return picture_; }
   void SetPicture(const QImage& value);
   // An upright bar never shows its caption: it reads False whatever was set.
@@ -79,7 +76,6 @@ class TSkinProgressBar : public TSkinWidget {
   int position_ = 50;
   TSkinProgressBarOrientation orientation_ = skinHorizontal;
   TColor borderColor_ = 0x000000;
-  TColor color_;
   TColor captionColor_ = 0x000000;
   QImage picture_;
   bool showCaption_ = true;

@@ -19,11 +19,6 @@ TSkinStatusBar::TSkinStatusBar(QWidget* owner) : TSkinWidget(owner) {
 
 void TSkinStatusBar::LookChanged() { SetColor(Look().Color(SkinEntry::FormBackgroundColor)); }
 
-void TSkinStatusBar::SetColor(TColor value) {
-  color_ = value;
-  update();
-}
-
 void TSkinStatusBar::SetSimplePanel(bool value) {
   simplePanel_ = value;
   update();
@@ -61,7 +56,7 @@ QRect TSkinStatusBar::GripRect() const { return {width() - kGripSize, height() -
 
 void TSkinStatusBar::paintEvent(QPaintEvent*) {
   QPainter canvas(this);
-  canvas.fillRect(rect(), ToQColor(color_));
+  canvas.fillRect(rect(), FaceColor());
   canvas.setFont(font());
   canvas.setPen(palette().color(QPalette::Active, QPalette::WindowText));
   PaintTexts(canvas);
@@ -95,7 +90,7 @@ void TSkinStatusBar::PaintTexts(QPainter& canvas) {
 void TSkinStatusBar::PaintGrip(QPainter& canvas) {
   const int w = width();
   const int h = height();
-  const QColor fill = ToQColor(color_);
+  const QColor fill = FaceColor();
   canvas.fillRect(QRect(QPoint(w - kGripSize, h - kGripSize), QPoint(w - 2, h - 2)), fill);
   if (sizeGrip_ && !window()->isMaximized()) {
     const int l = w - kGripSize;

@@ -21,7 +21,6 @@ struct TStatusPanel {
 class TSkinStatusBar : public TSkinWidget {
   Q_OBJECT
   Q_PROPERTY(TColor PanelColor READ PanelColor WRITE SetPanelColor)
-  Q_PROPERTY(TColor Color READ Color WRITE SetColor)
   Q_PROPERTY(bool SimplePanel READ SimplePanel WRITE SetSimplePanel)
   Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)
   Q_PROPERTY(bool SizeGrip READ SizeGrip WRITE SetSizeGrip)
@@ -30,10 +29,8 @@ class TSkinStatusBar : public TSkinWidget {
   explicit TSkinStatusBar(QWidget* owner = nullptr);
 
 
-  TColor PanelColor() const { return color_; }
+  TColor PanelColor() const { return Color(); }
   void SetPanelColor(TColor value) { SetColor(value); }
-  TColor Color() const { return color_; }
-  void SetColor(TColor value);
   bool SimplePanel() const { return simplePanel_; }
   void SetSimplePanel(bool value);
   QString SimpleText() const { return simpleText_; }
@@ -63,7 +60,6 @@ class TSkinStatusBar : public TSkinWidget {
   void PaintTexts(QPainter& canvas);
   void PaintGrip(QPainter& canvas);
 
-  TColor color_ = clBtnFace;
   bool simplePanel_ = false;
   bool sizeGrip_ = true;
   QString simpleText_;

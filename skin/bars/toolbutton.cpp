@@ -6,32 +6,47 @@
 
 #include "skin/bars/toolbar.h"
 
-TSkinToolButton::TSkinToolButton(TSkinToolBar* bar) : QWidget(bar) {
+TSkinToolButton::TSkinToolButton(TSkinToolBar* bar) : SkinButtonBase(bar) {
   setFocusPolicy(Qt::NoFocus);
+  SetTransparent(true);  // at rest only the image and caption are drawn, over the bar
   if (bar != nullptr) bar->ArrangeButtons();
 }
 
 TSkinToolBar* TSkinToolButton::Bar() const { return qobject_cast<TSkinToolBar*>(parentWidget()); }
 
+bool TSkinToolButton::IsHot() const {
+  const TSkinToolBar* bar = Bar();
+  return IsHovered() && bar != nullptr && bar->Flat() && isEnabled() && style_ != tbsSeparator;
+}
+
 void TSkinToolButton::SetCaption(const QString& text) {
+  if (text == caption_) return;
   caption_ = text;
   update();
 }
 
 void TSkinToolButton::SetImageIndex(int value) {
+  if (value == imageIndex_) return;
   imageIndex_ = value;
   update();
 }
 
 void TSkinToolButton::SetStyle(TToolButtonStyle value) {
+  if (value == style_) return;
   style_ = value;
   if (TSkinToolBar* bar = Bar()) bar->ArrangeButtons();
   update();
 }
 
 void TSkinToolButton::SetDown(bool value) {
+  if (value == down_) return;
   down_ = value;
   update();
+}
+
+void TSkinToolButton::Click() {
+  if (style_ == tbsCheck) SetDown(!down_);
+  emit OnClick();
 }
 
 void TSkinToolButton::paintEvent(QPaintEvent*) {
@@ -39,62 +54,22 @@ void TSkinToolButton::paintEvent(QPaintEvent*) {
   if (const TSkinToolBar* bar = Bar()) bar->DrawButton(canvas, *this);
 }
 
-void TSkinToolButton::enterEvent(QEnterEvent* e) {
-  QWidget::enterEvent(e);
-  const TSkinToolBar* bar = Bar();
-  hot_ = bar != nullptr && bar->Flat() && isEnabled() && style_ != tbsSeparator;
-  update();
-}
-
-void TSkinToolButton::leaveEvent(QEvent* e) {
-  QWidget::leaveEvent(e);
-  hot_ = false;
-  update();
-}
-
-// While the mouse is held the button shows itself held only with the pointer over it.
-void TSkinToolButton::TrackPointer(const QPoint& pos) {
-  const bool inside = rect().contains(pos);
-  const TSkinToolBar* bar = Bar();
-  selected_ = pressedHere_ && inside;
-  hot_ = inside && bar != nullptr && bar->Flat();
-  update();
-}
-
+// A separator takes no press; the arrow zone of a drop-down button opens its menu instead.
 void TSkinToolButton::mousePressEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton || style_ == tbsSeparator) {
+  if (e->button() == Qt::LeftButton && style_ == tbsSeparator) {
     QWidget::mousePressEvent(e);
     return;
   }
   const QPoint pos = e->position().toPoint();
-  if (style_ == tbsDropDown && dropdownMenu_ != nullptr && pos.x() >= width() - TSkinToolBar::kDropDownArrowWidth) {
+  if (e->button() == Qt::LeftButton && style_ == tbsDropDown && dropdownMenu_ != nullptr &&
+      pos.x() >= width() - TSkinToolBar::kDropDownArrowWidth) {
     dropdownMenu_->popup(mapToGlobal(QPoint(0, height())));
     return;
   }
-  pressedHere_ = true;
-  TrackPointer(pos);
-}
-
-void TSkinToolButton::mouseMoveEvent(QMouseEvent* e) {
-  QWidget::mouseMoveEvent(e);
-  if (pressedHere_) TrackPointer(e->position().toPoint());
-}
-
-void TSkinToolButton::mouseReleaseEvent(QMouseEvent* e) {
-  QWidget::mouseReleaseEvent(e);
-  if (e->button() != Qt::LeftButton || !pressedHere_) return;
-  const QPoint pos = e->position().toPoint();
-  pressedHere_ = false;
-  TrackPointer(pos);
-  if (!rect().contains(pos)) return;
-  if (style_ == tbsCheck) SetDown(!down_);
-  emit OnClick();
+  SkinButtonBase::mousePressEvent(e);
 }
 
 void TSkinToolButton::changeEvent(QEvent* e) {
-  QWidget::changeEvent(e);
-  if (e->type() == QEvent::EnabledChange) {
-    if (!isEnabled()) hot_ = false;
-    update();
-  }
+  SkinButtonBase::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange) update();
 }

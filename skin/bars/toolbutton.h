@@ -1,14 +1,15 @@
 #pragma once
 // TSkinToolButton: one button of a TSkinToolBar. The bar places it and paints it; the button
-// keeps its own states: hot (the mouse is over it), selected (held down by the mouse) and Down
-// (a check button that is checked).
+// keeps its own states: hot (the mouse is over it on a flat bar), selected (held down by the
+// mouse, with the pointer over it) and Down (a check button that is checked).
 #include <QString>
-#include <QWidget>
+
+#include "skin/base/buttonbase.h"
 
 class QMenu;
 class TSkinToolBar;
 
-class TSkinToolButton : public QWidget {
+class TSkinToolButton : public SkinButtonBase {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
   Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
@@ -34,31 +35,26 @@ class TSkinToolButton : public QWidget {
   QMenu* DropdownMenu() const { return dropdownMenu_; }
   void SetDropdownMenu(QMenu* menu) { dropdownMenu_ = menu; }
 
-  bool IsHot() const { return hot_; }
-  bool IsSelected() const { return selected_; }
+  bool IsHot() const;
+  bool IsSelected() const { return IsArmed() && IsHovered(); }
+
+  // A check button changes Down, then OnClick is raised.
+  void Click() override;
 
  signals:
   void OnClick();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
-  void enterEvent(QEnterEvent* e) override;
-  void leaveEvent(QEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
-  void mouseMoveEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
   void changeEvent(QEvent* e) override;
 
  private:
   TSkinToolBar* Bar() const;
-  void TrackPointer(const QPoint& pos);
 
   QString caption_;
   int imageIndex_ = -1;
   TToolButtonStyle style_ = tbsButton;
   bool down_ = false;
-  bool hot_ = false;
-  bool selected_ = false;
-  bool pressedHere_ = false;  // a left press that a release over the button turns into a click
   QMenu* dropdownMenu_ = nullptr;
 };

@@ -96,27 +96,6 @@ void TSkinTrackBar::SetFrequency(int value) {
   update();
 }
 
-void TSkinTrackBar::SetColor(TColor value) {
-  color_ = value;
-  parentColor_ = false;
-  UpdateControl();  // the prepared bar is laid on the face colour
-}
-
-void TSkinTrackBar::SetParentColor(bool value) {
-  parentColor_ = value;
-  UpdateControl();
-}
-
-void TSkinTrackBar::SetTabStop(bool value) {
-  tabStop_ = value;
-  setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus);
-  update();
-}
-
-QColor TSkinTrackBar::FaceColor() const {
-  return parentColor_ ? palette().color(QPalette::Window) : ToQColor(color_);
-}
-
 void TSkinTrackBar::UpdateControl() {
   UpdatePicture();
   SetSize();
@@ -324,8 +303,7 @@ void TSkinTrackBar::hideEvent(QHideEvent* event) {
 
 void TSkinTrackBar::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange && !isEnabled()) EndHolding();
-  if (event->type() == QEvent::PaletteChange && parentColor_) UpdateControl();
-  QWidget::changeEvent(event);
+  TSkinWidget::changeEvent(event);
 }
 
 void TSkinTrackBar::resizeEvent(QResizeEvent*) { UpdateControl(); }
@@ -339,7 +317,7 @@ void TSkinTrackBar::paintEvent(QPaintEvent*) {
   } else {
     painter.drawImage((width() - barThickness) / 2, 0, preparedBar_);
   }
-  if (hasFocus() && tabStop_) DrawFocusRect(painter, rect());
+  if (hasFocus() && TabStop()) DrawFocusRect(painter, rect());
   if (showTick_) PaintTick(painter);
 }
 

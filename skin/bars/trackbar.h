@@ -30,9 +30,6 @@ class TSkinTrackBar : public TSkinWidget {
   Q_PROPERTY(int LineSize READ LineSize WRITE SetLineSize)
   Q_PROPERTY(bool ShowTick READ ShowTick WRITE SetShowTick)
   Q_PROPERTY(int Frequency READ Frequency WRITE SetFrequency)
-  Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-  Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
-  Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
  public:
   explicit TSkinTrackBar(QWidget* owner = nullptr);
@@ -59,12 +56,6 @@ class TSkinTrackBar : public TSkinWidget {
   void SetShowTick(bool value);
   int Frequency() const { return frequency_; }
   void SetFrequency(int value);
-  TColor Color() const { return color_; }
-  void SetColor(TColor value);  // also turns ParentColor off
-  bool ParentColor() const { return parentColor_; }
-  void SetParentColor(bool value);
-  bool TabStop() const { return tabStop_; }
-  void SetTabStop(bool value);
 
   // Reloads the bar and slider pictures from the look and prepares the bar for the current
   // length; does nothing for a bar whose pictures come from its user.
@@ -97,6 +88,9 @@ class TSkinTrackBar : public TSkinWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // The prepared bar is laid on the face colour.
+  void ColorChanged() override { UpdateControl(); }
+  Qt::FocusPolicy TabStopFocus() const override { return Qt::TabFocus; }
   void hideEvent(QHideEvent* event) override;
 
  private:
@@ -116,7 +110,6 @@ class TSkinTrackBar : public TSkinWidget {
   void OnSliderMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void OnSliderMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void PaintTick(QPainter& painter) const;
-  QColor FaceColor() const;
   bool Horizontal() const { return orientation_ == skinHorizontal; }
 
   QImage barImage_;
@@ -135,7 +128,4 @@ class TSkinTrackBar : public TSkinWidget {
   int pageSize_ = 2;
   int lineSize_ = 1;
   QImage preparedBar_;  // the bar stretched to the control's length
-  TColor color_ = 0x8000000F;
-  bool parentColor_ = true;
-  bool tabStop_ = true;
 };

@@ -1,4 +1,4 @@
-#include "skin/base/accelerator_p.h"
+#include "skin/base/accelerator.h"
 
 #include <QKeySequence>
 #include <QShortcutEvent>

@@ -1,4 +1,4 @@
-#include "skin/base/dialogkeys_p.h"
+#include "skin/base/dialogkeys.h"
 
 #include <QKeyEvent>
 #include <QWidget>

@@ -32,6 +32,9 @@ class TSkinWidget : public QWidget, public SkinLookReceiver {
   Q_PROPERTY(TSkinUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
   Q_PROPERTY(TSkinFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
   Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
+  Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+  Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+  Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
  public:
   virtual TSkinUIStyle UIStyle() const { return look_.UIStyle(); }
@@ -46,10 +49,30 @@ class TSkinWidget : public QWidget, public SkinLookReceiver {
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value);
 
+  // The control's colour; while ParentColor is on it is the parent's background colour.
+  // Setting a colour turns ParentColor off.
+  TColor Color() const;
+  void SetColor(TColor value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+
+  // Whether Tab stops at the control; the focus policies it stands for are the control's own.
+  bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
+  void SetTabStop(bool value);
+
   const SkinComponent& Look() const { return look_; }
 
  protected:
-  explicit TSkinWidget(QWidget* owner);
+  // color: the colour kept for when ParentColor is turned off.
+  explicit TSkinWidget(QWidget* owner, TColor color = clBtnFace);
+
+  // The colour to fill with: Color, resolved through the palette.
+  QColor FaceColor() const;
+  virtual void ColorChanged() {}
+  virtual Qt::FocusPolicy TabStopFocus() const { return Qt::StrongFocus; }
+  virtual Qt::FocusPolicy NoTabStopFocus() const { return Qt::NoFocus; }
+
+  void changeEvent(QEvent* e) override;
 
   // The last step of a concrete control's constructor, once its own operations are in place.
   void StartLook(QObject* owner) { look_.Start(owner); }
@@ -68,4 +91,6 @@ class TSkinWidget : public QWidget, public SkinLookReceiver {
 
   SkinComponent look_;
   bool transparent_ = false;
+  TColor color_;
+  bool parentColor_ = true;
 };

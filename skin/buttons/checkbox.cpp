@@ -9,21 +9,8 @@
 #include "skin/paint/focusrect_p.h"
 #include "skin/paint/keyedpicture_p.h"
 
-namespace {
-
-constexpr TColor kSystemWindowColor = 0x80000005;  // clWindow
-
-TColor FromQColor(const QColor& c) {
-  return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
-         static_cast<TColor>(c.blue()) << 16;
-}
-
-bool IsClickKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
-
-}  // namespace
-
 TSkinCheckBox::TSkinCheckBox(QWidget* owner)
-    : TSkinWidget(owner), color_(kSystemWindowColor), accelerator_(this) {
+    : SkinButtonBase(owner, clWindow) {
   resize(93, 17);
   setFocusPolicy(Qt::StrongFocus);
   StartLook(owner);
@@ -56,36 +43,9 @@ void TSkinCheckBox::SetChecked(bool value) {
 
 void TSkinCheckBox::SetCaption(const QString& text) {
   caption_ = text;
-  accelerator_.SetCaption(text);
+  SetAcceleratorCaption(text);
   FitSize();
   update();
-}
-
-TColor TSkinCheckBox::Color() const {
-  return parentColor_ ? FromQColor(FillColor()) : color_;
-}
-
-void TSkinCheckBox::SetColor(TColor value) {
-  color_ = value;
-  parentColor_ = false;
-  update();
-}
-
-void TSkinCheckBox::SetParentColor(bool value) {
-  parentColor_ = value;
-  update();
-}
-
-QColor TSkinCheckBox::FillColor() const {
-  // The palette's window colour is inherited from the parent unless someone set our own.
-  return parentColor_ ? palette().color(QPalette::Active, QPalette::Window) : ToQColor(color_);
-}
-
-bool TSkinCheckBox::TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
-
-void TSkinCheckBox::SetTabStop(bool value) {
-  // A click still focuses a control that Tab passes over.
-  setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool TSkinCheckBox::NeedDrawFocus() const { return TabStop() && hasFocus(); }
@@ -129,7 +89,7 @@ void TSkinCheckBox::paintEvent(QPaintEvent*) {
   const int textTop = (h - textHeight) / 2;
   const int frameTop = (h - frame.height()) / 2;
 
-  if (!Transparent()) canvas.fillRect(rect(), FillColor());
+  if (!Transparent()) canvas.fillRect(rect(), FaceColor());
 
   // The caption keeps the font colour when disabled: only the frame shows the state.
   canvas.setPen(palette().color(QPalette::Active, QPalette::WindowText));
@@ -151,50 +111,24 @@ void TSkinCheckBox::paintEvent(QPaintEvent*) {
   if (NeedDrawFocus()) DrawFocusRect(canvas, focusRect);
 }
 
-bool TSkinCheckBox::event(QEvent* e) {
-  if (accelerator_.IsAccelerator(e)) {
-    if (isEnabled()) {
-      if ((focusPolicy() & Qt::ClickFocus) != 0 && isVisible()) setFocus(Qt::ShortcutFocusReason);
-      Click();
-    }
-    return true;
-  }
-  return QWidget::event(e);
-}
-
-// Qt has already moved the focus here on the press (the click focus policy).
-void TSkinCheckBox::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) pressed_ = true;
-}
-
-void TSkinCheckBox::mouseReleaseEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton) return;
-  const bool click = pressed_ && rect().contains(e->position().toPoint());
-  pressed_ = false;
-  if (click) Click();
-}
-
-void TSkinCheckBox::keyReleaseEvent(QKeyEvent* e) {
-  if (!e->isAutoRepeat() && WantKeyUp() && IsClickKey(e->key()) && hasFocus() && isEnabled()) {
-    update();
-    Click();
-    return;
-  }
-  QWidget::keyReleaseEvent(e);
+void TSkinCheckBox::AcceleratorPressed() {
+  if (!isEnabled()) return;
+  if ((focusPolicy() & Qt::ClickFocus) != 0 && isVisible()) setFocus(Qt::ShortcutFocusReason);
+  Click();
 }
 
 void TSkinCheckBox::focusInEvent(QFocusEvent* e) {
-  QWidget::focusInEvent(e);
+  SkinButtonBase::focusInEvent(e);
   update();
 }
 
 void TSkinCheckBox::focusOutEvent(QFocusEvent* e) {
-  QWidget::focusOutEvent(e);
+  SkinButtonBase::focusOutEvent(e);
   update();
 }
 
 void TSkinCheckBox::changeEvent(QEvent* e) {
-  QWidget::changeEvent(e);
+  SkinButtonBase::changeEvent(e);
   switch (e->type()) {
     case QEvent::FontChange:
       FitSize();
@@ -212,6 +146,6 @@ void TSkinCheckBox::changeEvent(QEvent* e) {
 
 // An auto-sized control keeps its fitted size whatever size it is given.
 void TSkinCheckBox::resizeEvent(QResizeEvent* e) {
-  QWidget::resizeEvent(e);
+  SkinButtonBase::resizeEvent(e);
   FitSize();
 }

@@ -6,18 +6,14 @@
 #include <QString>
 #include <QWidget>
 
-#include "skin/base/accelerator_p.h"
-#include "skin/base/widget.h"
+#include "skin/base/buttonbase.h"
 
-class TSkinCheckBox : public TSkinWidget {
+class TSkinCheckBox : public SkinButtonBase {
   Q_OBJECT
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize2)
   Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
   Q_PROPERTY(TCheckBoxState State READ GetState WRITE SetState)
-  Q_PROPERTY(TColor Color READ Color WRITE SetColor)
-  Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
-  Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
  public:
   enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -34,15 +30,11 @@ class TSkinCheckBox : public TSkinWidget {
   void SetState(TCheckBoxState value) { SetChecked(value == cbChecked); }
   QString Caption() const { return caption_; }
   void SetCaption(const QString& text);
-  // The fill colour; while ParentColor is on it is the parent's background colour.
-  TColor Color() const;
-  void SetColor(TColor value);
-  bool ParentColor() const { return parentColor_; }
-  void SetParentColor(bool value);
-  bool TabStop() const;
-  void SetTabStop(bool value);
 
   QSize sizeHint() const override;
+
+  // What a mouse release over the control, Space/Enter and the accelerator end in.
+  void Click() override { DoClick(); }
 
  signals:
   // Raised whenever Checked changes, by the user or by code; never for a value set twice.
@@ -57,14 +49,16 @@ class TSkinCheckBox : public TSkinWidget {
   virtual void Toggle() {}
   virtual void DoClick();
   virtual bool WantKeyUp() const { return true; }
-  // What a mouse release over the control, Space/Enter and the accelerator end in.
-  virtual void Click() { DoClick(); }
 
-  bool event(QEvent* e) override;
+  // Space and Enter click on their release (when WantKeyUp) without a pressed look; the
+  // accelerator focuses the control before clicking it.
+  bool KeyShowsPress() const override { return false; }
+  bool KeyReleaseClicks() const override { return WantKeyUp(); }
+  void AcceleratorPressed() override;
+  // A click still focuses a control that Tab passes over.
+  Qt::FocusPolicy NoTabStopFocus() const override { return Qt::ClickFocus; }
+
   void paintEvent(QPaintEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-  void keyReleaseEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void changeEvent(QEvent* e) override;
@@ -74,7 +68,6 @@ class TSkinCheckBox : public TSkinWidget {
   void LookChanged() override;
 
  private:
-  QColor FillColor() const;
   // Frame number in the state strip: 1 checked, 2 unchecked, 3 and 4 the same disabled.
   int FrameNumber() const;
   QSize FittedSize() const;
@@ -83,9 +76,5 @@ class TSkinCheckBox : public TSkinWidget {
   QImage frames_[4];
   bool checked_ = false;
   bool autoSize_ = true;
-  bool parentColor_ = true;
-  TColor color_;
   QString caption_;
-  SkinAccelerator accelerator_;
-  bool pressed_ = false;  // a left press that a release over the control turns into a click
 };

@@ -11,14 +11,10 @@
 #include "skin/paint/focusrect_p.h"
 #include "skin/paint/keyedpicture_p.h"
 #include "skin/paint/facecache_p.h"
-#include "skin/base/timer_p.h"
 
 namespace {
 
 bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-bool IsPressKey(const QKeyEvent& e) {
-  return (e.key() == Qt::Key_Space || IsEnterKey(e.key())) && !(e.modifiers() & Qt::AltModifier);
-}
 
 // The toolkit's Trim: blanks and control characters off both ends.
 QString TrimmedCaption(const QString& text) {
@@ -41,7 +37,7 @@ void SetFormModalResult(QWidget* form, int result) {
 }  // namespace
 
 TSkinCustomButton::TSkinCustomButton(QWidget* owner)
-    : TSkinWidget(owner), accelerator_(this) {
+    : SkinButtonBase(owner) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // moves without a button held end the hover look at the edges too
   SkinDialogKeys::Attach(this);
@@ -99,7 +95,7 @@ void TSkinCustomButton::AutoSizeChanged() {
 
 void TSkinCustomButton::SetCaption2(const QString& text) {
   caption_ = text;
-  accelerator_.SetCaption(text);
+  SetAcceleratorCaption(text);
   CaptionChanged();
   update();
 }
@@ -117,11 +113,6 @@ void TSkinCustomButton::SetPicTransparent(bool value) {
 void TSkinCustomButton::SetFocusedRectMargin(int value) {
   focusedRectMargin_ = value;
   update();
-}
-
-void TSkinCustomButton::SetTabStop(bool value) {
-  // A button that Tab passes over takes no focus from the mouse either.
-  setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void TSkinCustomButton::FocusChanged(QWidget* now) {
@@ -144,11 +135,7 @@ bool TSkinCustomButton::DialogKey(const QKeyEvent& key) {
 }
 
 void TSkinCustomButton::Click() {
-  if (pressed_) {
-    StopRepeat();
-    pressed_ = false;
-    update();
-  }
+  Release();
   // The form closes after the handlers have run, so an OnClick handler can still keep a dialog
   // open by setting its result back to 0.
   QPointer<QDialog> dialog = qobject_cast<QDialog*>(window());
@@ -161,8 +148,8 @@ void TSkinCustomButton::Click() {
 
 const QImage& TSkinCustomButton::CurrentFrame() const {
   if (!isEnabled()) return frames_[kDisabled];
-  if (pressed_) return frames_[kMouseDown];
-  if (hovered_) return frames_[kMouseOn];
+  if (IsPressed()) return frames_[kMouseDown];
+  if (IsHovered()) return frames_[kMouseOn];
   return frames_[kNormal];
 }
 
@@ -204,7 +191,7 @@ void TSkinCustomButton::PaintText(QPainter& canvas, const QString&) {
     drawCentred(area.translated(1, 1), QColor(0xFF, 0xFF, 0xFF));
     drawCentred(area, QColor(0x80, 0x80, 0x80));
   } else {
-    if (pressed_) area.translate(1, 1);
+    if (IsPressed()) area.translate(1, 1);
     drawCentred(area, palette().color(QPalette::Active, QPalette::WindowText));
   }
 }
@@ -215,107 +202,23 @@ void TSkinCustomButton::PaintFocus(QPainter& canvas) {
 }
 
 bool TSkinCustomButton::event(QEvent* e) {
-  switch (e->type()) {
-    case QEvent::Shortcut:
-      if (accelerator_.IsAccelerator(e)) {
-        if (isEnabled()) Click();
-        return true;
-      }
-      break;
-    case QEvent::ParentChange:
-    case QEvent::Show:
-      SkinDialogKeys::Attach(this);
-      break;
-    default:
-      break;
-  }
-  return QWidget::event(e);
+  if (e->type() == QEvent::ParentChange || e->type() == QEvent::Show) SkinDialogKeys::Attach(this);
+  return SkinButtonBase::event(e);
 }
 
-void TSkinCustomButton::enterEvent(QEnterEvent* e) {
-  QWidget::enterEvent(e);
-  PointerEntered();
-}
-
-void TSkinCustomButton::leaveEvent(QEvent* e) {
-  QWidget::leaveEvent(e);
-  PointerLeft();
-}
-
-void TSkinCustomButton::PointerEntered() {
-  if (underPointer_) return;
-  underPointer_ = true;
-  hovered_ = true;
-  update();
-  emit OnMouseEnter();
-}
-
-void TSkinCustomButton::PointerLeft() {
-  if (!underPointer_) return;
-  underPointer_ = false;
-  hovered_ = false;
-  pressed_ = false;
-  StopRepeat();
-  update();
-  emit OnMouseExit();
-}
-
-// While a press holds the mouse, Qt reports no enter or leave; the moves tell them instead.
-void TSkinCustomButton::TrackPointer(const QPoint& pos) {
-  if (rect().contains(pos)) {
-    PointerEntered();
+void TSkinCustomButton::HoverChanged(bool over) {
+  if (over) {
+    emit OnMouseEnter();
   } else {
-    PointerLeft();
+    emit OnMouseExit();
   }
 }
 
-void TSkinCustomButton::mousePressEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton) {
-    QWidget::mousePressEvent(e);
-    return;
-  }
-  PointerEntered();  // a press on the button has the pointer over it
-  pressed_ = true;
-  clickArmed_ = true;
-  if (repeat_ == nullptr) StartRepeat();
-  if (TabStop() && isEnabled() && isVisible()) setFocus(Qt::MouseFocusReason);
-  update();
-  e->accept();
-}
-
+// A move past an edge ends the hover and pressed looks before the leave arrives.
 void TSkinCustomButton::mouseMoveEvent(QMouseEvent* e) {
-  QWidget::mouseMoveEvent(e);
+  SkinButtonBase::mouseMoveEvent(e);
   const QPoint pos = e->position().toPoint();
-  if (e->buttons() != Qt::NoButton) TrackPointer(pos);
-  if (pos.x() < 0 || pos.y() < 0 || pos.x() > width() || pos.y() > height()) {
-    hovered_ = false;
-    pressed_ = false;
-    update();
-  }
-}
-
-void TSkinCustomButton::mouseReleaseEvent(QMouseEvent* e) {
-  QWidget::mouseReleaseEvent(e);
-  if (e->button() != Qt::LeftButton) return;
-  const QPoint pos = e->position().toPoint();
-  TrackPointer(pos);
-  const bool click = clickArmed_ && rect().contains(pos);
-  clickArmed_ = false;
-  if (click) Click();
-}
-
-void TSkinCustomButton::StartRepeat() {
-  repeat_ = new SkinTimer(this);
-  connect(repeat_, &SkinTimer::Tick, this, &TSkinCustomButton::OnMouseContinuouslyDown);
-  repeat_->Start(std::max(repeatInterval_, 0));
-}
-
-void TSkinCustomButton::StopRepeat() {
-  if (repeat_ == nullptr) return;
-  // The timer may be the one ticking right now: stop it at once, free it later.
-  repeat_->Stop();
-  repeat_->deleteLater();
-  repeat_ = nullptr;
+  if (pos.x() < 0 || pos.y() < 0 || pos.x() > width() || pos.y() > height()) EndHoverLook();
 }
 
 void TSkinCustomButton::keyPressEvent(QKeyEvent* e) {
@@ -324,50 +227,21 @@ void TSkinCustomButton::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
-  if (IsPressKey(*e) && hasFocus() && isEnabled()) {
-    pressed_ = true;
-    update();
-    e->accept();
-    return;
-  }
-  QWidget::keyPressEvent(e);
-}
-
-void TSkinCustomButton::keyReleaseEvent(QKeyEvent* e) {
-  if (!e->isAutoRepeat() && IsPressKey(*e) && hasFocus() && pressed_ && isEnabled()) {
-    pressed_ = false;
-    update();
-    Click();
-    return;
-  }
-  QWidget::keyReleaseEvent(e);
+  SkinButtonBase::keyPressEvent(e);
 }
 
 void TSkinCustomButton::focusInEvent(QFocusEvent* e) {
-  QWidget::focusInEvent(e);
+  SkinButtonBase::focusInEvent(e);
   update();
 }
 
 void TSkinCustomButton::focusOutEvent(QFocusEvent* e) {
-  QWidget::focusOutEvent(e);
+  SkinButtonBase::focusOutEvent(e);
   update();
-}
-
-void TSkinCustomButton::EndPress() {
-  StopRepeat();
-  pressed_ = false;
-  clickArmed_ = false;
-  update();
-}
-
-void TSkinCustomButton::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  EndPress();
 }
 
 void TSkinCustomButton::changeEvent(QEvent* e) {
-  QWidget::changeEvent(e);
-  if (e->type() == QEvent::EnabledChange && !isEnabled()) EndPress();
+  SkinButtonBase::changeEvent(e);
   if (e->type() == QEvent::EnabledChange) EnableChanged();
   if (e->type() == QEvent::EnabledChange || e->type() == QEvent::FontChange) update();
 }

@@ -7,17 +7,14 @@
 // form; while the mouse holds it, OnMouseContinuouslyDown repeats every
 // MouseContinuouslyDownInterval milliseconds.
 #include <QImage>
-#include <QPointer>
+#include <algorithm>
 #include <QString>
 #include <QWidget>
 
-#include "skin/base/accelerator_p.h"
-#include "skin/base/widget.h"
-#include "skin/base/dialogkeys_p.h"
+#include "skin/base/buttonbase.h"
+#include "skin/base/dialogkeys.h"
 
-class SkinTimer;
-
-class TSkinCustomButton : public TSkinWidget, public SkinDialogKeyTarget {
+class TSkinCustomButton : public SkinButtonBase, public SkinDialogKeyTarget {
   Q_OBJECT
   Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize2)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption2)
@@ -28,7 +25,6 @@ class TSkinCustomButton : public TSkinWidget, public SkinDialogKeyTarget {
   Q_PROPERTY(int FocusedRectMargin READ FocusedRectMargin WRITE SetFocusedRectMargin)
   Q_PROPERTY(int MouseContinuouslyDownInterval READ MouseContinuouslyDownInterval WRITE
                  SetMouseContinuouslyDownInterval)
-  Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
  public:
   ~TSkinCustomButton() override;
@@ -51,17 +47,12 @@ class TSkinCustomButton : public TSkinWidget, public SkinDialogKeyTarget {
   void SetFocusedRectMargin(int value);
   int MouseContinuouslyDownInterval() const { return repeatInterval_; }
   void SetMouseContinuouslyDownInterval(int value) { repeatInterval_ = value; }
-  bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
-  void SetTabStop(bool value);
 
-  // The look of the moment, as the paint chooses it.
-  bool IsHovered() const { return hovered_; }
-  bool IsPressed() const { return pressed_; }
   // Whether Enter clicks this button: the focused button, else the Default one.
   bool IsActive() const { return active_; }
 
   // The toolkit's click: ends a press, sets the form's modal result, raises OnClick.
-  virtual void Click();
+  void Click() override;
 
   bool DialogKey(const QKeyEvent& key) override;
 
@@ -99,19 +90,17 @@ class TSkinCustomButton : public TSkinWidget, public SkinDialogKeyTarget {
   virtual void PaintButtonMouseDown(QImage& frame) { frame = ButtonStripFrame(3); }
   virtual void PaintButtonDisabled(QImage& frame) { frame = ButtonStripFrame(1); }
 
+  int HoldRepeatInterval() const override { return std::max(repeatInterval_, 0); }
+  void HoldRepeat() override { emit OnMouseContinuouslyDown(); }
+  void HoverChanged(bool over) override;
+
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
-  void enterEvent(QEnterEvent* e) override;
-  void leaveEvent(QEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
-  void keyReleaseEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void changeEvent(QEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
 
 
  private:
@@ -121,16 +110,7 @@ class TSkinCustomButton : public TSkinWidget, public SkinDialogKeyTarget {
   const QImage& CurrentFrame() const;
   void FocusChanged(QWidget* now);
   void DecideActive(QWidget* focused);
-  // Enter and leave as the toolkit reports them, also while the press holds the mouse.
-  void PointerEntered();
-  void PointerLeft();
-  void TrackPointer(const QPoint& pos);
-  void StartRepeat();
-  void StopRepeat();
-  // A hidden or disabled button can no longer be held: the press and its repeat end.
-  void EndPress();
 
-  SkinAccelerator accelerator_;
   QImage frames_[4];
   QString caption_;
   bool autoSize_ = false;
@@ -138,12 +118,7 @@ class TSkinCustomButton : public TSkinWidget, public SkinDialogKeyTarget {
   bool default_ = false;
   bool picTransparent_ = false;
   bool active_ = false;
-  bool hovered_ = false;
-  bool pressed_ = false;
-  bool underPointer_ = false;  // the toolkit's view: between an enter and a leave
-  bool clickArmed_ = false;    // a left press that a release over the button turns into a click
   int modalResult_ = 0;
   int focusedRectMargin_ = 2;
   int repeatInterval_ = 100;
-  QPointer<SkinTimer> repeat_;  // exists only while a mouse press is in progress
 };

@@ -40,7 +40,7 @@ TSkinPanel::TSkinPanel(QWidget* owner) : TSkinWidget(owner) {
 }
 
 void TSkinPanel::LookChanged() {
-  color_ = kWhite;
+  SetColor(kWhite);
   captionBar_ = Look().Bitmap(SkinEntry::SideChannelBarImage);
   borderColor_ = Look().Color(SkinEntry::ControlBorderColor);
   if (Look().UsesFileTheme()) {
@@ -77,11 +77,6 @@ void TSkinPanel::SetCaptionFontColor(TColor value) {
 
 void TSkinPanel::SetShowButton(bool value) {
   showButton_ = value;
-  update();
-}
-
-void TSkinPanel::SetColor(TColor value) {
-  color_ = value;
   update();
 }
 
@@ -183,7 +178,7 @@ void TSkinPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const int w = width();
   const int barHeight = BarHeight();
-  painter.setBrush(ToQColor(color_));
+  painter.setBrush(FaceColor());
   painter.setPen(ToQColor(borderColor_));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   if (!captionBar_.isNull()) painter.drawImage(QRect(1, 0, w - 2, barHeight), captionBar_);

@@ -21,7 +21,6 @@ class TSkinPanel : public TSkinWidget {
   Q_PROPERTY(bool Pushed READ Pushed)
   Q_PROPERTY(int Height READ Height WRITE SetHeight2)
   Q_PROPERTY(TColor CaptionFontColor READ CaptionFontColor WRITE SetCaptionFontColor)
-  Q_PROPERTY(TColor Color READ Color WRITE SetColor)
   Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
   Q_PROPERTY(SkinSharedEnums::TAlign Align READ Align WRITE SetAlign)
 
@@ -38,8 +37,6 @@ class TSkinPanel : public TSkinWidget {
   void SetHeight2(int value);
   TColor CaptionFontColor() const { return captionFontColor_; }
   void SetCaptionFontColor(TColor value);
-  TColor Color() const { return color_; }
-  void SetColor(TColor value);
   const QString& Caption() const { return caption_; }
   void SetCaption(const QString& value);
   TAlign Align() const { return align_; }
@@ -81,7 +78,6 @@ class TSkinPanel : public TSkinWidget {
   int fullHeight_ = 100;
   bool animating_ = false;
   TColor captionFontColor_ = 0;
-  TColor color_ = 0xFFFFFF;
   QString caption_;
   TAlign align_ = alNone;
 };
