@@ -38,6 +38,7 @@ void TSkinProgressBar::SetMin(int value) {
 }
 
 void TSkinProgressBar::SetPosition(int value) {
+  if (value == position_) return;
   position_ = value;
   UpdateProgress();
 }
@@ -55,26 +56,31 @@ void TSkinProgressBar::SetOrientation(TSkinProgressBarOrientation value) {
 }
 
 void TSkinProgressBar::SetBorderColor(TColor value) {
+  if (value == borderColor_) return;
   borderColor_ = value;
   update();
 }
 
 void TSkinProgressBar::SetPicture(const QImage& value) {
+  if (value == picture_) return;
   picture_ = value;
   update();
 }
 
 void TSkinProgressBar::SetShowCaption(bool value) {
+  if (value == showCaption_) return;
   showCaption_ = value;
   update();
 }
 
 void TSkinProgressBar::SetCaptionColor(TColor value) {
+  if (value == captionColor_) return;
   captionColor_ = value;
   update();
 }
 
 void TSkinProgressBar::SetSmartShowCaption(bool value) {
+  if (value == smartShowCaption_) return;
   smartShowCaption_ = value;
   update();
 }

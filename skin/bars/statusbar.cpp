@@ -20,21 +20,25 @@ TSkinStatusBar::TSkinStatusBar(QWidget* owner) : TSkinWidget(owner) {
 void TSkinStatusBar::LookChanged() { SetColor(Look().Color(SkinEntry::FormBackgroundColor)); }
 
 void TSkinStatusBar::SetSimplePanel(bool value) {
+  if (value == simplePanel_) return;
   simplePanel_ = value;
   update();
 }
 
 void TSkinStatusBar::SetSimpleText(const QString& text) {
+  if (text == simpleText_) return;
   simpleText_ = text;
   update();
 }
 
 void TSkinStatusBar::SetSizeGrip(bool value) {
+  if (value == sizeGrip_) return;
   sizeGrip_ = value;
   update();
 }
 
 void TSkinStatusBar::SetPanels(const QList<TStatusPanel>& panels) {
+  if (panels == panels_) return;
   panels_ = panels;
   update();
 }

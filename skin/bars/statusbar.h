@@ -16,6 +16,7 @@
 struct TStatusPanel {
   QString Text;
   int Width = 50;  // the last panel takes the rest of the bar
+  bool operator==(const TStatusPanel&) const = default;
 };
 
 class TSkinStatusBar : public TSkinWidget {

@@ -35,52 +35,62 @@ void TSkinToolBar::LookChanged() {
 }
 
 void TSkinToolBar::SetButtonColor(TColor value) {
+  if (value == buttonColor_) return;
   buttonColor_ = value;
   update();
 }
 
 void TSkinToolBar::SetButtonBorderColor(TColor value) {
+  if (value == buttonBorderColor_) return;
   buttonBorderColor_ = value;
   update();
 }
 
 void TSkinToolBar::SetButtonDownColor(TColor value) {
+  if (value == buttonDownColor_) return;
   buttonDownColor_ = value;
   update();
 }
 
 void TSkinToolBar::SetFlat(bool value) {
+  if (value == flat_) return;
   flat_ = value;
   update();
 }
 
 void TSkinToolBar::SetShowCaptions(bool value) {
+  if (value == showCaptions_) return;
   showCaptions_ = value;
   update();
 }
 
 void TSkinToolBar::SetList(bool value) {
+  if (value == list_) return;
   list_ = value;
   update();
 }
 
 void TSkinToolBar::SetButtonWidth(int value) {
+  if (value == buttonWidth_) return;
   buttonWidth_ = value;
   ArrangeButtons();
 }
 
 void TSkinToolBar::SetButtonHeight(int value) {
+  if (value == buttonHeight_) return;
   buttonHeight_ = value;
   ArrangeButtons();
 }
 
 void TSkinToolBar::SetImages(const QList<QImage>& images) {
+  if (images == images_) return;
   images_ = images;
   maskedImages_ = Masked(images);
   update();
 }
 
 void TSkinToolBar::SetHotImages(const QList<QImage>& images) {
+  if (images == hotImages_) return;
   hotImages_ = images;
   maskedHotImages_ = Masked(images);
   update();

@@ -48,6 +48,7 @@ void TSkinTrackBar::SetOrientation(TSkinProgressBarOrientation value) {
 }
 
 void TSkinTrackBar::SetBarImage(const QImage& picture) {
+  if (picture == barImage_) return;
   barImage_ = picture;
   UpdateControl();
 }
@@ -74,7 +75,9 @@ void TSkinTrackBar::SetMax(int value) {
 }
 
 void TSkinTrackBar::SetPosition(int value) {
-  position_ = std::clamp(value, min_, max_);
+  const int clamped = std::clamp(value, min_, max_);
+  if (clamped == position_) return;
+  position_ = clamped;
   UpdateSlider();
 }
 
@@ -87,11 +90,13 @@ void TSkinTrackBar::SetLineSize(int value) {
 }
 
 void TSkinTrackBar::SetShowTick(bool value) {
+  if (value == showTick_) return;
   showTick_ = value;
   update();
 }
 
 void TSkinTrackBar::SetFrequency(int value) {
+  if (value == frequency_) return;
   frequency_ = value;
   update();
 }
@@ -164,10 +169,13 @@ void TSkinTrackBar::UpdatePositionValue(const QPoint& point, bool apply) {
 void TSkinTrackBar::UpdateSlider() {
   slider_->move(GetSliderPosFromPosition());
   update();
-  if (position_ != reported_) {
-    reported_ = position_;
-    emit OnChange();
-  }
+  ReportPosition();
+}
+
+void TSkinTrackBar::ReportPosition() {
+  if (position_ == reported_) return;
+  reported_ = position_;
+  emit OnChange();
 }
 
 void TSkinTrackBar::StepToward(const QPoint& point, int step) {
@@ -227,10 +235,7 @@ void TSkinTrackBar::mouseMoveEvent(QMouseEvent* event) {
     // The slider's centre follows the pointer; the face itself does not change.
     UpdatePositionValue(at, false);
     slider_->move(GetSliderPosFromPosition());
-    if (position_ != reported_) {
-      emit OnChange();
-      reported_ = position_;
-    }
+    ReportPosition();
   } else if (repeat_ != nullptr && !InRect(at, 0, 0, width(), height())) {
     StopRepeat();
   }

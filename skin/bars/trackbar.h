@@ -97,6 +97,8 @@ class TSkinTrackBar : public TSkinWidget {
   void UpdateControl();
   void SetSize();
   void UpdateSlider();
+  // The one place OnChange is raised: when the position differs from the one last announced.
+  void ReportPosition();
   QPoint GetSliderPosFromPosition() const;
   std::int64_t GetPositionFromFromSliderPos(const QPoint& point) const;
   void UpdatePositionValue(const QPoint& point, bool apply);

@@ -9,6 +9,7 @@ TSkinArrowButton::TSkinArrowButton(QWidget* owner) : TSkinCustomButton(owner) {
 }
 
 void TSkinArrowButton::SetArrow(TSkinArrowButtonType value) {
+  if (value == arrow_) return;
   arrow_ = value;
   update();
 }

@@ -11,16 +11,19 @@ TSkinButton::TSkinButton(QWidget* owner) : TSkinCustomButton(owner) {
 }
 
 void TSkinButton::SetGlyph(const QImage& glyph) {
+  if (glyph == glyph_) return;
   glyph_ = glyph;
   update();
 }
 
 void TSkinButton::SetLayout(TButtonLayout value) {
+  if (value == layout_) return;
   layout_ = value;
   update();
 }
 
 void TSkinButton::SetSpacing(int value) {
+  if (value == spacing_) return;
   spacing_ = value;
   update();
 }

@@ -29,6 +29,7 @@ void TSkinCheckBox::LookChanged() {
 }
 
 void TSkinCheckBox::SetAutoSize2(bool value) {
+  if (value == autoSize_) return;
   autoSize_ = value;
   FitSize();
   update();
@@ -42,6 +43,7 @@ void TSkinCheckBox::SetChecked(bool value) {
 }
 
 void TSkinCheckBox::SetCaption(const QString& text) {
+  if (text == caption_) return;
   caption_ = text;
   SetAcceleratorCaption(text);
   FitSize();

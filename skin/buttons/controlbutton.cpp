@@ -13,16 +13,19 @@ TSkinControlButton::TSkinControlButton(QWidget* owner) : TSkinCustomButton(owner
 }
 
 void TSkinControlButton::SetPicIndex(int value) {
+  if (value == picIndex_) return;
   picIndex_ = value;
   RefreshFrames();
 }
 
 void TSkinControlButton::SetPicCount(int value) {
+  if (value == picCount_) return;
   picCount_ = value;
   RefreshFrames();
 }
 
 void TSkinControlButton::SetThemeID(int value) {
+  if (value == themeId_) return;
   themeId_ = value;
   RefreshFrames();
 }

@@ -79,6 +79,7 @@ void TSkinCustomButton::DrawStretchedFrame(QPainter& canvas, const QImage& frame
 }
 
 void TSkinCustomButton::SetAutoSize2(bool value) {
+  if (value == autoSize_) return;
   autoSize_ = value;
   AutoSizeChanged();
   update();
@@ -94,6 +95,7 @@ void TSkinCustomButton::AutoSizeChanged() {
 }
 
 void TSkinCustomButton::SetCaption2(const QString& text) {
+  if (text == caption_) return;
   caption_ = text;
   SetAcceleratorCaption(text);
   CaptionChanged();
@@ -101,16 +103,19 @@ void TSkinCustomButton::SetCaption2(const QString& text) {
 }
 
 void TSkinCustomButton::SetDefault(bool value) {
+  if (value == default_) return;
   default_ = value;
   DecideActive(window()->focusWidget());
 }
 
 void TSkinCustomButton::SetPicTransparent(bool value) {
+  if (value == picTransparent_) return;
   picTransparent_ = value;
   update();
 }
 
 void TSkinCustomButton::SetFocusedRectMargin(int value) {
+  if (value == focusedRectMargin_) return;
   focusedRectMargin_ = value;
   update();
 }

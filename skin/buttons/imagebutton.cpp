@@ -11,17 +11,20 @@ TSkinImageButton::TSkinImageButton(QWidget* owner) : TSkinCustomButton(owner) {
 }
 
 void TSkinImageButton::SetPicture(int index, const QImage& picture) {
+  if (picture == pictures_[index]) return;
   pictures_[index] = picture;
   AutoSizeChanged();
   RefreshFrames();
 }
 
 void TSkinImageButton::SetStretch(bool value) {
+  if (value == stretch_) return;
   stretch_ = value;
   update();
 }
 
 void TSkinImageButton::SetDrawFocused(bool value) {
+  if (value == drawFocused_) return;
   drawFocused_ = value;
   update();
 }

@@ -11,12 +11,14 @@ TSkinToolBarSpeedButton::TSkinToolBarSpeedButton(QWidget* owner) : QWidget(owner
 }
 
 void TSkinToolBarSpeedButton::SetGlyph(const QImage& glyph) {
+  if (glyph == glyph_) return;
   glyph_ = glyph;
   keyedGlyph_ = glyph.isNull() ? glyph : KeyedPicture(glyph, glyph.pixel(0, glyph.height() - 1));
   update();
 }
 
 void TSkinToolBarSpeedButton::SetColor(TColor value) {
+  if (value == color_) return;
   color_ = value;
   update();
 }

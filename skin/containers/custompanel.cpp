@@ -29,6 +29,7 @@ TSkinCustomPanel::TSkinCustomPanel(QWidget* parent) : QWidget(parent), color_(kB
 }
 
 void TSkinCustomPanel::SetPicture(const QImage& picture) {
+  if (picture == picture_) return;
   picture_ = picture;
   PictureChanged();
 }
@@ -42,6 +43,7 @@ void TSkinCustomPanel::PictureChanged() {
 }
 
 void TSkinCustomPanel::SetTransparent(bool value) {
+  if (value == transparent_) return;
   transparent_ = value;
   ApplyTransparent();
   update();
@@ -56,6 +58,7 @@ void TSkinCustomPanel::ApplyTransparent() {
 }
 
 void TSkinCustomPanel::SetAutoSize(bool value) {
+  if (value == autoSize_) return;
   autoSize_ = value;
   if (!picture_.isNull()) ApplyAutoSize();
 }
@@ -70,11 +73,13 @@ void TSkinCustomPanel::ApplyAutoSize() {
 }
 
 void TSkinCustomPanel::SetDrawStyle(TSkinDrawStyle value) {
+  if (value == drawStyle_) return;
   drawStyle_ = value;
   update();
 }
 
 void TSkinCustomPanel::SetAlign(TAlign value) {
+  if (value == align_) return;
   align_ = value;
   update();
 }
@@ -94,6 +99,7 @@ void TSkinCustomPanel::SetCaption(const QString& value) {
 void TSkinCustomPanel::RepaintText(const QRect&) {}
 
 void TSkinCustomPanel::SetColor(TColor value) {
+  if (value == color_) return;
   color_ = value;
   update();
 }
@@ -104,11 +110,13 @@ void TSkinCustomPanel::SetBorderWidth(int value) {
 }
 
 void TSkinCustomPanel::SetCaptionPosX(int x) {
+  if (x == captionX_) return;
   captionX_ = x;
   update();
 }
 
 void TSkinCustomPanel::SetCaptionPosY(int y) {
+  if (y == captionY_) return;
   captionY_ = y;
   update();
 }

@@ -66,31 +66,37 @@ void TSkinPanel::AlignControls() {
 }
 
 void TSkinPanel::SetBorderColor(TColor value) {
+  if (value == borderColor_) return;
   borderColor_ = value;
   update();
 }
 
 void TSkinPanel::SetCaptionFontColor(TColor value) {
+  if (value == captionFontColor_) return;
   captionFontColor_ = value;
   update();
 }
 
 void TSkinPanel::SetShowButton(bool value) {
+  if (value == showButton_) return;
   showButton_ = value;
   update();
 }
 
 void TSkinPanel::SetCaption(const QString& value) {
+  if (value == caption_) return;
   caption_ = value;
   update();
 }
 
 void TSkinPanel::SetAlign(TAlign value) {
+  if (value == align_) return;
   align_ = value;
   update();
 }
 
 void TSkinPanel::SetHeight2(int value) {
+  if (value == fullHeight_) return;
   fullHeight_ = value;
   if (unfolded_) resize(width(), value);
 }
