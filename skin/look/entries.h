@@ -56,7 +56,7 @@ enum class SkinEntry : int {
 
 constexpr int kSkinThemeEntryCount = 48;
 
-// The kind of an entry (the byte values of the spec's item-type table).
+// The kind of an entry, by the byte that stands for it.
 enum SkinItemKind : std::uint8_t { skinItemInt = 0, skinItemColor = 1, skinItemBitmap = 2, skinItemBool = 3 };
 
 // One value of one built-in look: a number (integer, colour, 0/1 for a boolean) or a picture's
