@@ -3,7 +3,8 @@
 #include <QFont>
 
 #include "demos.h"
-#include "skin/skinpublic.h"
+#include "skin/paint/slicing_p.h"
+#include "skin/paint/turns_p.h"
 
 namespace art {
 

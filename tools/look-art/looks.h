@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "artkit.h"
-#include "skin/skinthemes.h"
+#include "skin/look/builtinlooks.h"
 
 namespace art {
 

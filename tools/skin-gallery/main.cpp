@@ -3,19 +3,15 @@
 // each holding every registered section.
 #include <QApplication>
 #include <QDir>
-#include <QFont>
-#include <QLabel>
 #include <QMetaEnum>
-#include <QPixmap>
-#include <QVBoxLayout>
 #include <cstdio>
 #include <exception>
 #include <memory>
 
 #include "gallery.h"
-#include "skin/skinthemeexport.h"
-#include "skin/skinthemefile.h"
-#include "skin/skinthemes.h"
+#include "skin/look/themeexport.h"
+#include "skin/look/filetheme.h"
+#include "skin/look/builtinlooks.h"
 
 namespace {
 
@@ -23,42 +19,8 @@ QString StyleName(TSkinUIStyle style) {
   return QMetaEnum::fromType<TSkinUIStyle>().valueToKey(int(style));
 }
 
-QLabel* Heading(const QString& text, int pointSize) {
-  auto* label = new QLabel(text);
-  QFont font = label->font();
-  font.setPointSize(pointSize);
-  font.setBold(true);
-  label->setFont(font);
-  return label;
-}
-
-// One sheet: the look's name, then every section under its title, on the look's form colour.
-std::unique_ptr<QWidget> BuildSheet(const QString& title, TSkinUIStyle style, TSkinFileTheme* theme) {
-  auto sheet = std::make_unique<QWidget>();
-  TSkinUIStyle effective;
-  const TColor form = UsingFileTheme(theme, style, effective) ? theme->GetColor(15)
-                                                              : GetInsideThemeColor(effective, 15);
-  QPalette palette = sheet->palette();
-  palette.setColor(QPalette::Window, ToQColor(form));
-  sheet->setPalette(palette);
-  sheet->setAutoFillBackground(true);
-  auto* layout = new QVBoxLayout(sheet.get());
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->addWidget(Heading(title, 14));
-  for (const GallerySection& section : SortedGallerySections()) {
-    layout->addSpacing(10);
-    layout->addWidget(Heading(section.title, 10));
-    layout->addWidget(section.build(style, theme));
-  }
-  return sheet;
-}
-
-// Shows the sheet off screen so that layouts settle and sections can put their controls into
-// states, then writes what it shows.
 void Render(QWidget& sheet, const QString& file) {
-  sheet.show();
-  QApplication::processEvents();
-  if (!sheet.grab().save(file, "PNG")) {
+  if (!RenderGallerySheet(sheet).save(file, "PNG")) {
     throw std::runtime_error("Cannot write " + file.toStdString());
   }
   std::printf("skin-gallery: %s\n", qPrintable(file));
@@ -81,7 +43,7 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(out.path())) throw std::runtime_error("Cannot create folder " + out.path().toStdString());
     for (TSkinUIStyle style : {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP, TSkinUIStyle::DeepBlue,
                                TSkinUIStyle::Protein, TSkinUIStyle::BlueGlass}) {
-      const std::unique_ptr<QWidget> sheet = BuildSheet(StyleName(style), style, nullptr);
+      const std::unique_ptr<QWidget> sheet = BuildGallerySheet(StyleName(style), style, nullptr);
       Render(*sheet, out.filePath(StyleName(style) + ".png"));
     }
     const TSkinUIStyle exported = TSkinUIStyle::MacOS;
@@ -90,7 +52,7 @@ int main(int argc, char** argv) {
     const auto theme = std::make_unique<TSkinFileTheme>();
     theme->SetThemeFile(themeFile);
     const std::unique_ptr<QWidget> sheet =
-        BuildSheet("File theme " + QDir::toNativeSeparators(themeFile), TSkinUIStyle::FromThemeFile,
+        BuildGallerySheet("File theme " + QDir::toNativeSeparators(themeFile), TSkinUIStyle::FromThemeFile,
                    theme.get());
     Render(*sheet, out.filePath("FileTheme-" + StyleName(exported) + ".png"));
   } catch (const std::exception& error) {

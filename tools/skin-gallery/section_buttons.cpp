@@ -6,14 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "skin/skinarrowbutton.h"
-#include "skin/skinbutton.h"
-#include "skin/skincontrolbutton.h"
-#include "skin/skinimagebutton.h"
-#include "skin/skinstatusbar.h"
-#include "skin/skintoolbar.h"
-#include "skin/skintoolbarspeedbutton.h"
-#include "skin/skintoolbutton.h"
+#include "skin/buttons/arrowbutton.h"
+#include "skin/buttons/button.h"
+#include "skin/buttons/controlbutton.h"
+#include "skin/buttons/imagebutton.h"
+#include "skin/bars/statusbar.h"
+#include "skin/bars/toolbar.h"
+#include "skin/buttons/toolbarspeedbutton.h"
+#include "skin/bars/toolbutton.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {
@@ -42,7 +42,7 @@ void Show(QWidget* control, Shown state) {
       control->setEnabled(false);
       break;
     case Shown::Focused:
-      control->setFocus();
+      GalleryMarkFocused(control);
       break;
   }
 }

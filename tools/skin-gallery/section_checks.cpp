@@ -2,11 +2,10 @@
 // empty, part-filled, full, past the end and upright.
 #include <QGridLayout>
 #include <QLabel>
-#include <QTimer>
 
-#include "skin/skincheckbox.h"
-#include "skin/skinprogressbar.h"
-#include "skin/skinradiobutton.h"
+#include "skin/buttons/checkbox.h"
+#include "skin/bars/progressbar.h"
+#include "skin/buttons/radiobutton.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {
@@ -50,8 +49,7 @@ void AddFocusedRow(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileThem
   grid->addWidget(new QLabel("focused", parent), row, 0);
   auto* check = MakeCheck<TSkinCheckBox>(parent, style, theme, "Focused check box", true, true);
   grid->addWidget(check, row, 1, 1, 2);
-  // Focus sticks only once the sheet is shown: ask for it from the event loop.
-  QTimer::singleShot(0, check, [check] { check->setFocus(); });
+  GalleryMarkFocused(check);
 }
 
 TSkinProgressBar* MakeBar(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, int position) {

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "gallery.h"
-#include "skin/skinthemefile.h"
-#include "skin/skinthemes.h"
+#include "skin/look/filetheme.h"
+#include "skin/look/builtinlooks.h"
+#include "skin/look/stylechoice.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::vector<NamedPicture> LookPictures(TSkinUIStyle style, TSkinFileTheme* theme
   TSkinUIStyle effective;
   const bool fromFile = UsingFileTheme(theme, style, effective);
   for (int entry = 1; entry <= kSkinThemeEntryCount; ++entry) {
-    if (SKIN_ITEM_TYPE[entry] != skinItemBitmap) continue;
+    if (SkinEntryKind(entry) != skinItemBitmap) continue;
     QImage picture;
     if (fromFile) {
       theme->GetBitmap(entry, &picture);
@@ -47,7 +48,7 @@ std::vector<NamedPicture> LookPictures(TSkinUIStyle style, TSkinFileTheme* theme
     if (picture.isNull()) continue;
     pictures.push_back({QString("%1 %2  %3x%4")
                             .arg(entry)
-                            .arg(SKIN_FILETHEME_ITEMNAME[entry])
+                            .arg(SkinEntryName(entry))
                             .arg(picture.width())
                             .arg(picture.height()),
                         picture});

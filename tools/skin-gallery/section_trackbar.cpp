@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "skin/skinimagepanel.h"
-#include "skin/skinpanel.h"
-#include "skin/skintrackbar.h"
+#include "skin/containers/imagepanel.h"
+#include "skin/containers/panel.h"
+#include "skin/bars/trackbar.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "skin/skinerror.h"
-#include "skin/skinthemeexport.h"
+#include "skin/base/error.h"
+#include "skin/look/themeexport.h"
 
 namespace {
 

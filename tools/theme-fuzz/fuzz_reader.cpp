@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/skinerror.h"
-#include "skin/skinthemefileformat.h"
-#include "skin/skinthemefilereader.h"
+#include "skin/base/error.h"
+#include "skin/look/themefileformat.h"
+#include "skin/look/themefilereader.h"
 #include <QStringList>
 
 namespace {

@@ -1,0 +1,84 @@
+#pragma once
+// SkinButtonBase: how every clickable skinned control is pressed and clicked, written once for
+// the button family, check boxes, radio buttons and tool buttons.
+//
+// - The mouse: a left press arms a click (and takes the focus when the control takes focus by
+//   click); releasing over the control clicks it. While the button is held the moves say
+//   whether the pointer is over it (Qt reports no enter or leave then). Leaving ends the
+//   pressed look and the repeat but keeps the click armed, so coming back and releasing clicks.
+// - The keys: Space or Enter (without Alt) on the focused control. Controls that show the key
+//   held (KeyShowsPress) look pressed while it is down and click on its release; others click on
+//   the release alone when KeyReleaseClicks says so.
+// - The accelerator: the letter after '&' in the caption given to SetAcceleratorCaption, with
+//   Alt, anywhere in the window; AcceleratorPressed decides what it does (Click by default).
+// - The repeat: with HoldRepeatInterval >= 0, holding the left button calls HoldRepeat every
+//   interval (the first one interval after the press) until the press ends.
+// Hiding, disabling or deleting the control ends the press and its repeat.
+#include <QPointer>
+#include <QString>
+
+#include "skin/base/accelerator.h"
+#include "skin/base/widget.h"
+
+class SkinTimer;
+
+class SkinButtonBase : public TSkinWidget {
+  Q_OBJECT
+
+ public:
+  ~SkinButtonBase() override;
+
+  // The control shows the pointer over it. The pointer comes over it at the toolkit's enter
+  // (or, while a press holds the mouse, as the moves tell) and leaves it at the leave;
+  // EndHoverLook drops the look earlier.
+  bool IsHovered() const { return hovered_; }
+  // Held down by the mouse or by Space/Enter.
+  bool IsPressed() const { return pressed_; }
+  // A left press is waiting for its release.
+  bool IsArmed() const { return armed_; }
+
+  // What a completed press ends in.
+  virtual void Click() = 0;
+
+ protected:
+  explicit SkinButtonBase(QWidget* owner, TColor color = clBtnFace);
+
+  void SetAcceleratorCaption(const QString& caption) { accelerator_.SetCaption(caption); }
+  virtual void AcceleratorPressed();
+  virtual bool KeyShowsPress() const { return true; }
+  virtual bool KeyReleaseClicks() const { return true; }
+  // -1: no repeat.
+  virtual int HoldRepeatInterval() const { return -1; }
+  virtual void HoldRepeat() {}
+  // The pointer came over the control (over) or left it.
+  virtual void HoverChanged(bool over) { Q_UNUSED(over); }
+  // Ends the pressed look and the repeat (the click stays armed).
+  void Release();
+  // Ends the hover and pressed looks before the pointer has left.
+  void EndHoverLook();
+
+  bool event(QEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
+  void leaveEvent(QEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void SetUnderPointer(bool over);
+  void TrackPointer(const QPoint& pos);
+  void StopRepeat();
+  // A hidden or disabled control can no longer be held: the press and its repeat end.
+  void EndPress();
+
+  SkinAccelerator accelerator_;
+  bool underPointer_ = false;  // between an enter and a leave, as far as the control knows
+  bool hovered_ = false;
+  bool pressed_ = false;
+  bool armed_ = false;
+  QPointer<SkinTimer> repeat_;  // exists only while a mouse press is in progress
+};
