@@ -1,0 +1,13 @@
+// The program's tests run inside the program's own application object, so that exceptions
+// leaving a handler take the same road as in the program.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  TGraphitineApplication app(argc, argv);
+  ::testing::InitGoogleMock(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,37 @@
+#include "support/modalwatch.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+
+#include "skin/buttons/button.h"
+
+ModalWatch::ModalWatch(Answer answer) : answer_(std::move(answer)) {
+  connect(&timer_, &QTimer::timeout, this, &ModalWatch::Look);
+  timer_.start(10);
+}
+
+void ModalWatch::Look() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr) return;
+  seen_ << modal->objectName();
+  if (modal->objectName() == QLatin1String("MessageBox")) {
+    messages_ << modal->findChild<QLabel*>(QStringLiteral("MessageText"))->text();
+  }
+  if (answer_) {
+    answer_(modal);
+  } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+    dialog->reject();
+  }
+}
+
+void PressMessageButton(QWidget* box, int index) {
+  box->findChildren<TSkinButton*>().at(index)->Click();
+}
+
+void ChooseFile(QWidget* dialog, const QString& file) {
+  auto* files = qobject_cast<QFileDialog*>(dialog);
+  files->selectFile(file);
+  static_cast<QDialog*>(files)->accept();
+}
