@@ -1,52 +1,31 @@
-// The stages of converting one large photo: JPEG decoding, Convert, JPEG encoding.
-// GRAPHITINE_BENCH_PHOTO names the photo to use; without it a synthetic 5640 x 3172 photo is
-// written to a temporary JPEG first.
+// The stages of converting one large photo (support/benchphoto.h): JPEG decoding, Convert, JPEG
+// encoding.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <random>
 
 #include "sketch/engine.h"
 #include "sketch/jpegfile.h"
 #include "sketch/picturefile.h"
+#include "support/benchphoto.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path& Photo() {
-  static const fs::path photo = [] {
-    if (const char* given = std::getenv("GRAPHITINE_BENCH_PHOTO")) return fs::path(given);
-    const fs::path file = fs::temp_directory_path() / "graphitine-bench-photo.jpg";
-    graphitine::Raster raster(5640, 3172);
-    std::mt19937 random(7);
-    for (int y = 0; y < raster.Height(); ++y) {
-      std::uint8_t* row = raster.Row(y);
-      for (int x = 0; x < raster.Width(); ++x) {
-        const int base = ((x / 97 + y / 61) % 2) * 120 + 60;
-        for (int c = 0; c < 3; ++c) row[3 * x + c] = static_cast<std::uint8_t>(base + c * 20 + random() % 24);
-      }
-    }
-    graphitine::WriteJpeg(raster, file, 90);
-    return file;
-  }();
-  return photo;
-}
-
 void BM_ReadJpeg(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(graphitine::LoadPicture(Photo()));
+  for (auto _ : state) benchmark::DoNotOptimize(graphitine::LoadPicture(BenchPhoto()));
 }
 BENCHMARK(BM_ReadJpeg)->Unit(benchmark::kMillisecond);
 
 void BM_Convert(benchmark::State& state) {
-  const graphitine::Raster photo = graphitine::LoadPicture(Photo());
+  const graphitine::Raster photo = graphitine::LoadPicture(BenchPhoto());
   for (auto _ : state) benchmark::DoNotOptimize(graphitine::Convert(photo, {}));
 }
 BENCHMARK(BM_Convert)->Unit(benchmark::kMillisecond);
 
 void BM_WriteJpeg(benchmark::State& state) {
-  const graphitine::Raster sketch = graphitine::Convert(graphitine::LoadPicture(Photo()), {});
+  const graphitine::Raster sketch = graphitine::Convert(graphitine::LoadPicture(BenchPhoto()), {});
   const fs::path out = fs::temp_directory_path() / "graphitine-bench-sketch.jpg";
   for (auto _ : state) graphitine::WriteJpeg(sketch, out);
   fs::remove(out);
