@@ -6,7 +6,6 @@
 
 TGraphitineApplication::TGraphitineApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Graphitine"));
-  setApplicationDisplayName(QStringLiteral("Graphitine"));
   setDesktopFileName(QStringLiteral("graphitine"));
 }
 

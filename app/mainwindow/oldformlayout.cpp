@@ -77,7 +77,7 @@ const Place& PlaceOf(const QString& name) {
 
 void TOldForm::CreateControls() {
   setObjectName(QStringLiteral("OldForm"));
-  setWindowTitle(QStringLiteral("Graphitine - 素描"));
+  setWindowTitle(QStringLiteral("Graphitine"));
   setMinimumSize(130, 50);
   resize(690, 505);
   QFont font(QStringLiteral("MS Sans Serif"));

@@ -4,6 +4,7 @@
 # dialog, and the saved file must equal the command-line converter's sketch of the same photo.
 #   end_to_end.sh BIN_FOLDER
 set -euo pipefail
+[ -n "${GRAPHITINE_E2E_TRACE:-}" ] && set -x
 bin=$(cd "$1" && pwd)
 if [ -z "${GRAPHITINE_E2E_INSIDE:-}" ]; then
   export GRAPHITINE_E2E_INSIDE=1
@@ -60,7 +61,9 @@ if ! cmp "$work/sketch.bmp" "$work/expected.bmp"; then
   exit 1
 fi
 
-xdotool key --window "$window" alt+F4
+# The window manager closes the active window, as a user's Alt+F4 would.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key alt+F4
 status=0
 wait "$program" || status=$?
 program=""
