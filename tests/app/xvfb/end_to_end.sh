@@ -36,7 +36,14 @@ click() {
   xdotool mousemove --window "$window" "$1" "$2" click 1
   sleep 0.5
 }
-# Types a file name into the dialog whose title is given and confirms it.
+# Waits (up to 30 s) until the command succeeds.
+wait_for() {
+  for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
+  echo "timed out waiting for: $*" >&2
+  return 1
+}
+# Types a file name into the dialog whose title is given, confirms it, and waits until the
+# dialog has gone.
 answer_dialog() {
   local dialog
   dialog=$(xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
@@ -44,7 +51,7 @@ answer_dialog() {
   sleep 0.5
   xdotool type --delay 10 "$2"
   xdotool key Return
-  sleep 1
+  wait_for bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1"
 }
 
 # The buttons' centres: Open (Button2), Convert (Button3), Save (Button5).
@@ -53,6 +60,7 @@ answer_dialog Open "$work/photo.jpg"
 click 190 444
 click 648 404
 answer_dialog 'Save As' "$work/sketch"   # the dialog starts on Bitmaps: sketch.bmp
+wait_for test -s "$work/sketch.bmp"
 
 "$bin/graphitine-sketch" "$work/photo.jpg" "$work/expected.bmp"
 if ! cmp "$work/sketch.bmp" "$work/expected.bmp"; then
