@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "sketch/workerpool.h"
 
@@ -62,31 +63,40 @@ QRect ScaledPicture::Rescale(const Raster& picture, const QRect& changed) {
 void ScaledPicture::ScaleRows(const Raster& picture, int left, int right, int top, int bottom) {
   const int viewWidth = image_.width();
   const int viewHeight = image_.height();
-  const auto scaleRow = [&](int y) {
+  std::vector<Span> columns(static_cast<std::size_t>(right - left));
+  for (int x = left; x < right; ++x) columns[x - left] = SourceSpan(x, viewWidth, picture.Width());
+  // Each view row sums its picture rows one after the other, each read from left to right.
+  const auto scaleRow = [&](int y, std::vector<std::uint64_t>& sums) {
     const Span rows = SourceSpan(y, viewHeight, picture.Height());
-    auto* out = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
-    for (int x = left; x < right; ++x) {
-      const Span columns = SourceSpan(x, viewWidth, picture.Width());
-      std::uint64_t blue = 0;
-      std::uint64_t green = 0;
-      std::uint64_t red = 0;
-      for (int row = rows.first; row < rows.last; ++row) {
-        const std::uint8_t* pixel = picture.Row(row) + 3 * columns.first;
-        for (int column = columns.first; column < columns.last; ++column, pixel += 3) {
-          blue += pixel[0];
-          green += pixel[1];
-          red += pixel[2];
+    std::fill(sums.begin(), sums.end(), 0);
+    for (int row = rows.first; row < rows.last; ++row) {
+      const std::uint8_t* line = picture.Row(row);
+      std::uint64_t* sum = sums.data();
+      for (const Span& span : columns) {
+        const std::uint8_t* pixel = line + 3 * span.first;
+        const std::uint8_t* end = line + 3 * span.last;
+        for (; pixel < end; pixel += 3) {
+          sum[0] += pixel[0];
+          sum[1] += pixel[1];
+          sum[2] += pixel[2];
         }
+        sum += 3;
       }
+    }
+    auto* out = reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + left;
+    const std::uint64_t* sum = sums.data();
+    for (const Span& span : columns) {
       const std::uint64_t count =
-          static_cast<std::uint64_t>(rows.last - rows.first) * (columns.last - columns.first);
-      out[x] = static_cast<std::uint32_t>(0xFF000000u | (red / count) << 16 | (green / count) << 8 |
-                                          (blue / count));
+          static_cast<std::uint64_t>(rows.last - rows.first) * (span.last - span.first);
+      *out++ = static_cast<std::uint32_t>(0xFF000000u | (sum[2] / count) << 16 |
+                                          (sum[1] / count) << 8 | (sum[0] / count));
+      sum += 3;
     }
   };
   const int tasks = (bottom - top + kRowsPerTask - 1) / kRowsPerTask;
   graphitine::WorkerPool::Shared().Run(static_cast<std::size_t>(tasks), 0, [&](std::size_t task) {
+    std::vector<std::uint64_t> sums(3 * columns.size());
     const int first = top + static_cast<int>(task) * kRowsPerTask;
-    for (int y = first; y < std::min(bottom, first + kRowsPerTask); ++y) scaleRow(y);
+    for (int y = first; y < std::min(bottom, first + kRowsPerTask); ++y) scaleRow(y, sums);
   });
 }
