@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sketch/atomicfile.h"
+#include "sketch/errors.h"
 #include "sketch/metafile.h"
 #include "sketch/picturelimits.h"
 #include "sketch/raster.h"
@@ -17,6 +18,15 @@ namespace graphitine {
 // "Not a JPEG or bitmap picture: "file"". A picture beyond the limits is refused from its
 // header, before it is decoded.
 Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits = {});
+
+// What a picture file holds, told by its first bytes.
+enum class PictureContent { Jpeg, Bitmap };
+// Raises LoadPicture's FileError for a file that holds neither.
+PictureContent PictureContentOf(const std::filesystem::path& file);
+
+// LoadPicture's error for a picture that does not fit in memory: FileError "Not enough memory to
+// load "file"".
+FileError NotEnoughMemoryToLoad(const std::string& file);
 
 // Output kinds of SavePicture: 1 JPEG, 2 bitmap, any other value a metafile.
 inline constexpr int kJpegKind = 1;
