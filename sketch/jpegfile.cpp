@@ -198,18 +198,6 @@ bool FinishCompress(EncodeState& s) {
   return true;
 }
 
-// The smallest n/8 at which a width x height picture is still at least minWidth x minHeight;
-// libjpeg rounds the scaled size up.
-int EighthsFor(int width, int height, int minWidth, int minHeight) {
-  auto scaled = [](int side, int eighths) {
-    return (static_cast<std::int64_t>(side) * eighths + 7) / 8;
-  };
-  for (int eighths = 1; eighths < 8; ++eighths) {
-    if (scaled(width, eighths) >= minWidth && scaled(height, eighths) >= minHeight) return eighths;
-  }
-  return 8;
-}
-
 }  // namespace
 
 struct JpegReader::State : DecodeState {
@@ -300,13 +288,17 @@ Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits) 
   return picture;
 }
 
-Raster ReadJpegReduced(const std::filesystem::path& file, int minWidth, int minHeight,
-                       const PictureLimits& limits) {
-  JpegReader reader(file, limits);
-  Raster picture =
-      reader.Start(EighthsFor(reader.Width(), reader.Height(), minWidth, minHeight));
-  reader.ReadRows(picture, picture.Height());
-  return picture;
+int ReducedEighths(int width, int height, int minWidth, int minHeight) {
+  // libjpeg rounds a reduced size up.
+  auto reduced = [](int side, int eighths) {
+    return (static_cast<std::int64_t>(side) * eighths + 7) / 8;
+  };
+  for (int eighths = 1; eighths < 8; ++eighths) {
+    if (reduced(width, eighths) >= minWidth && reduced(height, eighths) >= minHeight) {
+      return eighths;
+    }
+  }
+  return 8;
 }
 
 void WriteJpeg(const Raster& picture, const std::filesystem::path& file, int quality,

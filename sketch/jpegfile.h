@@ -29,11 +29,9 @@ inline constexpr int kJpegMaxSide = 65500;
 // The picture's size is checked against limits before it is decoded.
 Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits = {});
 
-// The picture decoded at a reduced scale, n/8 for the smallest n from 1 to 8 at which it is
-// still at least minWidth x minHeight (or at full size when it is smaller than that). libjpeg
-// then leaves out most of the decoding work, though it still reads all the compressed data.
-Raster ReadJpegReduced(const std::filesystem::path& file, int minWidth, int minHeight,
-                       const PictureLimits& limits = {});
+// The smallest n/8 (n from 1 to 8) at which libjpeg decodes a width x height picture still at
+// least minWidth x minHeight (n is 8 when even the full size is smaller).
+int ReducedEighths(int width, int height, int minWidth, int minHeight);
 
 void WriteJpeg(const Raster& picture, const std::filesystem::path& file,
                int quality = kSketchJpegQuality, ExistingFile existing = ExistingFile::Replace);

@@ -40,6 +40,25 @@ Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limit
   }
 }
 
+PicturePreview LoadPicturePreview(const std::filesystem::path& file, int width, int height,
+                                  const PictureLimits& limits) {
+  try {
+    if (PictureContentOf(file) == PictureContent::Bitmap) {
+      Raster photo = ReadBmp(file, limits);
+      const int photoWidth = photo.Width(), photoHeight = photo.Height();
+      return {std::move(photo), photoWidth, photoHeight};
+    }
+    JpegReader reader(file, limits);
+    PicturePreview preview{
+        reader.Start(ReducedEighths(reader.Width(), reader.Height(), width, height)),
+        reader.Width(), reader.Height()};
+    reader.ReadRows(preview.picture, preview.picture.Height());
+    return preview;
+  } catch (const std::bad_alloc&) {
+    throw NotEnoughMemoryToLoad(file.string());
+  }
+}
+
 std::string SaveNameFor(const std::string& name, int kind) {
   const char* lower = kind == kJpegKind ? ".jpg" : kind == kBitmapKind ? ".bmp" : ".wmf";
   const char* upper = kind == kJpegKind ? ".JPG" : kind == kBitmapKind ? ".BMP" : ".WMF";
