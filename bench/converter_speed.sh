@@ -78,7 +78,8 @@ for photo in "${photos[@]}"; do
     cmp -s "$work/sketch.jpg" "$work/before.jpg" && echo "   same bytes as $before" \
       || echo "   DIFFERENT BYTES from $before"
   fi
-  echo "2. LoadPicture $l ms, djpeg $(calc "$d * 1000") ms: $(calc "$l / ($d * 1000)") x (goal <= 1.05)"
+  echo "2. LoadPicture $l ms, djpeg $(calc "$d * 1000") ms:" \
+    "$(calc "$l / ($d * 1000)") x (goal <= 1.05)"
 
   mkdir -p "$work/in"
   rm -f "$work/in"/*
@@ -90,7 +91,8 @@ for photo in "${photos[@]}"; do
     single+=("$(seconds batch taskset -c 0 "$converter" --jobs 1)")
   done
   j1=$(median "${one[@]}") j2=$(median "${two[@]}") c1=$(median "${single[@]}")
-  echo "3. batch of 20: --jobs 1 $j1 s, --jobs 2 $j2 s: $(calc "$j1 / $j2") x the rate (goal >= 1.8);" \
+  echo "3. batch of 20: --jobs 1 $j1 s, --jobs 2 $j2 s:" \
+    "$(calc "$j1 / $j2") x the rate (goal >= 1.8);" \
     "--jobs 1 on one core $c1 s: $(calc "$c1 / $j2") x"
   echo "4. LoadPicturePreview (640 x 400) $v ms: $(calc "$v / $l") of LoadPicture (goal <= 0.17)"
 done

@@ -15,7 +15,10 @@ folder=${1:?usage: bench/photos.sh FOLDER [WIDTH HEIGHT]}
 width=${2:-5640}
 height=${3:-3172}
 maker=build/bench/make_bench_photo
-[ -x "$maker" ] || { echo "build make_bench_photo first: cmake --build build --target make_bench_photo" >&2; exit 1; }
+if [ ! -x "$maker" ]; then
+  echo "build make_bench_photo first: cmake --build build --target make_bench_photo" >&2
+  exit 1
+fi
 mkdir -p "$folder"
 for kind in detailed smooth; do
   "$maker" "$kind" resources/J.jpg "$width" "$height" "$folder/$kind.bmp"

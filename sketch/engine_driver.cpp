@@ -48,9 +48,10 @@ VisitedRegion KernelRegion(int x0, int y0, int x1, int y1, const Raster& source,
                            const EngineParameters& parameters, const SketchChoice& choice) {
   const std::int64_t s = parameters.LineStep;
   const BoxCircle circle(x0, y0, x1, y1);
-  return VisitedRegion(std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, source.Height() - 1 - s),
-                       std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, source.Width() - 1 - s),
-                       choice.page == SketchPage::Manual ? &circle : nullptr);
+  return VisitedRegion(
+      std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, source.Height() - 1 - s),
+      std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, source.Width() - 1 - s),
+      choice.page == SketchPage::Manual ? &circle : nullptr);
 }
 
 KernelRun KernelRunOf(const Raster& source, Raster& destination, const VisitedRegion& region,

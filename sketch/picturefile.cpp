@@ -22,7 +22,9 @@ PictureContent PictureContentOf(const std::filesystem::path& file) {
   InputFile in(file);
   std::uint8_t head[3] = {};
   const std::size_t got = in.ReadSome(head, sizeof head);
-  if (got == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return PictureContent::Jpeg;
+  if (got == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) {
+    return PictureContent::Jpeg;
+  }
   if (got >= 2 && head[0] == 'B' && head[1] == 'M') return PictureContent::Bitmap;
   throw FileError("Not a JPEG or bitmap picture: \"" + in.Name() + "\"", in.Name());
 }

@@ -22,8 +22,9 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 std::size_t InHugePages(std::size_t bytes) { return (bytes + kHugePage - 1) & ~(kHugePage - 1); }
 
-// A block mapped on its own, aligned to a huge page so that the system can back all of it with
-// huge pages (where it only does so for memory that asks, as most do by default).
+// A block mapped on its own, aligned to a huge page so that all of it can be backed by huge
+// pages, and marked as asking for them: systems whose transparent huge pages are set to
+// "madvise" give them only to memory that asks.
 void* MapBlock(std::size_t bytes) {
   const std::size_t length = InHugePages(bytes);
   void* mapped = ::mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
@@ -33,7 +34,9 @@ void* MapBlock(std::size_t bytes) {
   const std::uintptr_t aligned = (first + kHugePage - 1) & ~(kHugePage - 1);
   if (aligned > first) ::munmap(mapped, aligned - first);
   const std::uintptr_t end = first + length + kHugePage;
-  if (end > aligned + length) ::munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
+  if (end > aligned + length) {
+    ::munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
+  }
   void* block = reinterpret_cast<void*>(aligned);
   ::madvise(block, length, MADV_HUGEPAGE);  // a hint: without it the block still works
   return block;
