@@ -18,8 +18,9 @@
 # Without PHOTO, bench/photos.sh makes the detailed and the smooth 5640 x 3172 photo. A figure
 # is the median of RUNS runs (default 7; 3 for the batches), the things compared run in turn.
 # Other work on the machine slows everything: the load average is shown first, and figures are
-# best taken below a load of 0.3. GRAPHITINE_SKETCH names the converter to measure (default
-# build/bin/graphitine-sketch).
+# best taken below a load of 0.3; where the machine stays busy, running the script as root under
+# `chrt -f 10` makes the other work wait while it measures. GRAPHITINE_SKETCH names the
+# converter to measure (default build/bin/graphitine-sketch).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 converter=${GRAPHITINE_SKETCH:-build/bin/graphitine-sketch}
