@@ -288,13 +288,13 @@ Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits) 
   return picture;
 }
 
-int ReducedEighths(int width, int height, int minWidth, int minHeight) {
+int ReducedEighths(int width, int height, int viewWidth, int viewHeight) {
   // libjpeg rounds a reduced size up.
   auto reduced = [](int side, int eighths) {
     return (static_cast<std::int64_t>(side) * eighths + 7) / 8;
   };
   for (int eighths = 1; eighths < 8; ++eighths) {
-    if (reduced(width, eighths) >= minWidth && reduced(height, eighths) >= minHeight) {
+    if (reduced(width, eighths) >= viewWidth || reduced(height, eighths) >= viewHeight) {
       return eighths;
     }
   }

@@ -30,8 +30,10 @@ inline constexpr int kJpegMaxSide = 65500;
 Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits = {});
 
 // The smallest n/8 (n from 1 to 8) at which libjpeg decodes a width x height picture still at
-// least minWidth x minHeight (n is 8 when even the full size is smaller).
-int ReducedEighths(int width, int height, int minWidth, int minHeight);
+// least as large as the picture shown fitted into a viewWidth x viewHeight view, its proportions
+// kept: at that scale it spans the view's width or its height (n is 8 when even the full size
+// spans neither).
+int ReducedEighths(int width, int height, int viewWidth, int viewHeight);
 
 void WriteJpeg(const Raster& picture, const std::filesystem::path& file,
                int quality = kSketchJpegQuality, ExistingFile existing = ExistingFile::Replace);

@@ -42,8 +42,8 @@ Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limit
   }
 }
 
-PicturePreview LoadPicturePreview(const std::filesystem::path& file, int width, int height,
-                                  const PictureLimits& limits) {
+PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth,
+                                  int viewHeight, const PictureLimits& limits) {
   try {
     if (PictureContentOf(file) == PictureContent::Bitmap) {
       Raster photo = ReadBmp(file, limits);
@@ -52,7 +52,7 @@ PicturePreview LoadPicturePreview(const std::filesystem::path& file, int width, 
     }
     JpegReader reader(file, limits);
     PicturePreview preview{
-        reader.Start(ReducedEighths(reader.Width(), reader.Height(), width, height)),
+        reader.Start(ReducedEighths(reader.Width(), reader.Height(), viewWidth, viewHeight)),
         reader.Width(), reader.Height()};
     reader.ReadRows(preview.picture, preview.picture.Height());
     return preview;

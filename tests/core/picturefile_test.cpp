@@ -164,7 +164,8 @@ TEST(LoadPicture, OnlyRegularFilesAreRead) {
   }
 }
 
-// The quick look: a JPEG reduced by whole eighths as far as the view allows, a bitmap whole.
+// The quick look: a JPEG reduced by whole eighths as far as the view it is fitted into allows,
+// a bitmap whole.
 TEST(LoadPicturePreview, ReducesAJpegAsFarAsTheViewAllows) {
   TempDir dir;
   // Blocks of 16 x 16 in one colour each stay one colour when reduced.
@@ -179,11 +180,12 @@ TEST(LoadPicturePreview, ReducesAJpegAsFarAsTheViewAllows) {
     int width, height;  // of the picture given back
   };
   const Case cases[] = {
-      {"photo.jpg", 25, 15, 25, 15},     // 1/8
-      {"photo.jpg", 26, 10, 50, 30},     // 2/8: 1/8 is a column too narrow
-      {"photo.jpg", 10, 100, 175, 105},  // 7/8: the height decides
-      {"photo.jpg", 640, 400, 200, 120}, // a view larger than the photo: full size
-      {"photo.bmp", 25, 15, 200, 120},   // bitmaps are not reduced
+      {"photo.jpg", 25, 15, 25, 15},      // 1/8
+      {"photo.jpg", 10, 100, 25, 15},     // 1/8: fitted to the view's width, 10 x 6 is shown
+      {"photo.jpg", 26, 16, 50, 30},      // 2/8: at 1/8 a pixel short of the view both ways
+      {"photo.jpg", 300, 100, 175, 105},  // 7/8: the height decides
+      {"photo.jpg", 640, 400, 200, 120},  // a view larger than the photo: full size
+      {"photo.bmp", 25, 15, 200, 120},    // bitmaps are not reduced
   };
   const Raster full = LoadPicture(dir / "photo.jpg");
   for (const Case& c : cases) {
