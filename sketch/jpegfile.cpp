@@ -13,6 +13,7 @@
 
 #include "sketch/errors.h"
 #include "sketch/inputfile.h"
+#include "sketch/jpegsource.h"
 #include "sketch/picturelimits.h"
 
 namespace graphitine {
@@ -112,7 +113,7 @@ struct DecodeState {
 bool ReadHeader(DecodeState& s) {
   if (setjmp(s.errors.jump) != 0) return false;
   jpeg_create_decompress(&s.info);
-  jpeg_stdio_src(&s.info, s.in.Stream());
+  UseFileSource(s.info, s.in.Stream());
   jpeg_read_header(&s.info, TRUE);
   return true;
 }
