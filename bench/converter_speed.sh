@@ -42,12 +42,10 @@ if [ ${#photos[@]} -eq 0 ]; then
   photos=("$work/photos/detailed.jpg" "$work/photos/smooth.jpg")
 fi
 
-# seconds CMD...: the wall time of one run, in seconds.
+# seconds CMD...: the wall time of one run, in seconds (bash's own timer: no further processes).
 seconds() {
-  local start
-  start=$(date +%s%N)
-  "$@" >/dev/null 2>&1
-  awk -v ns="$(( $(date +%s%N) - start ))" 'BEGIN { printf "%.4f", ns / 1e9 }'
+  local TIMEFORMAT=%R
+  { time "$@" >/dev/null 2>&1; } 2>&1
 }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 calc() { awk "BEGIN { printf \"%.2f\", $1 }"; }
