@@ -21,12 +21,12 @@ Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limit
 
 // A quick look at a photo, for a window to show while LoadPicture reads it in full. A JPEG is
 // decoded at the smallest of libjpeg's reduced scales (1/8, 2/8, ... 8/8 of its size) that is
-// still no smaller than the photo shown fitted into a viewWidth x viewHeight view (ReducedEighths).
-// That spares the inverse transforms, the colour conversion and most of the memory, but not the
-// unpacking of the compressed data, which libjpeg must read through whole: for a large photo
-// the quick look still takes half (smooth photos) to two thirds (sharp, grainy ones) of the
-// full decode's time. A bitmap is read whole. Errors and limits are LoadPicture's (the limits apply to the
-// photo's own size).
+// still no smaller than the photo shown fitted into a viewWidth x viewHeight view, its
+// proportions kept (ReducedEighths). That spares the inverse transforms, the colour conversion
+// and most of the memory, but not the unpacking of the compressed data, which libjpeg must read
+// through whole: for a large photo the quick look still takes about half (smooth photos) to two
+// thirds (sharp, grainy ones) of the full decode's time. A bitmap is read whole. Errors and
+// limits are LoadPicture's (the limits apply to the photo's own size).
 struct PicturePreview {
   Raster picture;       // the photo at the reduced scale
   int photoWidth = 0;   // the photo's own size
