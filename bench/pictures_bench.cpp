@@ -1,12 +1,14 @@
-// The stages of converting one large photo: JPEG decoding, Convert, JPEG encoding.
-// GRAPHITINE_BENCH_PHOTO names the photo to use; without it a synthetic 5640 x 3172 photo is
-// written to a temporary JPEG first.
+// The stages of converting one large photo: JPEG decoding, Convert, JPEG encoding, and the three
+// overlapped as the converter runs them; and the quick look at the photo for a window.
+// GRAPHITINE_BENCH_PHOTO names the photo to use (bench/photos.sh makes the usual ones); without
+// it a synthetic 5640 x 3172 photo is written to a temporary JPEG first.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <random>
 
+#include "sketch/convertfile.h"
 #include "sketch/engine.h"
 #include "sketch/jpegfile.h"
 #include "sketch/picturefile.h"
@@ -39,6 +41,12 @@ void BM_ReadJpeg(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadJpeg)->Unit(benchmark::kMillisecond);
 
+// A reduced picture for a view of 640 x 400 pixels: for a 5640 x 3172 photo, 1/8 of its size.
+void BM_LoadPicturePreview(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(graphitine::LoadPicturePreview(Photo(), 640, 400));
+}
+BENCHMARK(BM_LoadPicturePreview)->Unit(benchmark::kMillisecond);
+
 void BM_Convert(benchmark::State& state) {
   const graphitine::Raster photo = graphitine::LoadPicture(Photo());
   for (auto _ : state) benchmark::DoNotOptimize(graphitine::Convert(photo, {}));
@@ -52,6 +60,17 @@ void BM_WriteJpeg(benchmark::State& state) {
   fs::remove(out);
 }
 BENCHMARK(BM_WriteJpeg)->Unit(benchmark::kMillisecond);
+
+// Reading, converting and writing overlapped on the worker pool (wall-clock time).
+void BM_ConvertPictureFile(benchmark::State& state) {
+  const fs::path out = fs::temp_directory_path() / "graphitine-bench-sketch.jpg";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(graphitine::ConvertPictureFile(Photo(), {}, {}, out,
+                                                            graphitine::PictureFormat::Jpeg));
+  }
+  fs::remove(out);
+}
+BENCHMARK(BM_ConvertPictureFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
