@@ -1,9 +1,11 @@
-// The stages of converting one large photo (support/benchphoto.h): JPEG decoding, Convert, JPEG
-// encoding.
+// The stages of converting one large photo: JPEG decoding, Convert, JPEG encoding, and the three
+// overlapped as the converter runs them; and the quick look at the photo for a window.
+// The photo is support/benchphoto.h's (bench/photos.sh makes the usual ones to name there).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
+#include "sketch/convertfile.h"
 #include "sketch/engine.h"
 #include "sketch/jpegfile.h"
 #include "sketch/picturefile.h"
@@ -18,6 +20,14 @@ void BM_ReadJpeg(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadJpeg)->Unit(benchmark::kMillisecond);
 
+// A reduced picture for a view of 640 x 400 pixels: for a 5640 x 3172 photo, 1/8 of its size.
+void BM_LoadPicturePreview(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(graphitine::LoadPicturePreview(BenchPhoto(), 640, 400));
+  }
+}
+BENCHMARK(BM_LoadPicturePreview)->Unit(benchmark::kMillisecond);
+
 void BM_Convert(benchmark::State& state) {
   const graphitine::Raster photo = graphitine::LoadPicture(BenchPhoto());
   for (auto _ : state) benchmark::DoNotOptimize(graphitine::Convert(photo, {}));
@@ -31,6 +41,17 @@ void BM_WriteJpeg(benchmark::State& state) {
   fs::remove(out);
 }
 BENCHMARK(BM_WriteJpeg)->Unit(benchmark::kMillisecond);
+
+// Reading, converting and writing overlapped on the worker pool (wall-clock time).
+void BM_ConvertPictureFile(benchmark::State& state) {
+  const fs::path out = fs::temp_directory_path() / "graphitine-bench-sketch.jpg";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(graphitine::ConvertPictureFile(BenchPhoto(), {}, {}, out,
+                                                            graphitine::PictureFormat::Jpeg));
+  }
+  fs::remove(out);
+}
+BENCHMARK(BM_ConvertPictureFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

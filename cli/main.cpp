@@ -15,6 +15,7 @@
 #include "sketch/batchlist.h"
 #include "sketch/batchplan.h"
 #include "sketch/batchrun.h"
+#include "sketch/convertfile.h"
 #include "sketch/engine.h"
 #include "sketch/paper.h"
 #include "sketch/picturefile.h"
@@ -32,9 +33,8 @@ void Complain(const std::string& text) {
 }
 
 int ConvertOne(const Options& options, const ConvertSettings& settings) {
-  const Raster photo = LoadPicture(options.photo, SketchLimits(options.format, options.maxPixels));
-  const Raster sketch = Convert(photo, settings);
-  WritePicture(sketch, options.sketch, options.format, FrameSize{photo.Width(), photo.Height()});
+  ConvertPictureFile(options.photo, SketchLimits(options.format, options.maxPixels), settings,
+                     options.sketch, options.format);
   return kAllWritten;
 }
 

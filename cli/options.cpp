@@ -160,7 +160,8 @@ Options:
   --style S       pen, pencil or soft (default pencil)
   --paper FILE    lay the sketch on this picture (JPEG or BMP), tiled
   --stretch       stretch the paper over the sketch instead of tiling it
-  --jobs N        batch: pictures converted at once, 1 to 256 (default: the number of cores)
+  --jobs N        batch: pictures converted at once, 1 to 256 (default: the number of cores);
+                  they all share one thread per core, so more than that gains nothing
   --max-pixels N  refuse photos and papers of more than N pixels, 1 to 268435456 (default
                   268435456, a 16384 x 16384 photo, which takes about 1.5 GiB of memory to
                   convert: 3 bytes a pixel for the photo and as many for the sketch). Lower it

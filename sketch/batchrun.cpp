@@ -64,17 +64,12 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
   return report;
 }
 
-void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings, std::stop_token stop,
-                     std::int64_t maxPixels) {
-  Raster sketch;
-  FrameSize frame;
-  {
-    const Raster photo =
-        LoadPicture(job.source.path, SketchLimits(SaveFormatFor(job.output, job.kind), maxPixels));
-    frame = {photo.Width(), photo.Height()};
-    sketch = Convert(photo, settings, std::move(stop));
-  }
-  SavePicture(sketch, job.output, job.kind, frame, ExistingFile::Keep);
+ConvertedPicture ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
+                                 std::stop_token stop, std::int64_t maxPixels) {
+  const std::string written = SaveNameFor(job.output, job.kind);
+  const PictureFormat format = SaveFormatFor(written, job.kind);
+  return ConvertPictureFile(job.source.path, SketchLimits(format, maxPixels), settings, written,
+                            format, ExistingFile::Keep, std::move(stop));
 }
 
 }  // namespace graphitine

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sketch/batchplan.h"
+#include "sketch/convertfile.h"
 #include "sketch/engine.h"
 #include "sketch/picturelimits.h"
 
@@ -46,11 +47,13 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
                      const BatchProgressReport& progress = {}, std::stop_token stop = {});
 
 // The step of the converter: loads the source from where it really is, converts it with the
-// settings and saves the sketch under the planned name and kind. A source of more than maxPixels
-// pixels, or whose sketch the planned format cannot hold, fails before it is decoded. A file
-// that appeared under that name since planning is never replaced: the item fails instead. The
-// conversion stops (raising Stopped, writing nothing) once stop is requested.
-void ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
-                     std::stop_token stop = {}, std::int64_t maxPixels = kMaxPicturePixels);
+// settings and saves the sketch under the planned name and kind, overlapped on the shared worker
+// pool (ConvertPictureFile). A source of more than maxPixels pixels, or whose sketch the planned
+// format cannot hold, fails before it is decoded. A file that appeared under that name since
+// planning is never replaced: the item fails instead. The conversion stops (raising Stopped,
+// writing nothing) once stop is requested. Returns the photo and its sketch, for showing them.
+ConvertedPicture ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
+                                 std::stop_token stop = {},
+                                 std::int64_t maxPixels = kMaxPicturePixels);
 
 }  // namespace graphitine

@@ -41,6 +41,29 @@ int ThreadsForRegion(const VisitedRegion& region, int requested) {
   return rows * columns < kPixelsWorthThreads ? 1 : 0;
 }
 
+// The pixels the kernel visits for the box: it starts s in from the box's corner, and skips
+// every pixel with a sample outside the photo, which also keeps it off the outermost rows and
+// columns.
+VisitedRegion KernelRegion(int x0, int y0, int x1, int y1, const Raster& source,
+                           const EngineParameters& parameters, const SketchChoice& choice) {
+  const std::int64_t s = parameters.LineStep;
+  const BoxCircle circle(x0, y0, x1, y1);
+  return VisitedRegion(
+      std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, source.Height() - 1 - s),
+      std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, source.Width() - 1 - s),
+      choice.page == SketchPage::Manual ? &circle : nullptr);
+}
+
+KernelRun KernelRunOf(const Raster& source, Raster& destination, const VisitedRegion& region,
+                      const EngineParameters& parameters, const SketchChoice& choice) {
+  return KernelRun{&source,         &destination,           &region, parameters.LineStep,
+                   parameters.Threshold, StyleOf(choice.checked)};
+}
+
+// A band of rows splits 2s rows of the photo more than it draws, so bands are kept a few times
+// taller than that.
+int ChunkRows(const EngineParameters& parameters) { return std::max(8, 4 * parameters.LineStep); }
+
 }  // namespace
 
 void CheckParameters(const EngineParameters& parameters) {
@@ -81,22 +104,10 @@ void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raste
   }
   if (!Draws(choice.checked)) return;
 
-  // The kernel starts s in from the box's corner, and skips every pixel with a sample outside
-  // the photo, which also keeps it off the outermost rows and columns.
-  const std::int64_t s = parameters.LineStep;
-  const VisitedRegion region(std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, height - 1 - s),
-                             std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, width - 1 - s),
-                             choice.page == SketchPage::Manual ? &circle : nullptr);
-  const KernelRun run{&source,
-                      &destination,
-                      &region,
-                      parameters.LineStep,
-                      parameters.Threshold,
-                      StyleOf(choice.checked)};
-  // A band of rows splits 2s rows of the photo more than it draws, so bands are kept a few
-  // times taller than that.
+  const VisitedRegion region = KernelRegion(x0, y0, x1, y1, source, parameters, choice);
+  const KernelRun run = KernelRunOf(source, destination, region, parameters, choice);
   ForEachRowChunk(ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
-                  std::max(8, 4 * parameters.LineStep),
+                  ChunkRows(parameters),
                   [&](int first, int last) { RunKernelRows(isa, run, first, last); },
                   std::move(stop));
 }
@@ -117,19 +128,60 @@ void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
 
 Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa,
                   std::stop_token stop) {
-  const EngineParameters parameters = ParametersFor(settings);
-  if (photo.IsEmpty()) throw ConversionError("Cannot assign a TPicture to a TBitmap");
+  ConvertPass pass(photo, settings, isa);
+  pass.DrawAll(std::move(stop));
+  return pass.TakeSketch();
+}
 
+ConvertPass::ConvertPass(const Raster& photo, const ConvertSettings& settings, KernelIsa isa)
+    : photo_(photo),
+      parameters_(ParametersFor(settings)),
+      choice_(settings.choice),
+      isa_(isa),
+      banded_(Draws(settings.choice.checked)),
+      region_(0, -1, 0, -1, nullptr) {
+  if (photo.IsEmpty()) throw ConversionError("Cannot assign a TPicture to a TBitmap");
   const int width = photo.Width();
   const int height = photo.Height();
-  const int sd = parameters.ScaleDivisor;
-  Raster sketch;
-  if (settings.paper != nullptr) PaintPaper(sketch, *settings.paper, width, height, sd);
-  sketch.SetSize(width / sd + 1, height / sd + 1);
-  const int s = parameters.LineStep;
-  RunSketchRegion(s, s, width - s, height - s, photo, sketch, parameters, settings.choice, isa,
-                  std::move(stop));
-  return sketch;
+  const int sd = parameters_.ScaleDivisor;
+  if (settings.paper != nullptr) {
+    PaintPaper(sketch_, *settings.paper, width, height, sd);
+  } else {
+    // A fresh sketch is white: each band is whitened just before it is drawn.
+    sketch_ = Raster::Uninitialized(width / sd + 1, height / sd + 1);
+    whiten_ = true;
+  }
+  const int s = parameters_.LineStep;
+  region_ = KernelRegion(s, s, width - s, height - s, photo, parameters_, choice_);
+  run_ = KernelRunOf(photo, sketch_, region_, parameters_, choice_);
+}
+
+int ConvertPass::PhotoRowsFor(int lastRow) const {
+  if (!banded_) return photo_.Height();
+  return std::clamp(lastRow + parameters_.LineStep + 1, 0, photo_.Height());
+}
+
+void ConvertPass::DrawRows(int first, int last, std::stop_token stop) {
+  if (whiten_) sketch_.FillRows(first, last, 0xFF, 0xFF, 0xFF);
+  if (!banded_) {
+    const int s = parameters_.LineStep;
+    RunSketchRegion(s, s, photo_.Width() - s, photo_.Height() - s, photo_, sketch_, parameters_,
+                    choice_, isa_, std::move(stop));
+    return;
+  }
+  const int top = std::max(first, region_.Top());
+  const int bottom = std::min(last, region_.Bottom());
+  if (top <= bottom) RunKernelRows(isa_, run_, top, bottom);
+}
+
+void ConvertPass::DrawAll(std::stop_token stop) {
+  const int last = sketch_.Height() - 1;
+  if (!banded_) {
+    DrawRows(0, last, std::move(stop));
+    return;
+  }
+  ForEachRowChunk(ThreadsForRegion(region_, parameters_.threads), 0, last, ChunkRows(parameters_),
+                  [&](int first, int chunkLast) { DrawRows(first, chunkLast); }, std::move(stop));
 }
 
 }  // namespace graphitine

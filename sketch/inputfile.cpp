@@ -13,6 +13,8 @@ namespace graphitine {
 
 namespace {
 
+constexpr std::size_t kBufferBytes = std::size_t{64} << 10;
+
 std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
 
 }  // namespace
@@ -40,6 +42,9 @@ InputFile::InputFile(const std::filesystem::path& file) : name_(file.string()) {
     throw FileError("Cannot open file \"" + name_ + "\": " + problem, name_);
   }
   size_ = static_cast<std::uint64_t>(status.st_size);
+  // libjpeg asks for 4 KiB at a time, which would each be a system call of their own.
+  buffer_ = std::make_unique<char[]>(kBufferBytes);
+  std::setvbuf(stream_, buffer_.get(), _IOFBF, kBufferBytes);
 }
 
 InputFile::~InputFile() { std::fclose(stream_); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace graphitine {
@@ -28,6 +29,7 @@ class InputFile {
 
  private:
   std::string name_;
+  std::unique_ptr<char[]> buffer_;  // the stream's; freed after it is closed
   std::FILE* stream_ = nullptr;
   std::uint64_t size_ = 0;
 };

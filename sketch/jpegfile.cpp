@@ -1,5 +1,6 @@
 #include "sketch/jpegfile.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "sketch/errors.h"
 #include "sketch/inputfile.h"
+#include "sketch/jpegsource.h"
 #include "sketch/picturelimits.h"
 
 namespace graphitine {
@@ -21,8 +23,8 @@ static_assert(kJpegMaxSide == JPEG_MAX_DIMENSION);
 namespace {
 
 // libjpeg reports a fatal error by calling error_exit, which must not return. It jumps back to
-// the setjmp in Decode or Encode below, which then report failure to their caller; the caller
-// raises the FileError, and its objects clean up on the way out.
+// the setjmp of the step below that called libjpeg, which reports failure to its caller; the
+// caller raises the FileError, and its objects clean up on the way out.
 struct ErrorManager {
   jpeg_error_mgr base;
   std::jmp_buf jump;
@@ -60,15 +62,6 @@ FileError JpegError(const ErrorManager& manager, const std::string& file) {
                    file);
 }
 
-// Releases libjpeg's memory on every way out, also when nothing was created yet.
-template <typename Info>
-struct InfoGuard {
-  Info& info;
-  ~InfoGuard() {
-    if (info.mem != nullptr) jpeg_destroy(reinterpret_cast<j_common_ptr>(&info));
-  }
-};
-
 // Adobe's writers store CMYK inverted (255 is no ink) and mark the file; libjpeg reports that
 // mark. Without it the values are taken as plain ink amounts.
 void CmykRowToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, int width, bool inverted) {
@@ -97,99 +90,223 @@ Output OutputFor(J_COLOR_SPACE stored) {
   }
 }
 
-// The decoding itself. It holds the only setjmp of reading and keeps nothing with a destructor
-// of its own, so a jump back into it skips no clean-up; everything that needs one (the file,
-// the raster, libjpeg's memory) belongs to the caller. Returns false when libjpeg gave up.
-bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, InputFile& in,
-            const PictureLimits& limits, Raster& picture, std::vector<std::uint8_t>& cmykRow) {
-  if (setjmp(errors.jump) != 0) return false;
-  jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, in.Stream());
-  jpeg_read_header(&info, TRUE);
+// The steps below that call libjpeg each hold a setjmp for its errors and keep nothing with a
+// destructor of their own, so a jump back into one skips no clean-up; everything that needs one
+// (the file, the raster, libjpeg's memory) belongs to the reader's or writer's state. Each
+// returns false when libjpeg gave up.
 
-  const Output output = OutputFor(info.jpeg_color_space);
-  if (output == Output::Unsupported) {
-    throw FileError("JPEG error: unsupported colour space with " +
-                        std::to_string(info.num_components) + " components: \"" + in.Name() +
-                        "\"",
-                    in.Name());
+struct DecodeState {
+  explicit DecodeState(const std::filesystem::path& file) : in(file) {
+    Install(errors, info.err);
   }
-  info.out_color_space = output == Output::Bgr ? JCS_EXT_BGR : JCS_CMYK;
-  CheckPictureSize(info.image_width, info.image_height, in.Name(), limits);
-  jpeg_start_decompress(&info);
+  ~DecodeState() {
+    if (info.mem != nullptr) jpeg_destroy_decompress(&info);
+  }
+  InputFile in;
+  ErrorManager errors;
+  jpeg_decompress_struct info{};
+  Output output = Output::Bgr;
+  std::vector<std::uint8_t> cmykRow;
+  bool finished = false;
+};
 
-  const int width = static_cast<int>(info.output_width);
-  const int height = static_cast<int>(info.output_height);
-  picture.SetSize(width, height);
-  if (output == Output::Cmyk) cmykRow.resize(4 * static_cast<std::size_t>(width));
-  const bool inverted = info.saw_Adobe_marker != 0;
-  while (info.output_scanline < info.output_height) {
-    const int y = static_cast<int>(info.output_scanline);
-    if (output == Output::Bgr) {
-      // Decoded straight into the raster's rows, several at a time where libjpeg can.
-      JSAMPROW rows[8];
-      const int count = std::min(8, height - y);
-      for (int i = 0; i < count; ++i) rows[i] = picture.Row(y + i);
-      jpeg_read_scanlines(&info, rows, static_cast<JDIMENSION>(count));
-    } else {
-      JSAMPROW row = cmykRow.data();
-      jpeg_read_scanlines(&info, &row, 1);
-      CmykRowToBgr(cmykRow.data(), picture.Row(y), width, inverted);
-    }
-  }
-  jpeg_finish_decompress(&info);
+bool ReadHeader(DecodeState& s) {
+  if (setjmp(s.errors.jump) != 0) return false;
+  jpeg_create_decompress(&s.info);
+  UseFileSource(s.info, s.in.Stream());
+  jpeg_read_header(&s.info, TRUE);
   return true;
 }
 
-// The encoding, built like Decode.
-bool Encode(jpeg_compress_struct& info, ErrorManager& errors, const Raster& picture, int quality,
-            std::FILE* stream) {
-  if (setjmp(errors.jump) != 0) return false;
-  jpeg_create_compress(&info);
-  jpeg_stdio_dest(&info, stream);
-  info.image_width = static_cast<JDIMENSION>(picture.Width());
-  info.image_height = static_cast<JDIMENSION>(picture.Height());
-  info.input_components = 3;
-  info.in_color_space = JCS_EXT_BGR;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, quality, TRUE);  // TRUE: baseline, tables limited to 8 bits
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW rows[8];
-    const int y = static_cast<int>(info.next_scanline);
-    const int count = std::min(8, picture.Height() - y);
-    for (int i = 0; i < count; ++i) rows[i] = const_cast<JSAMPROW>(picture.Row(y + i));
-    jpeg_write_scanlines(&info, rows, static_cast<JDIMENSION>(count));
+bool StartDecompress(DecodeState& s, int eighths) {
+  if (setjmp(s.errors.jump) != 0) return false;
+  s.info.scale_num = static_cast<unsigned>(eighths);
+  s.info.scale_denom = 8;
+  if (eighths < 8) {
+    s.info.dct_method = JDCT_IFAST;
+    s.info.do_fancy_upsampling = FALSE;
   }
-  jpeg_finish_compress(&info);
+  jpeg_start_decompress(&s.info);
+  return true;
+}
+
+bool DecodeRows(DecodeState& s, Raster& picture, int rows) {
+  if (setjmp(s.errors.jump) != 0) return false;
+  const bool inverted = s.info.saw_Adobe_marker != 0;
+  while (static_cast<int>(s.info.output_scanline) < rows) {
+    const int y = static_cast<int>(s.info.output_scanline);
+    if (s.output == Output::Bgr) {
+      // Decoded straight into the raster's rows, several at a time where libjpeg can.
+      JSAMPROW bands[8];
+      const int count = std::min(8, rows - y);
+      for (int i = 0; i < count; ++i) bands[i] = picture.Row(y + i);
+      jpeg_read_scanlines(&s.info, bands, static_cast<JDIMENSION>(count));
+    } else {
+      JSAMPROW row = s.cmykRow.data();
+      jpeg_read_scanlines(&s.info, &row, 1);
+      CmykRowToBgr(s.cmykRow.data(), picture.Row(y), picture.Width(), inverted);
+    }
+  }
+  if (s.info.output_scanline == s.info.output_height && !s.finished) {
+    jpeg_finish_decompress(&s.info);
+    s.finished = true;
+  }
+  return true;
+}
+
+struct EncodeState {
+  explicit EncodeState(const std::filesystem::path& file) : out(file), name(file.string()) {
+    Install(errors, info.err);
+  }
+  ~EncodeState() {
+    if (info.mem != nullptr) jpeg_destroy_compress(&info);
+  }
+  AtomicFile out;
+  std::string name;
+  ErrorManager errors;
+  jpeg_compress_struct info{};
+};
+
+bool StartCompress(EncodeState& s, int width, int height, int quality) {
+  if (setjmp(s.errors.jump) != 0) return false;
+  jpeg_create_compress(&s.info);
+  jpeg_stdio_dest(&s.info, s.out.Stream());
+  s.info.image_width = static_cast<JDIMENSION>(width);
+  s.info.image_height = static_cast<JDIMENSION>(height);
+  s.info.input_components = 3;
+  s.info.in_color_space = JCS_EXT_BGR;
+  jpeg_set_defaults(&s.info);
+  jpeg_set_quality(&s.info, quality, TRUE);  // TRUE: baseline, tables limited to 8 bits
+  jpeg_start_compress(&s.info, TRUE);
+  return true;
+}
+
+bool EncodeRows(EncodeState& s, const Raster& picture, int rows) {
+  if (setjmp(s.errors.jump) != 0) return false;
+  while (static_cast<int>(s.info.next_scanline) < rows) {
+    JSAMPROW bands[8];
+    const int y = static_cast<int>(s.info.next_scanline);
+    const int count = std::min(8, rows - y);
+    for (int i = 0; i < count; ++i) bands[i] = const_cast<JSAMPROW>(picture.Row(y + i));
+    jpeg_write_scanlines(&s.info, bands, static_cast<JDIMENSION>(count));
+  }
+  return true;
+}
+
+bool FinishCompress(EncodeState& s) {
+  if (setjmp(s.errors.jump) != 0) return false;
+  jpeg_finish_compress(&s.info);
   return true;
 }
 
 }  // namespace
 
+struct JpegReader::State : DecodeState {
+  using DecodeState::DecodeState;
+};
+
+JpegReader::JpegReader(const std::filesystem::path& file, const PictureLimits& limits)
+    : state_(std::make_unique<State>(file)) {
+  DecodeState& s = *state_;
+  if (!ReadHeader(s)) throw JpegError(s.errors, s.in.Name());
+  const Output output = OutputFor(s.info.jpeg_color_space);
+  if (output == Output::Unsupported) {
+    throw FileError("JPEG error: unsupported colour space with " +
+                        std::to_string(s.info.num_components) + " components: \"" + s.in.Name() +
+                        "\"",
+                    s.in.Name());
+  }
+  s.output = output;
+  s.info.out_color_space = output == Output::Bgr ? JCS_EXT_BGR : JCS_CMYK;
+  CheckPictureSize(s.info.image_width, s.info.image_height, s.in.Name(), limits);
+}
+
+JpegReader::~JpegReader() = default;
+
+int JpegReader::Width() const { return static_cast<int>(state_->info.image_width); }
+int JpegReader::Height() const { return static_cast<int>(state_->info.image_height); }
+int JpegReader::RowsRead() const { return static_cast<int>(state_->info.output_scanline); }
+
+Raster JpegReader::Start(int eighths) {
+  DecodeState& s = *state_;
+  if (!StartDecompress(s, std::clamp(eighths, 1, 8))) throw JpegError(s.errors, s.in.Name());
+  const int width = static_cast<int>(s.info.output_width);
+  if (s.output == Output::Cmyk) s.cmykRow.resize(4 * static_cast<std::size_t>(width));
+  // Every row is decoded into, so the raster need not be whitened first.
+  return Raster::Uninitialized(width, static_cast<int>(s.info.output_height));
+}
+
+void JpegReader::ReadRows(Raster& picture, int rows) {
+  DecodeState& s = *state_;
+  if (!DecodeRows(s, picture, std::min(rows, static_cast<int>(s.info.output_height)))) {
+    throw JpegError(s.errors, s.in.Name());
+  }
+}
+
+struct JpegWriter::State : EncodeState {
+  using EncodeState::EncodeState;
+};
+
+namespace {
+
+const std::filesystem::path& NotEmpty(const std::filesystem::path& file, int width, int height) {
+  if (width <= 0 || height <= 0) {
+    throw FileError("Cannot write an empty JPEG picture: \"" + file.string() + "\"",
+                    file.string());
+  }
+  return file;
+}
+
+}  // namespace
+
+JpegWriter::JpegWriter(const std::filesystem::path& file, int width, int height, int quality)
+    : state_(std::make_unique<State>(NotEmpty(file, width, height))) {
+  if (!StartCompress(*state_, width, height, quality)) {
+    throw JpegError(state_->errors, state_->name);
+  }
+}
+
+JpegWriter::~JpegWriter() = default;
+
+int JpegWriter::RowsWritten() const { return static_cast<int>(state_->info.next_scanline); }
+
+void JpegWriter::WriteRows(const Raster& picture, int rows) {
+  EncodeState& s = *state_;
+  if (!EncodeRows(s, picture, std::min(rows, static_cast<int>(s.info.image_height)))) {
+    throw JpegError(s.errors, s.name);
+  }
+}
+
+void JpegWriter::Commit(ExistingFile existing) {
+  if (!FinishCompress(*state_)) throw JpegError(state_->errors, state_->name);
+  state_->out.Commit(existing);
+}
+
 Raster ReadJpeg(const std::filesystem::path& file, const PictureLimits& limits) {
-  InputFile in(file);
-  Raster picture;
-  std::vector<std::uint8_t> cmykRow;
-  jpeg_decompress_struct info{};
-  ErrorManager errors;
-  InfoGuard<jpeg_decompress_struct> guard{info};
-  Install(errors, info.err);
-  if (!Decode(info, errors, in, limits, picture, cmykRow)) throw JpegError(errors, in.Name());
+  JpegReader reader(file, limits);
+  Raster picture = reader.Start();
+  reader.ReadRows(picture, picture.Height());
   return picture;
+}
+
+int ReducedEighths(int width, int height, int viewWidth, int viewHeight) {
+  // libjpeg rounds a reduced size up.
+  auto reduced = [](int side, int eighths) {
+    return (static_cast<std::int64_t>(side) * eighths + 7) / 8;
+  };
+  for (int eighths = 1; eighths < 8; ++eighths) {
+    if (reduced(width, eighths) >= viewWidth || reduced(height, eighths) >= viewHeight) {
+      return eighths;
+    }
+  }
+  return 8;
 }
 
 void WriteJpeg(const Raster& picture, const std::filesystem::path& file, int quality,
                ExistingFile existing) {
-  const std::string name = file.string();
-  if (picture.IsEmpty()) throw FileError("Cannot write an empty JPEG picture: \"" + name + "\"", name);
-  AtomicFile out(file);
-  jpeg_compress_struct info{};
-  ErrorManager errors;
-  InfoGuard<jpeg_compress_struct> guard{info};
-  Install(errors, info.err);
-  if (!Encode(info, errors, picture, quality, out.Stream())) throw JpegError(errors, name);
-  out.Commit(existing);
+  JpegWriter writer(file, picture.Width(), picture.Height(), quality);
+  writer.WriteRows(picture, picture.Height());
+  writer.Commit(existing);
 }
 
 }  // namespace graphitine

@@ -12,38 +12,53 @@ namespace graphitine {
 
 namespace {
 
-enum class Signature { Jpeg, Bitmap, Other };
-
-Signature ReadSignature(const std::filesystem::path& file) {
-  InputFile in(file);
-  std::uint8_t head[3] = {};
-  const std::size_t got = in.ReadSome(head, sizeof head);
-  if (got == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return Signature::Jpeg;
-  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return Signature::Bitmap;
-  return Signature::Other;
-}
-
 bool Contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
 }
 
 }  // namespace
 
-Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits) {
-  const std::string name = file.string();
-  try {
-    switch (ReadSignature(file)) {
-      case Signature::Jpeg:
-        return ReadJpeg(file, limits);
-      case Signature::Bitmap:
-        return ReadBmp(file, limits);
-      case Signature::Other:
-        break;
-    }
-  } catch (const std::bad_alloc&) {
-    throw FileError("Not enough memory to load \"" + name + "\"", name);
+PictureContent PictureContentOf(const std::filesystem::path& file) {
+  InputFile in(file);
+  std::uint8_t head[3] = {};
+  const std::size_t got = in.ReadSome(head, sizeof head);
+  if (got == 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) {
+    return PictureContent::Jpeg;
   }
-  throw FileError("Not a JPEG or bitmap picture: \"" + name + "\"", name);
+  if (got >= 2 && head[0] == 'B' && head[1] == 'M') return PictureContent::Bitmap;
+  throw FileError("Not a JPEG or bitmap picture: \"" + in.Name() + "\"", in.Name());
+}
+
+FileError NotEnoughMemoryToLoad(const std::string& file) {
+  return FileError("Not enough memory to load \"" + file + "\"", file);
+}
+
+Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits) {
+  try {
+    return PictureContentOf(file) == PictureContent::Jpeg ? ReadJpeg(file, limits)
+                                                          : ReadBmp(file, limits);
+  } catch (const std::bad_alloc&) {
+    throw NotEnoughMemoryToLoad(file.string());
+  }
+}
+
+PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth,
+                                  int viewHeight, const PictureLimits& limits) {
+  try {
+    if (PictureContentOf(file) == PictureContent::Bitmap) {
+      Raster photo = ReadBmp(file, limits);
+      const int photoWidth = photo.Width(), photoHeight = photo.Height();
+      return {std::move(photo), photoWidth, photoHeight};
+    }
+    JpegReader reader(file, limits);
+    PicturePreview preview{
+        reader.Start(ReducedEighths(reader.Width(), reader.Height(), viewWidth, viewHeight)),
+        reader.Width(), reader.Height()};
+    reader.ReadRows(preview.picture, preview.picture.Height());
+    return preview;
+  } catch (const std::bad_alloc&) {
+    throw NotEnoughMemoryToLoad(file.string());
+  }
 }
 
 std::string SaveNameFor(const std::string& name, int kind) {

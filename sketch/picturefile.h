@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sketch/atomicfile.h"
+#include "sketch/errors.h"
 #include "sketch/metafile.h"
 #include "sketch/picturelimits.h"
 #include "sketch/raster.h"
@@ -17,6 +18,31 @@ namespace graphitine {
 // "Not a JPEG or bitmap picture: "file"". A picture beyond the limits is refused from its
 // header, before it is decoded.
 Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits = {});
+
+// A quick look at a photo, for a window to show while LoadPicture reads it in full. A JPEG is
+// decoded at the smallest of libjpeg's reduced scales (1/8, 2/8, ... 8/8 of its size) that is
+// still no smaller than the photo shown fitted into a viewWidth x viewHeight view, its
+// proportions kept (ReducedEighths). That spares the inverse transforms, the colour conversion
+// and most of the memory, but not the unpacking of the compressed data, which libjpeg must read
+// through whole: for a large photo the quick look still takes about half (smooth photos) to two
+// thirds (sharp, grainy ones) of the full decode's time. A bitmap is read whole. Errors and
+// limits are LoadPicture's (the limits apply to the photo's own size).
+struct PicturePreview {
+  Raster picture;       // the photo at the reduced scale
+  int photoWidth = 0;   // the photo's own size
+  int photoHeight = 0;
+};
+PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth,
+                                  int viewHeight, const PictureLimits& limits = {});
+
+// What a picture file holds, told by its first bytes.
+enum class PictureContent { Jpeg, Bitmap };
+// Raises LoadPicture's FileError for a file that holds neither.
+PictureContent PictureContentOf(const std::filesystem::path& file);
+
+// LoadPicture's error for a picture that does not fit in memory: FileError "Not enough memory to
+// load "file"".
+FileError NotEnoughMemoryToLoad(const std::string& file);
 
 // Output kinds of SavePicture: 1 JPEG, 2 bitmap, any other value a metafile.
 inline constexpr int kJpegKind = 1;

@@ -17,6 +17,15 @@ std::size_t StrideFor(int width) {
 
 Raster::Raster(int width, int height) { SetSize(width, height); }
 
+Raster Raster::Uninitialized(int width, int height) {
+  Raster raster;
+  raster.width_ = std::max(width, 0);
+  raster.height_ = std::max(height, 0);
+  raster.stride_ = StrideFor(raster.width_);
+  raster.pixels_.resize(raster.stride_ * static_cast<std::size_t>(raster.height_));
+  return raster;
+}
+
 void Raster::CheckRow(int y) const {
   if (y < 0 || y >= height_) throw GraphicError("Scan line index out of range");
 }
@@ -51,8 +60,18 @@ void Raster::SetSize(int width, int height) {
 }
 
 void Raster::Fill(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
-  for (int y = 0; y < height_; ++y) {
+  if (height_ > 0) FillRows(0, height_ - 1, blue, green, red);
+}
+
+void Raster::FillRows(int first, int last, std::uint8_t blue, std::uint8_t green,
+                      std::uint8_t red) {
+  const std::size_t rowBytes = static_cast<std::size_t>(width_) * kBytesPerPixel;
+  for (int y = first; y <= last; ++y) {
     std::uint8_t* p = Row(y);
+    if (blue == green && green == red) {
+      std::memset(p, blue, rowBytes);
+      continue;
+    }
     for (int x = 0; x < width_; ++x, p += kBytesPerPixel) {
       p[0] = blue;
       p[1] = green;

@@ -15,6 +15,9 @@ class Raster {
   Raster() = default;
   // A fresh raster of the given size is white.
   Raster(int width, int height);
+  // A raster whose pixels are undefined until written, for a writer that writes every row
+  // itself (a decoder, or a pass that whitens each band of rows just before drawing in it).
+  static Raster Uninitialized(int width, int height);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -39,6 +42,8 @@ class Raster {
 
   // Every pixel becomes this colour.
   void Fill(std::uint8_t blue, std::uint8_t green, std::uint8_t red);
+  // Every pixel of rows first..last (both included, inside the raster) becomes this colour.
+  void FillRows(int first, int last, std::uint8_t blue, std::uint8_t green, std::uint8_t red);
 
   std::uint8_t* Data() { return pixels_.data(); }
   const std::uint8_t* Data() const { return pixels_.data(); }

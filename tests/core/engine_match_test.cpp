@@ -1,6 +1,8 @@
 // Every optimised path of the engine against the plain reference, byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -219,6 +221,47 @@ TEST(EngineMatch, LargePhotoWithAutomaticThreadsMatchesReference) {
       settings.choice = {tool, page};
       ASSERT_TRUE(SameRaster(reference::Convert(photo, settings), Convert(photo, settings)))
           << ToolName(tool);
+    }
+  }
+}
+
+// Convert drawn band by band from a photo whose rows below what each band says it reads are
+// not there yet (noise stands in for them), as when the photo is still being decoded.
+TEST(EngineMatch, EachBandReadsOnlyThePhotoRowsItNames) {
+  const Raster photo = RandomPhoto(40, 61, 41);
+  const Raster noise = testing::NoisePhoto(40, 61, 42);
+  const Paper paper{RandomPhoto(6, 9, 43), PaperMode::Tile};
+  for (SketchTool tool :
+       {SketchTool::Pen, SketchTool::Pencil, SketchTool::Soft, SketchTool::ColourBrush}) {
+    for (SketchPage page : kPages) {
+      for (int step : {1, 4, 15}) {
+        for (const Paper* laid : {static_cast<const Paper*>(nullptr), &paper}) {
+          ConvertSettings settings;
+          settings.lineStep = step;
+          settings.choice = {tool, page};
+          settings.paper = laid;
+          SCOPED_TRACE(std::string(ToolName(tool)) + " step " + std::to_string(step) +
+                       (laid != nullptr ? " paper" : ""));
+          const Raster expected = reference::Convert(photo, settings);
+          for (int first = 0; first <= photo.Height(); first += 7) {
+            const int last = std::min(first + 6, photo.Height());
+            Raster arriving = photo;
+            ConvertPass pass(arriving, settings, BestKernelIsa());
+            if (pass.WholeSketchAtOnce()) {
+              EXPECT_EQ(pass.PhotoRowsFor(last), photo.Height());
+              continue;
+            }
+            for (int y = pass.PhotoRowsFor(last); y < photo.Height(); ++y) {
+              std::memcpy(arriving.Row(y), noise.Row(y), 3 * 40);
+            }
+            pass.DrawRows(first, last);
+            for (int y = first; y <= last; ++y) {
+              ASSERT_EQ(std::memcmp(pass.Sketch().Row(y), expected.Row(y), 3 * 41), 0)
+                  << "row " << y << " of the band " << first << ".." << last;
+            }
+          }
+        }
+      }
     }
   }
 }

@@ -164,6 +164,69 @@ TEST(LoadPicture, OnlyRegularFilesAreRead) {
   }
 }
 
+// The quick look: a JPEG reduced by whole eighths as far as the view it is fitted into allows,
+// a bitmap whole.
+TEST(LoadPicturePreview, ReducesAJpegAsFarAsTheViewAllows) {
+  TempDir dir;
+  // Blocks of 16 x 16 in one colour each stay one colour when reduced.
+  const Raster photo = MakeRaster(200, 120, [](int x, int y) {
+    return (x / 16 + y / 16) % 2 == 0 ? Bgr{40, 90, 200} : Bgr{220, 200, 30};
+  });
+  WriteJpeg(photo, dir / "photo.jpg", 95);
+  WriteBmp(photo, dir / "photo.bmp");
+  struct Case {
+    const char* file;
+    int viewWidth, viewHeight;
+    int width, height;  // of the picture given back
+  };
+  const Case cases[] = {
+      {"photo.jpg", 25, 15, 25, 15},      // 1/8
+      {"photo.jpg", 10, 100, 25, 15},     // 1/8: fitted to the view's width, 10 x 6 is shown
+      {"photo.jpg", 26, 16, 50, 30},      // 2/8: at 1/8 a pixel short of the view both ways
+      {"photo.jpg", 300, 100, 175, 105},  // 7/8: the height decides
+      {"photo.jpg", 640, 400, 200, 120},  // a view larger than the photo: full size
+      {"photo.bmp", 25, 15, 200, 120},    // bitmaps are not reduced
+  };
+  const Raster full = LoadPicture(dir / "photo.jpg");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " for " + std::to_string(c.viewWidth) + " x " +
+                 std::to_string(c.viewHeight));
+    const PicturePreview preview = LoadPicturePreview(dir / c.file, c.viewWidth, c.viewHeight);
+    EXPECT_EQ(preview.photoWidth, 200);
+    EXPECT_EQ(preview.photoHeight, 120);
+    ASSERT_EQ(preview.picture.Width(), c.width);
+    ASSERT_EQ(preview.picture.Height(), c.height);
+    if (c.width == 200) {
+      EXPECT_TRUE(preview.picture == (c.file == std::string("photo.jpg") ? full : photo));
+      continue;
+    }
+    // The middle of every block keeps the block's colour.
+    for (int by = 0; by < 120 / 16; ++by) {
+      for (int bx = 0; bx < 200 / 16; ++bx) {
+        const Bgr want = PixelAt(photo, bx * 16 + 8, by * 16 + 8);
+        const Bgr got = PixelAt(preview.picture, (bx * 16 + 8) * c.width / 200,
+                                (by * 16 + 8) * c.height / 120);
+        for (int i = 0; i < 3; ++i) ASSERT_NEAR(got[i], want[i], 12) << bx << "," << by;
+      }
+    }
+  }
+}
+
+TEST(LoadPicturePreview, RefusesWhatLoadPictureRefuses) {
+  TempDir dir;
+  WriteText(dir / "notes.jpg", "hello");
+  EXPECT_THROW(LoadPicturePreview(dir / "notes.jpg", 10, 10), FileError);
+  WriteJpeg(SamplePhoto(64, 64), dir / "photo.jpg", 90);
+  PictureLimits limits;
+  limits.maxPixels = 64 * 63;
+  try {
+    LoadPicturePreview(dir / "photo.jpg", 8, 8, limits);
+    FAIL();
+  } catch (const FileError& error) {
+    EXPECT_THAT(error.what(), StartsWith("Picture is too large (64 x 64 pixels)"));
+  }
+}
+
 TEST(SavePicture, NameRules) {
   struct Case {
     const char* name;
