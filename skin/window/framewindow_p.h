@@ -91,5 +91,7 @@ class SkinFrameWindow : public QObject {
   QRect restoreBounds_;
   std::array<QPointer<SkinFrameGrip>, 4> grips_;
   QPointer<QShortcut> systemMenuKey_;
-  QPointer<QMdiSubWindow> watchedSubWindow_;
+  // Held as a plain object: the filter still sees it while it is being destroyed, when it is a
+  // sub-window no more.
+  QPointer<QObject> watchedSubWindow_;
 };

@@ -16,7 +16,7 @@ constexpr TColor kWhiteTextMarker = 0x30000;  // a theme's control text colour a
 const QColor kDisabledText(0x80, 0x80, 0x80);
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
-void CollectMenus(QMenu* menu, QList<QPointer<QMenu>>& menus) {
+void CollectMenus(QMenu* menu, QList<QPointer<QObject>>& menus) {
   if (menu == nullptr || menus.contains(menu)) return;
   menus.append(menu);
   for (const QAction* action : menu->actions()) CollectMenus(action->menu(), menus);
@@ -30,7 +30,7 @@ TSkinMenuBar::TSkinMenuBar(QWidget* owner) : TSkinWidget(owner) {
 }
 
 TSkinMenuBar::~TSkinMenuBar() {
-  for (const QPointer<QMenu>& menu : watched_) {
+  for (const QPointer<QObject>& menu : watched_) {
     if (menu != nullptr) menu->removeEventFilter(this);
   }
 }
@@ -101,12 +101,12 @@ void TSkinMenuBar::RepaintMenuBar() {
 }
 
 void TSkinMenuBar::WatchMenus() {
-  for (const QPointer<QMenu>& menu : watched_) {
+  for (const QPointer<QObject>& menu : watched_) {
     if (menu != nullptr) menu->removeEventFilter(this);
   }
   watched_.clear();
   CollectMenus(menu_, watched_);
-  for (const QPointer<QMenu>& menu : watched_) menu->installEventFilter(this);
+  for (const QPointer<QObject>& menu : watched_) menu->installEventFilter(this);
 }
 
 int TSkinMenuBar::Arrange(int width, bool place) const {
@@ -206,6 +206,8 @@ bool TSkinMenuBar::DroppedMenuEvent(QEvent* e) {
 }
 
 bool TSkinMenuBar::eventFilter(QObject* watched, QEvent* e) {
+  // A menu being destroyed is a menu no more: nothing of it concerns the bar.
+  if (qobject_cast<QMenu*>(watched) == nullptr) return false;
   if (watched == droppedMenu_ && DroppedMenuEvent(e)) return true;
   const QEvent::Type type = e->type();
   if (type != QEvent::ActionAdded && type != QEvent::ActionRemoved && type != QEvent::ActionChanged) return false;

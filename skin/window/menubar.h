@@ -75,7 +75,8 @@ class TSkinMenuBar : public TSkinWidget {
 
   QPointer<QMenu> menu_;
   QList<TSkinMenuBarButton*> buttons_;
-  QList<QPointer<QMenu>> watched_;
+  // Every menu and submenu shown, held as plain objects: they may be seen while destroyed.
+  QList<QPointer<QObject>> watched_;
   QPointer<TSkinMenuBarButton> dropped_;
   QPointer<QMenu> droppedMenu_;
   QMetaObject::Connection menuLook_;
