@@ -10,6 +10,10 @@ TSkinMemo::TSkinMemo(QWidget* owner)
   ApplyScrollBars();
   SetWantTabs(false);
   connect(bars_, &SkinAttachedBars::BarsChanged, this, &TSkinMemo::ChooseNativeBars);
+  // The text scrolls its vertical bar with the bar's signals blocked; the scroll shows here.
+  connect(this, &QPlainTextEdit::updateRequest, bars_, [this](const QRect&, int dy) {
+    if (dy != 0) bars_->Copy();
+  });
   StartLook(owner);
 }
 
