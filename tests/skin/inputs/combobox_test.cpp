@@ -10,20 +10,15 @@
 #include "skin/base/platform_p.h"
 #include "skin/inputs/combobox.h"
 #include "skin/look/builtinlooks.h"
+#include "tests/skin/support/active_window_fixture.h"
 
 namespace {
 
 constexpr TColor kArrowMagenta = 0xFF00FF;
 constexpr QRgb kMagentaPixel = 0xFFFF00FF;
 
-class ComboBoxTest : public ::testing::Test {
+class ComboBoxTest : public ActiveWindowTest {
  protected:
-  void SetUp() override {
-    window_.resize(300, 200);
-    window_.show();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  }
 
   // The paper list of the main window: a list-only box 81 by 21.
   TSkinComboBox* MakeBox(TSkinUIStyle style) {
@@ -36,7 +31,6 @@ class ComboBoxTest : public ::testing::Test {
     return box;
   }
 
-  QWidget window_;
 };
 
 QImage Shown(QWidget* control) { return control->grab().toImage().convertToFormat(QImage::Format_RGB32); }

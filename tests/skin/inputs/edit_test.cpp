@@ -13,17 +13,12 @@
 #include "skin/inputs/edit.h"
 #include "skin/inputs/maskedit.h"
 #include "skin/look/builtinlooks.h"
+#include "tests/skin/support/active_window_fixture.h"
 
 namespace {
 
-class EditTest : public ::testing::Test {
+class EditTest : public ActiveWindowTest {
  protected:
-  void SetUp() override {
-    window_.resize(300, 120);
-    window_.show();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  }
 
   TSkinEdit* MakeEdit(QPoint at = {10, 10}) {
     auto* edit = new TSkinEdit(&window_);
@@ -32,7 +27,6 @@ class EditTest : public ::testing::Test {
     return edit;
   }
 
-  QWidget window_;
 };
 
 QImage Shown(QWidget* control) { return control->grab().toImage().convertToFormat(QImage::Format_RGB32); }

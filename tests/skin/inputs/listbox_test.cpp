@@ -12,19 +12,14 @@
 
 #include "skin/bars/scrollbar.h"
 #include "skin/inputs/listbox.h"
+#include "tests/skin/support/active_window_fixture.h"
 
 namespace {
 
 constexpr int kRowHeight = 13;
 
-class ListBoxTest : public ::testing::Test {
+class ListBoxTest : public ActiveWindowTest {
  protected:
-  void SetUp() override {
-    window_.resize(300, 200);
-    window_.show();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
-  }
 
   // A list as the batch window holds it, 137 pixels square, filled with count numbered items.
   template <class List = TSkinListBox>
@@ -47,7 +42,6 @@ class ListBoxTest : public ::testing::Test {
     return bar;
   }
 
-  QWidget window_;
 };
 
 // The colours in one item row of the shown list.

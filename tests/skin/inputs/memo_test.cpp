@@ -13,16 +13,14 @@
 #include "skin/base/timer_p.h"
 #include "skin/buttons/imagebutton.h"
 #include "skin/inputs/memo.h"
+#include "tests/skin/support/active_window_fixture.h"
 
 namespace {
 
-class MemoTest : public ::testing::Test {
+class MemoTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
-    window_.resize(300, 200);
-    window_.show();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    ActiveWindowTest::SetUp();
     memo_ = new TSkinMemo(&window_);
     memo_->SetUIStyle(TSkinUIStyle::MacOS);
     memo_->SetWordWrap(false);
@@ -55,7 +53,6 @@ class MemoTest : public ::testing::Test {
     ExpectInStep(horizontal_, memo_->horizontalScrollBar(), after);
   }
 
-  QWidget window_;
   TSkinMemo* memo_ = nullptr;
   TSkinScrollBar* vertical_ = nullptr;
   TSkinScrollBar* horizontal_ = nullptr;

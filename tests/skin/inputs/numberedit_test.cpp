@@ -9,21 +9,19 @@
 #include "skin/buttons/button.h"
 #include "skin/inputs/keychar_p.h"
 #include "skin/inputs/numberedit.h"
+#include "tests/skin/support/active_window_fixture.h"
 
 namespace {
 
-class NumberEditTest : public ::testing::Test {
+class NumberEditTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    window_.resize(300, 120);
     edit_ = new TSkinNumberEdit(&window_);
     edit_->setGeometry(10, 10, 100, 21);
     other_ = new TSkinNumberEdit(&window_);
     other_->setGeometry(10, 40, 100, 21);
-    window_.show();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    ActiveWindowTest::SetUp();
   }
   void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
@@ -38,7 +36,6 @@ class NumberEditTest : public ::testing::Test {
     ASSERT_FALSE(edit_->hasFocus());
   }
 
-  QWidget window_;
   TSkinNumberEdit* edit_;
   TSkinNumberEdit* other_;
   SkinBeepRecorder beeps_;

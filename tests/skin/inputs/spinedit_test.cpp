@@ -12,27 +12,24 @@
 #include "skin/inputs/keychar_p.h"
 #include "skin/inputs/spinbuttons.h"
 #include "skin/inputs/spinedit.h"
+#include "tests/skin/support/active_window_fixture.h"
 
 namespace {
 
-class SpinEditTest : public ::testing::Test {
+class SpinEditTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
-    window_.resize(300, 120);
     spin_ = new TSkinSpinEdit(&window_);
     spin_->setGeometry(10, 10, 80, 23);
     other_ = new TSkinSpinEdit(&window_);
     other_->setGeometry(10, 50, 80, 23);
-    window_.show();
-    window_.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    ActiveWindowTest::SetUp();
     spin_->setFocus();
   }
 
   void ClickUp() { QTest::mouseClick(spin_->Button()->UpButton(), Qt::LeftButton, {}, QPoint(5, 5)); }
   void ClickDown() { QTest::mouseClick(spin_->Button()->DownButton(), Qt::LeftButton, {}, QPoint(5, 5)); }
 
-  QWidget window_;
   TSkinSpinEdit* spin_;
   TSkinSpinEdit* other_;
   SkinBeepRecorder beeps_;
