@@ -161,6 +161,18 @@ TEST_F(ListBoxTest, ClickAndArrowKeysChooseAndReport) {
   EXPECT_EQ(clicks, 2) << "a key that chooses nothing reports nothing";
 }
 
+TEST_F(ListBoxTest, HorizontalExtentLetsTheListScrollSideways) {
+  TSkinListBox* list = MakeList(5);
+  QApplication::processEvents();
+  EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+  list->SetHorizontalExtent(400);
+  QApplication::processEvents();
+  EXPECT_EQ(list->horizontalScrollBar()->maximum(), 400 - list->viewport()->width());
+  list->SetHorizontalExtent(0);
+  QApplication::processEvents();
+  EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+}
+
 // Counts the rows painted.
 class CountingListBox : public TSkinListBox {
  public:
