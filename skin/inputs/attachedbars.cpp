@@ -65,14 +65,10 @@ void SkinAttachedBars::Attach(Qt::Orientation orientation, TSkinScrollBar* bar) 
     if (bar->parentWidget() != area_->parentWidget()) bar->setParent(area_->parentWidget());
     bar->SetOrientation(orientation == Qt::Vertical ? skinVertical : skinHorizontal);
     connect(bar, &TSkinScrollBar::OnChange, this, [this, orientation] { Drive(orientation); });
-    connect(bar, &QObject::destroyed, this, [this](QObject* gone) {
-      for (Qt::Orientation o : kOrientations) {
-        QPointer<TSkinScrollBar>& s = bars_[Index(o)];
-        if (s.isNull() || s.data() == gone) {
-          s = nullptr;
-          MatchThickness(o);
-        }
-      }
+    // The bar is no TSkinScrollBar any more while it is destroyed: the slot is cleared unread.
+    connect(bar, &QObject::destroyed, this, [this, orientation] {
+      bars_[Index(orientation)] = nullptr;
+      MatchThickness(orientation);
       emit BarsChanged();
     });
     bar->installEventFilter(this);  // its thickness follows its look
