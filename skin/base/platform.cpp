@@ -23,9 +23,10 @@ bool SkinGetScrollBarInfo(const QAbstractScrollArea* area, Qt::Orientation orien
   info->maximum = bar->maximum();
   info->pageStep = bar->pageStep();
   info->value = bar->value();
+  // A disabled area leaves its bars' own state alone, as the native controls do.
   if (!bar->isVisibleTo(area)) {
     info->state = kSkinScrollBarInvisible;
-  } else if (!bar->isEnabled() || bar->maximum() <= bar->minimum()) {
+  } else if (!bar->isEnabledTo(area) || bar->maximum() <= bar->minimum()) {
     info->state = kSkinScrollBarUnavailable;
   }
 

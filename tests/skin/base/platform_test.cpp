@@ -27,6 +27,10 @@ TEST(SkinGetScrollBarInfo, ReportsInvisibleUntilTheListOverflows) {
   ASSERT_TRUE(SkinGetScrollBarInfo(&list, Qt::Vertical, &info));
   EXPECT_EQ(info.state, 0);
   EXPECT_EQ(info.value, 5);
+  list.setEnabled(false);
+  ASSERT_TRUE(SkinGetScrollBarInfo(&list, Qt::Vertical, &info));
+  EXPECT_EQ(info.state, 0) << "a disabled list leaves its bar's state alone";
+  list.setEnabled(true);
   EXPECT_GT(info.maximum, info.minimum);
   EXPECT_GT(info.thumbBottom, info.thumbTop);
   EXPECT_LE(info.thumbBottom, info.bar.height());
