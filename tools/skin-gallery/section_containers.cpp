@@ -20,10 +20,17 @@
 namespace {
 
 template <class Control>
-Control* Make(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, QSize size) {
+Control* Make(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme) {
   auto* control = new Control(parent);
   control->SetFileTheme(theme);
   control->SetUIStyle(style);
+  return control;
+}
+
+// A sample of its own size in the section's grid.
+template <class Control>
+Control* Make(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, QSize size) {
+  auto* control = Make<Control>(parent, style, theme);
   control->setFixedSize(size);
   return control;
 }
@@ -63,11 +70,10 @@ TSkinTabSheet* AddPage(TSkinPageControl* pages, const char* caption) {
   return page;
 }
 
+// A control at its place on a page or in a box.
 template <class Control>
 Control* Place(QWidget* page, TSkinUIStyle style, TSkinFileTheme* theme, QRect where) {
-  auto* control = new Control(page);
-  control->SetFileTheme(theme);
-  control->SetUIStyle(style);
+  auto* control = Make<Control>(page, style, theme);
   control->setGeometry(where);
   return control;
 }
