@@ -166,6 +166,7 @@ void TSkinPageControl::LayoutPages() {
 }
 
 void TSkinPageControl::ColorChanged() {
+  TSkinTab::ColorChanged();
   for (TSkinTabSheet* page : pages_) page->SetColor(Color());
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "skin/buttons/button.h"
+#include "skin/buttons/checkbox.h"
 #include "skin/containers/pagecontrol.h"
 #include "skin/containers/tabcontroltoppanel.h"
 #include "skin/containers/tabsheet.h"
@@ -273,12 +274,15 @@ TEST_F(PageControlTest, NewPagesAreNamedUniquelyInTheWindow) {
 TEST_F(PageControlTest, NewLookReachesThePagesAndTheirControls) {
   TSkinTabSheet* page = AddPage("");
   auto* button = Add<TSkinButton>(page);
+  auto* check = Add<TSkinCheckBox>(page);
   pages_->SetUIStyle(TSkinUIStyle::WinXP);
   EXPECT_EQ(button->UIStyle(), TSkinUIStyle::WinXP);
   EXPECT_EQ(page->Color(), 0xFFFFFFu) << "WinXP bodies are white";
+  EXPECT_EQ(check->Color(), 0xFFFFFFu) << "a control following its parent's colour shows the page's";
   pages_->SetUIStyle(TSkinUIStyle::Protein);
   EXPECT_EQ(button->UIStyle(), TSkinUIStyle::Protein);
   EXPECT_EQ(page->Color(), 0xFBFBFBu);
+  EXPECT_EQ(check->Color(), 0xFBFBFBu);
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab, as the keyboard sends them.

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <vector>
 
+#include "skin/buttons/checkbox.h"
 #include "skin/containers/tabcontrol.h"
 #include "skin/paint/keyedpicture_p.h"
 #include "skin/paint/slicing_p.h"
@@ -138,10 +139,13 @@ TEST_F(TabControlTest, BodyIsFramedOnThreeSidesInEveryLook) {
       {TSkinUIStyle::DeepBlue, 0x000000, 0xE8E8E8, 0xE8E8E8}, {TSkinUIStyle::Protein, 0x000000, 0xFBFBFB, 0xFBFBFB},
       {TSkinUIStyle::BlueGlass, 0x000000, 0xE7E7E7, 0xE7E7E7},
   };
+  auto* child = new TSkinCheckBox(tabs_);
+  child->hide();  // kept out of the picture
   for (const Case& c : cases) {
     tabs_->SetUIStyle(c.style);
     EXPECT_EQ(tabs_->BorderColor(), c.border) << int(c.style);
     EXPECT_EQ(tabs_->Color(), c.body) << int(c.style);
+    EXPECT_EQ(child->Color(), c.body) << "a child following its parent's colour shows the body's";
     EXPECT_EQ(strip_->Color(), c.strip) << int(c.style);
     const QImage shown = Render(tabs_);
     const int top = strip_->height();
