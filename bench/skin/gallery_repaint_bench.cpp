@@ -3,7 +3,6 @@
 //   build/bench/skin_gallery_bench --benchmark_min_time=2
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <memory>
 
@@ -26,13 +25,3 @@ void BM_GalleryRepaintMacOS(benchmark::State& state) { GalleryRepaint(state, TSk
 BENCHMARK(BM_GalleryRepaintMacOS)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

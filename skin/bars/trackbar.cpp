@@ -55,9 +55,12 @@ void TSkinTrackBar::SetBarImage(const QImage& picture) {
 
 const QImage& TSkinTrackBar::SliderImage() const { return slider_->Picture(); }
 
+// A picture of another size changes the bar's thickness and the slider's edge for the same
+// position.
 void TSkinTrackBar::SetSliderImage(const QImage& picture) {
   slider_->SetPicture(picture);
-  update();
+  SetSize();
+  UpdateSlider();
 }
 
 void TSkinTrackBar::SetMin(int value) {

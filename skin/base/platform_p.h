@@ -1,9 +1,8 @@
 #pragma once
-// What the skinned text and list controls and the notice window ask of the platform: the state
-// of a scroll area's own scroll bars, the layout of a combo box, and a sliding show or hide of a
-// window. Each answers false when it cannot give what was asked.
+// What the skinned text and list controls ask of the platform: the state of a scroll area's own
+// scroll bars and the layout of a combo box. Each answers false when it cannot give what was
+// asked. (Sliding a window in or out is in animatewindow_p.h.)
 #include <QRect>
-#include <cstdint>
 
 class QAbstractScrollArea;
 class QComboBox;
@@ -38,17 +37,3 @@ struct SkinComboBoxInfo {
 };
 
 bool SkinGetComboBoxInfo(const QComboBox* combo, SkinComboBoxInfo* info);
-
-// Window animation flags, as the native call takes them.
-constexpr std::uint32_t kSkinAnimateHorPositive = 0x00001;
-constexpr std::uint32_t kSkinAnimateHorNegative = 0x00002;
-constexpr std::uint32_t kSkinAnimateVerPositive = 0x00004;
-constexpr std::uint32_t kSkinAnimateVerNegative = 0x00008;
-constexpr std::uint32_t kSkinAnimateHide = 0x10000;
-constexpr std::uint32_t kSkinAnimateSlide = 0x40000;
-
-// Shows (or, with kSkinAnimateHide, hides) the window by growing (shrinking) its mask along the
-// flags' directions over timeMs. The animation runs on the event loop as a QVariantAnimation
-// child of the window named "SkinAnimateWindow"; at its end the mask is cleared and a hidden
-// window is hidden. False, with nothing done, for no window, no time or no direction.
-bool SkinAnimateWindow(QWidget* window, int timeMs, std::uint32_t flags);

@@ -1,6 +1,7 @@
 #include "skin/base/timer_p.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 SkinManualClock* currentClock = nullptr;
@@ -33,7 +34,15 @@ void SkinTimer::Stop() {
   clock_ = nullptr;
 }
 
-SkinManualClock::SkinManualClock() : previous_(currentClock) { currentClock = this; }
+std::uint32_t SkinTickCount() {
+  if (currentClock != nullptr) return static_cast<std::uint32_t>(currentClock->Now());
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+SkinManualClock::SkinManualClock(long long start) : previous_(currentClock), now_(start) {
+  currentClock = this;
+}
 
 SkinManualClock::~SkinManualClock() {
   for (SkinTimer* timer : timers_) timer->clock_ = nullptr;

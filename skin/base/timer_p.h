@@ -1,9 +1,11 @@
 #pragma once
 // A repeating interval timer for the controls' auto-repeat (held buttons, held track bars),
-// with a time source that tests can replace: while a SkinManualClock exists, every SkinTimer
-// started runs on it and ticks only when the clock is advanced.
+// window slides and the notice window's stay, with a time source that tests can replace: while a
+// SkinManualClock exists, every SkinTimer started runs on it and ticks only when the clock is
+// advanced, and SkinTickCount reads its time.
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <vector>
 
 class SkinManualClock;
@@ -34,12 +36,17 @@ class SkinTimer : public QObject {
   bool active_ = false;
 };
 
+// Milliseconds since an arbitrary start, wrapping at 2^32 like the platform's tick counter: the
+// difference of two readings, taken as a signed 32-bit number, is the time between them.
+std::uint32_t SkinTickCount();
+
 // Replaces real time for the timers started during its lifetime. Advance(ms) moves the time on
 // and fires, in time order, every tick that falls due up to the new time (ties in the order the
-// timers were started).
+// timers were started). The time starts at `start`, so that a test can begin just before the
+// tick counter wraps.
 class SkinManualClock {
  public:
-  SkinManualClock();
+  explicit SkinManualClock(long long start = 0);
   ~SkinManualClock();
   SkinManualClock(const SkinManualClock&) = delete;
   SkinManualClock& operator=(const SkinManualClock&) = delete;

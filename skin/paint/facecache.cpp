@@ -13,7 +13,8 @@ struct FaceKey {
   int width;
   int height;
   QRgb key;        // the key colour of a keyed picture
-  int stretched;   // 0 keyed picture, 1 face with plain corners, 2 face with keyed corners
+  int stretched;   // 0 keyed picture, 1 face with plain corners, 2 face with keyed corners,
+                   // 3 three-sliced face
   bool operator==(const FaceKey&) const = default;
 };
 
@@ -39,19 +40,35 @@ QImage Cached(const FaceKey& key, Make make) {
   return result;
 }
 
+// Draws the face of target's size that paint makes on a clear picture, made once per key.
+template <typename Paint>
+void DrawCachedFace(QPainter& canvas, const FaceKey& key, const QRect& target, Paint paint) {
+  const QImage face = Cached(key, [&] {
+    QImage made(target.size(), QImage::Format_ARGB32_Premultiplied);
+    made.fill(Qt::transparent);
+    QPainter painter(&made);
+    paint(painter, made.rect());
+    return made;
+  });
+  canvas.drawImage(target.topLeft(), face);
+}
+
 }  // namespace
 
 void DrawStretchedFace(QPainter& canvas, const QImage& frame, const QRect& target, bool transparent) {
   if (frame.isNull() || target.isEmpty()) return;
   const FaceKey key{frame.cacheKey(), target.width(), target.height(), 0, transparent ? 2 : 1};
-  const QImage face = Cached(key, [&] {
-    QImage made(target.size(), QImage::Format_ARGB32_Premultiplied);
-    made.fill(Qt::transparent);
-    QPainter painter(&made);
-    SpitDraw(frame, painter, made.rect(), transparent);
-    return made;
+  DrawCachedFace(canvas, key, target, [&](QPainter& painter, const QRect& rect) {
+    SpitDraw(frame, painter, rect, transparent);
   });
-  canvas.drawImage(target.topLeft(), face);
+}
+
+void DrawThreeSliceFace(QPainter& canvas, const QImage& frame, const QRect& target) {
+  if (frame.isNull() || target.isEmpty()) return;
+  const FaceKey key{frame.cacheKey(), target.width(), target.height(), 0, 3};
+  DrawCachedFace(canvas, key, target, [&](QPainter& painter, const QRect& rect) {
+    SpitDrawHorizontal(frame, painter, rect, false, false);
+  });
 }
 
 QImage CachedKeyedPicture(const QImage& frame, QRgb key) {

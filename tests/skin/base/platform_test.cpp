@@ -1,11 +1,10 @@
-// Scroll-bar and combo-box information and the sliding window animation.
+// Scroll-bar and combo-box information.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
-#include <QVariantAnimation>
 
 #include "skin/base/platform_p.h"
 
@@ -27,6 +26,10 @@ TEST(SkinGetScrollBarInfo, ReportsInvisibleUntilTheListOverflows) {
   ASSERT_TRUE(SkinGetScrollBarInfo(&list, Qt::Vertical, &info));
   EXPECT_EQ(info.state, 0);
   EXPECT_EQ(info.value, 5);
+  list.setEnabled(false);
+  ASSERT_TRUE(SkinGetScrollBarInfo(&list, Qt::Vertical, &info));
+  EXPECT_EQ(info.state, 0) << "a disabled list leaves its bar's state alone";
+  list.setEnabled(true);
   EXPECT_GT(info.maximum, info.minimum);
   EXPECT_GT(info.thumbBottom, info.thumbTop);
   EXPECT_LE(info.thumbBottom, info.bar.height());
@@ -50,42 +53,6 @@ TEST(SkinGetComboBoxInfo, GivesTheButtonAndTheList) {
   EXPECT_NE(info.list, nullptr);
   EXPECT_FALSE(info.droppedDown);
   EXPECT_FALSE(SkinGetComboBoxInfo(nullptr, &info));
-}
-
-QVariantAnimation* Animation(QWidget& window) {
-  return window.findChild<QVariantAnimation*>(QStringLiteral("SkinAnimateWindow"));
-}
-
-TEST(SkinAnimateWindow, SlidesInFromTheBottomAndOutTowardIt) {
-  QWidget window;
-  window.resize(100, 40);
-  ASSERT_TRUE(SkinAnimateWindow(&window, 200, kSkinAnimateSlide | kSkinAnimateVerNegative));
-  EXPECT_TRUE(window.isVisible());
-  QVariantAnimation* in = Animation(window);
-  ASSERT_NE(in, nullptr);
-  in->setCurrentTime(100);
-  EXPECT_EQ(window.mask(), QRegion(0, 20, 100, 20)) << "bottom half revealed";
-  in->setCurrentTime(200);
-  EXPECT_TRUE(window.mask().isEmpty()) << "whole window at the end";
-
-  ASSERT_TRUE(SkinAnimateWindow(&window, 200,
-                                kSkinAnimateHide | kSkinAnimateSlide | kSkinAnimateVerPositive));
-  QVariantAnimation* out = Animation(window);
-  ASSERT_NE(out, nullptr);
-  out->setCurrentTime(150);
-  EXPECT_EQ(window.mask(), QRegion(0, 30, 100, 10)) << "the top edge has moved down";
-  out->setCurrentTime(200);
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_TRUE(window.mask().isEmpty());
-}
-
-TEST(SkinAnimateWindow, RefusesWithoutWindowTimeOrDirection) {
-  QWidget window;
-  EXPECT_FALSE(SkinAnimateWindow(nullptr, 200, kSkinAnimateVerNegative));
-  EXPECT_FALSE(SkinAnimateWindow(&window, 0, kSkinAnimateVerNegative));
-  EXPECT_FALSE(SkinAnimateWindow(&window, 200, kSkinAnimateSlide));
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(Animation(window), nullptr);
 }
 
 }  // namespace

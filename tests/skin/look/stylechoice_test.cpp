@@ -13,19 +13,14 @@
 #include "skin/look/filetheme.h"
 #include "skin/look/themefilewriter.h"
 #include "skin/look/builtinlooks.h"
+#include "skin/window/form.h"
 
-// Stands in for the skinned form: all the style look-up needs is its class name and UIStyle.
-class TSkinForm : public QWidget {
-  Q_OBJECT
-  Q_PROPERTY(TSkinUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
- public:
-  explicit TSkinForm(QWidget* parent, TSkinUIStyle style) : QWidget(parent), style_(style) {}
-  TSkinUIStyle UIStyle() const { return style_; }
-  void SetUIStyle(TSkinUIStyle style) { style_ = style; }
-
- private:
-  TSkinUIStyle style_;
-};
+// A skinned form in the given look on parent.
+static TSkinForm* SkinFormOn(QWidget* parent, TSkinUIStyle style) {
+  auto* form = new TSkinForm(parent);
+  form->SetUIStyle(style);
+  return form;
+}
 
 // A skinned control that logs the order in which its look is set.
 class LoggingControl : public QWidget {
@@ -81,8 +76,8 @@ TEST(LooksFormStyle, FormWithoutSkinFormStartsInDeepBlue) {
 TEST(LooksFormStyle, TheFirstSkinFormOfTheFormDecides) {
   QWidget form;
   QWidget plain(&form);
-  new TSkinForm(&form, TSkinUIStyle::MacOS);
-  new TSkinForm(&form, TSkinUIStyle::Protein);
+  SkinFormOn(&form, TSkinUIStyle::MacOS);
+  SkinFormOn(&form, TSkinUIStyle::Protein);
   QWidget panel(&form);
   QWidget deep(&panel);
   EXPECT_EQ(GetSkinFormStyle(&form), TSkinUIStyle::MacOS);
@@ -93,7 +88,7 @@ TEST(LooksFormStyle, TheFirstSkinFormOfTheFormDecides) {
 TEST(LooksFormStyle, ASkinFormDeeperDownDoesNotCount) {
   QWidget form;
   QWidget panel(&form);
-  new TSkinForm(&panel, TSkinUIStyle::WinXP);
+  SkinFormOn(&panel, TSkinUIStyle::WinXP);
   EXPECT_EQ(GetSkinFormStyle(&form), TSkinUIStyle::DeepBlue);
 }
 
@@ -151,7 +146,7 @@ struct CountingComponent {
 
 TEST(LooksComponent, StartsWithTheFormsLook) {
   QWidget form;
-  new TSkinForm(&form, TSkinUIStyle::MacOS);
+  SkinFormOn(&form, TSkinUIStyle::MacOS);
   CountingComponent component;
   component.look.Start(&form);
   EXPECT_EQ(component.look.UIStyle(), TSkinUIStyle::MacOS);

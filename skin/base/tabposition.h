@@ -1,0 +1,12 @@
+#pragma once
+// Which edge of a tabbed container carries its tab strip.
+#include <QObject>
+
+namespace SkinTabPositionEnums {
+Q_NAMESPACE
+enum TSkinTabPosition { skinTop, skinBottom };
+Q_ENUM_NS(TSkinTabPosition)
+}  // namespace SkinTabPositionEnums
+using SkinTabPositionEnums::TSkinTabPosition;
+using SkinTabPositionEnums::skinBottom;
+using SkinTabPositionEnums::skinTop;
