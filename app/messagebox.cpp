@@ -7,6 +7,8 @@
 
 #include "app/programlook.h"
 #include "skin/buttons/button.h"
+#include "skin/window/form.h"
+#include "skin/window/titlebar.h"
 
 namespace {
 
@@ -15,16 +17,19 @@ namespace {
 int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* parent) {
   QDialog box(parent);
   box.setObjectName(QStringLiteral("MessageBox"));
-  box.setWindowTitle(QStringLiteral("Graphitine"));
-  PaintWindowBackground(&box);
-  auto* label = new QLabel(text, &box);
+  auto* frame = new TSkinForm(&box);
+  frame->SetUIStyle(kProgramLook);
+  frame->SetBorderStyle(bsDialog);
+  frame->SetCaption(QStringLiteral("Graphitine"));
+  auto* contents = new QWidget(&box);
+  PaintWindowBackground(contents);
+  auto* label = new QLabel(text, contents);
   label->setObjectName(QStringLiteral("MessageText"));
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (int i = 0; i < buttons.size(); ++i) {
-    auto* button = new TSkinButton(&box);
-    button->SetUIStyle(kProgramLook);
+    auto* button = new TSkinButton(contents);
     button->SetCaption2(buttons[i]);
     button->setFixedSize(75, 25);
     button->SetDefault(i == 0);
@@ -33,9 +38,15 @@ int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* pare
     row->addWidget(button);
   }
   row->addStretch();
-  auto* column = new QVBoxLayout(&box);
+  auto* column = new QVBoxLayout(contents);
   column->addWidget(label);
   column->addLayout(row);
+  frame->SetPanel(contents);
+  // The window holds the contents at their own size below the title bar, inside the frame.
+  const QMargins border = box.contentsMargins();
+  box.resize(contents->sizeHint() +
+             QSize(border.left() + border.right(),
+                   border.top() + border.bottom() + frame->TitleBar()->sizeHint().height()));
   return box.exec();
 }
 

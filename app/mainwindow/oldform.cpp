@@ -4,7 +4,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
-#include <QResizeEvent>
 #include <QUrl>
 #include <utility>
 
@@ -21,6 +20,10 @@
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
 #include "skin/buttons/radiobutton.h"
+#include "skin/containers/pagecontrol.h"
+#include "skin/inputs/combobox.h"
+#include "skin/inputs/edit.h"
+#include "skin/window/form.h"
 #include "sketch/picturefile.h"
 
 using graphitine::Paper;
@@ -34,6 +37,7 @@ const QString TOldForm::kManualStatus = QStringLiteral("●按着'CTRL'键来手
 
 namespace {
 
+const QSize kContentsSize(690, 485);
 const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
 const QString kErrorCode = QStringLiteral("错误代码 ");
 
@@ -65,7 +69,7 @@ void TOldForm::ConnectHandlers() {
   connect(TrackBar1, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar1Change);
   connect(TrackBar3, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar3Change);
   connect(TrackBar2, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar2Change);
-  connect(PageControl1, &QTabWidget::currentChanged, this, &TOldForm::skinPageControl1Change);
+  connect(PageControl1, &TSkinPageControl::OnChange, this, &TOldForm::skinPageControl1Change);
   connect(CheckBox1, &TSkinCheckBox::OnClick, this, &TOldForm::skinCheckBox1Click);
   connect(Image1, &TPictureView::DblClick, this, &TOldForm::Image1DblClick);
   connect(Image2, &TPictureView::DblClick, this, &TOldForm::Image2DblClick);
@@ -74,7 +78,7 @@ void TOldForm::ConnectHandlers() {
   connect(Button5, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn7Click);
   connect(Button4, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn9Click);
   connect(Button6, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn4Click);
-  connect(skinComboBox1, &QComboBox::activated, this, &TOldForm::skinComboBox1Change);
+  connect(skinComboBox1, &TSkinCustomComboBox::OnChange, this, &TOldForm::skinComboBox1Change);
   connect(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
   connect(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
 }
@@ -89,6 +93,9 @@ void TOldForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;
   shown_ = true;
+  // The skinned frame's border and title bar come around the contents, which keep the size
+  // they are laid out for.
+  resize(size() + kContentsSize - skinForm1->FormPanel()->size());
   FormShow();
 }
 
@@ -100,11 +107,6 @@ void TOldForm::FormShow() {
   for (const graphitine::TextureEntry& entry : textures_) {
     skinComboBox1->addItem(QString::fromStdString(entry.name));
   }
-}
-
-void TOldForm::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  skinForm1->setGeometry(rect());
 }
 
 bool TOldForm::eventFilter(QObject* watched, QEvent* event) {
@@ -135,7 +137,7 @@ void TOldForm::skinTrackBar2Change() {
   Image3->SetRadius(BrushRadius);
 }
 
-bool TOldForm::ManualPageActive() const { return PageControl1->currentWidget() == TabSheet2; }
+bool TOldForm::ManualPageActive() const { return PageControl1->ActivePage() == TabSheet2; }
 
 // Page switch: the automatic page converts the whole photo, the manual page takes strokes.
 void TOldForm::skinPageControl1Change() {
@@ -309,7 +311,8 @@ void TOldForm::SetPaper(Raster picture, PaperMode mode) {
 
 // Paper choice: no paper, a picture of the user's, or a texture of the catalogue. A paper that
 // fails to load leaves the previous one in place.
-void TOldForm::skinComboBox1Change(int index) {
+void TOldForm::skinComboBox1Change() {
+  const int index = skinComboBox1->currentIndex();
   if (index == 1) {
     const QString file = OpenPictureDialog1.Execute(this);
     if (file.isEmpty()) {

@@ -2,10 +2,7 @@
 // The main window: the photo and the sketch side by side, the conversion settings, and the
 // buttons of every operation. The handlers read the controls into plain settings, run the
 // operation on the window's SketchDocument and show its rasters.
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTabWidget>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -21,8 +18,13 @@ class TDockPanel;
 class TPictureView;
 class TSkinButton;
 class TSkinCheckBox;
+class TSkinComboBox;
+class TSkinEdit;
+class TSkinForm;
+class TSkinPageControl;
 class TSkinRadioButton;
 class TSkinStatusBar;
+class TSkinTabSheet;
 class TSkinTrackBar;
 
 class TOldForm : public QWidget {
@@ -44,7 +46,7 @@ class TOldForm : public QWidget {
   static const QString kManualStatus;
 
   // Controls, by the names the other windows and the tests know them by.
-  QWidget* skinForm1;
+  TSkinForm* skinForm1;
   TDockPanel* Panel1;
   TPictureView* Image1;
   TPictureView* Image2;
@@ -55,29 +57,29 @@ class TOldForm : public QWidget {
   TSkinCheckBox* CheckBox1;
   TSkinButton* Button2;
   TDockPanel* Panel3;
-  QTabWidget* PageControl1;
-  QWidget* TabSheet1;
+  TSkinPageControl* PageControl1;
+  TSkinTabSheet* TabSheet1;
   TSkinButton* Button3;
-  QWidget* TabSheet2;
+  TSkinTabSheet* TabSheet2;
   QLabel* Label6;
-  QLineEdit* Edit3;
+  TSkinEdit* Edit3;
   TSkinTrackBar* TrackBar2;
   TDockPanel* Panel5;
-  QTabWidget* skinPageControl1;
-  QWidget* skinTabSheet1;
+  TSkinPageControl* skinPageControl1;
+  TSkinTabSheet* skinTabSheet1;
   TSkinRadioButton* RadioButton1;
   TSkinRadioButton* RadioButton4;
   TSkinRadioButton* RadioButton5;
   TSkinRadioButton* RadioButton3;
   TSkinRadioButton* RadioButton2;
   QLabel* Label2;
-  QLineEdit* Edit1;
+  TSkinEdit* Edit1;
   TSkinTrackBar* TrackBar1;
   QLabel* Label3;
-  QLineEdit* Edit2;
+  TSkinEdit* Edit2;
   TSkinTrackBar* TrackBar3;
-  QWidget* skinTabSheet2;
-  QComboBox* skinComboBox1;
+  TSkinTabSheet* skinTabSheet2;
+  TSkinComboBox* skinComboBox1;
   TSkinRadioButton* skinRadioButton1;
   TSkinRadioButton* skinRadioButton2;
   TPictureView* Image4;
@@ -113,12 +115,11 @@ class TOldForm : public QWidget {
   void BitBtn7Click();  // Save
   void BitBtn9Click();  // Clear
   void BitBtn4Click();  // Edit and print
-  void skinComboBox1Change(int index);
+  void skinComboBox1Change();
   void skinRadioButton1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;

@@ -2,7 +2,10 @@
 // properties. The places are those of the window at its start size (690 x 505); docked
 // controls follow the window's size from there.
 #include <QFont>
+#include <cstring>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "app/mainwindow/brushcursor.h"
 #include "app/mainwindow/dockpanel.h"
@@ -14,6 +17,11 @@
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
 #include "skin/buttons/radiobutton.h"
+#include "skin/containers/pagecontrol.h"
+#include "skin/containers/tabsheet.h"
+#include "skin/inputs/combobox.h"
+#include "skin/inputs/edit.h"
+#include "skin/window/form.h"
 
 namespace {
 
@@ -66,11 +74,25 @@ constexpr Place kPlaces[] = {
 };
 // clang-format on
 
-const Place& PlaceOf(const QString& name) {
+const Place& PlaceOf(const char* name) {
   for (const Place& place : kPlaces) {
-    if (name == QLatin1String(place.name)) return place;
+    if (std::strcmp(name, place.name) == 0) return place;
   }
-  throw std::logic_error("no place for " + name.toStdString());
+  throw std::logic_error(std::string("no place for ") + name);
+}
+
+// Creates a control on its parent, so that it starts in the parent window's look, at its place
+// and docked as the table says. Controls placed on the skinned form go on its panel.
+template <typename T, typename... Arguments>
+T* Make(QWidget* window, const char* name, Arguments&&... arguments) {
+  const Place& place = PlaceOf(name);
+  auto* parent = window->findChild<QWidget*>(QLatin1String(place.parent));
+  if (auto* form = qobject_cast<TSkinForm*>(parent)) parent = form->FormPanel();
+  T* control = new T(parent, std::forward<Arguments>(arguments)...);
+  control->setObjectName(QLatin1String(name));
+  control->setGeometry(place.geometry);
+  if (place.align != alNone) qobject_cast<TDockPanel*>(parent)->Dock(control, place.align);
+  return control;
 }
 
 }  // namespace
@@ -85,87 +107,81 @@ void TOldForm::CreateControls() {
   setFont(font);
   PaintWindowBackground(this);
 
-  skinForm1 = new TDockPanel(this, TDockPanel::Bevel::None);
+  skinForm1 = new TSkinForm(this);
   skinForm1->setObjectName(QStringLiteral("skinForm1"));
-  skinForm1->setContentsMargins(0, 20, 0, 0);
+  skinForm1->SetUIStyle(kProgramLook);
+  skinForm1->SetCaption(QStringLiteral("Graphitine"));
+  skinForm1->SetPanel(new TDockPanel(this, TDockPanel::Bevel::None));
 
-  // Creates a control on its parent, at its place, docked as the table says.
-  const auto make = [this]<typename T>(T* control, const char* name) {
-    const Place& place = PlaceOf(QLatin1String(name));
-    auto* parent = findChild<QWidget*>(QLatin1String(place.parent));
-    if (parent == nullptr) parent = skinForm1;
-    control->setObjectName(QLatin1String(name));
-    control->setParent(parent);
-    control->setGeometry(place.geometry);
-    if (place.align != alNone) {
-      if (auto* panel = qobject_cast<TDockPanel*>(parent)) panel->Dock(control, place.align);
-    }
+  const auto label = [&](const char* name, const QString& text) {
+    auto* control = Make<QLabel>(this, name);
+    control->setText(text);
     return control;
   };
-  const auto label = [&](const char* name, const QString& text) {
-    return make(new QLabel(text), name);
-  };
   const auto button = [&](const char* name, const QString& caption) {
-    auto* control = make(new TSkinButton(), name);
+    auto* control = Make<TSkinButton>(this, name);
     control->SetCaption2(caption);
     return control;
   };
   const auto radio = [&](const char* name, const QString& caption) {
-    auto* control = make(new TSkinRadioButton(), name);
+    auto* control = Make<TSkinRadioButton>(this, name);
     control->SetCaption(caption);
     return control;
   };
-  const auto mirror = [&](const char* name, const QString& text) {
-    auto* control = make(new QLineEdit(text), name);
-    control->setReadOnly(true);
+  const auto edit = [&](const char* name, const QString& text) {
+    auto* control = Make<TSkinEdit>(this, name);
+    control->setText(text);
     return control;
   };
   const auto track = [&](const char* name, int min, int max, int position, int frequency) {
-    auto* control = make(new TSkinTrackBar(), name);
+    auto* control = Make<TSkinTrackBar>(this, name);
     control->SetMax(max);
     control->SetMin(min);
     control->SetPosition(position);
     control->SetFrequency(frequency);
     return control;
   };
-  const auto page = [&](const char* name, QTabWidget* pages, const QString& caption) {
-    auto* sheet = new QWidget;
+  const auto page = [](const char* name, TSkinPageControl* pages, const QString& caption) {
+    auto* sheet = new TSkinTabSheet(pages);
     sheet->setObjectName(QLatin1String(name));
-    pages->addTab(sheet, caption);
+    sheet->SetCaption(caption);
     return sheet;
   };
+  const auto panel = [&](const char* name, TDockPanel::Bevel bevel) {
+    return Make<TDockPanel>(this, name, bevel);
+  };
 
-  Panel1 = make(new TDockPanel(nullptr, TDockPanel::Bevel::None), "Panel1");
-  Image1 = make(new TPictureView(), "Image1");
+  Panel1 = panel("Panel1", TDockPanel::Bevel::None);
+  Image1 = Make<TPictureView>(this, "Image1");
   Image1->SetStretch(true);
   Image1->setToolTip(QStringLiteral("Double-clicks to zoom"));
-  Image2 = make(new TPictureView(), "Image2");
+  Image2 = Make<TPictureView>(this, "Image2");
   Image2->SetStretch(true);
   Image2->setCursor(Qt::CrossCursor);
   Image2->setToolTip(QStringLiteral("Double-clicks to zoom"));
   Image2->setMouseTracking(true);
-  Image3 = make(new TBrushCursor(nullptr), "Image3");
+  Image3 = Make<TBrushCursor>(this, "Image3");
 
-  Panel2 = make(new TDockPanel(nullptr, TDockPanel::Bevel::Lowered), "Panel2");
-  Panel4 = make(new TDockPanel(nullptr, TDockPanel::Bevel::None), "Panel4");
+  Panel2 = panel("Panel2", TDockPanel::Bevel::Lowered);
+  Panel4 = panel("Panel4", TDockPanel::Bevel::None);
   Label7 = label("Label7", QStringLiteral("批量转换:          "));
   Label7->setWordWrap(true);
-  CheckBox1 = make(new TSkinCheckBox(), "CheckBox1");
+  CheckBox1 = Make<TSkinCheckBox>(this, "CheckBox1");
   CheckBox1->SetCaption(QStringLiteral("浏览 "));
   Button2 = button("Button2", QStringLiteral("&打开"));
-  Panel5 = make(new TDockPanel(nullptr, TDockPanel::Bevel::Lowered), "Panel5");
-  StatusBar1 = make(new TSkinStatusBar(), "StatusBar1");
-  Panel3 = make(new TDockPanel(nullptr, TDockPanel::Bevel::Lowered), "Panel3");
+  Panel5 = panel("Panel5", TDockPanel::Bevel::Lowered);
+  StatusBar1 = Make<TSkinStatusBar>(this, "StatusBar1");
+  Panel3 = panel("Panel3", TDockPanel::Bevel::Lowered);
 
-  PageControl1 = make(new QTabWidget(), "PageControl1");
+  PageControl1 = Make<TSkinPageControl>(this, "PageControl1");
   TabSheet1 = page("TabSheet1", PageControl1, QStringLiteral("自动转换  "));
   Button3 = button("Button3", QStringLiteral(" &转　换 "));
   TabSheet2 = page("TabSheet2", PageControl1, QStringLiteral("手动制作"));
   Label6 = label("Label6", QStringLiteral("画笔: "));
-  Edit3 = make(new QLineEdit(QStringLiteral("32")), "Edit3");
+  Edit3 = edit("Edit3", QStringLiteral("32"));
   TrackBar2 = track("TrackBar2", 1, 62, 32, 5);
 
-  skinPageControl1 = make(new QTabWidget(), "skinPageControl1");
+  skinPageControl1 = Make<TSkinPageControl>(this, "skinPageControl1");
   skinTabSheet1 = page("skinTabSheet1", skinPageControl1, QStringLiteral("& 素描 "));
   RadioButton1 = radio("RadioButton1", QStringLiteral("Pen"));
   RadioButton4 = radio("RadioButton4", QStringLiteral("铅笔  "));
@@ -174,22 +190,26 @@ void TOldForm::CreateControls() {
   RadioButton2 = radio("RadioButton2", QStringLiteral("橡皮  "));
   RadioButton4->SetChecked(true);
   Label2 = label("Label2", QStringLiteral("   精密度:  "));
-  Edit1 = mirror("Edit1", QStringLiteral("170"));
+  Edit1 = edit("Edit1", QStringLiteral("170"));
+  Edit1->setReadOnly(true);
   TrackBar1 = track("TrackBar1", 0, 200, 170, 10);
   TrackBar1->SetPageSize(2);
   TrackBar1->SetLineSize(1);
   Label3 = label("Label3", QStringLiteral(" 线条: "));
-  Edit2 = mirror("Edit2", QStringLiteral("1"));
+  Edit2 = edit("Edit2", QStringLiteral("1"));
+  Edit2->setReadOnly(true);
   TrackBar3 = track("TrackBar3", 1, 15, 1, 1);
 
   skinTabSheet2 = page("skinTabSheet2", skinPageControl1, QStringLiteral("& 纹理  "));
-  skinComboBox1 = make(new QComboBox(), "skinComboBox1");
-  skinComboBox1->addItems({QStringLiteral("空白"), QStringLiteral("自定义")});
+  skinComboBox1 = Make<TSkinComboBox>(this, "skinComboBox1");
+  skinComboBox1->SetStyle(TSkinCustomComboBox::csDropDownList);
+  skinComboBox1->SetItemHeight(13);
+  skinComboBox1->SetItems({QStringLiteral("空白"), QStringLiteral("自定义")});
   skinComboBox1->setCurrentIndex(0);
   skinRadioButton1 = radio("skinRadioButton1", QStringLiteral("背景"));
   skinRadioButton1->SetChecked(true);
   skinRadioButton2 = radio("skinRadioButton2", QStringLiteral("拉伸   "));
-  Image4 = make(new TPictureView(), "Image4");
+  Image4 = Make<TPictureView>(this, "Image4");
   Image4->SetCenter(true);
 
   Button4 = button("Button4", QStringLiteral("&清 除"));
@@ -199,7 +219,6 @@ void TOldForm::CreateControls() {
   Button6 = button("Button6", QStringLiteral("& 编辑打印  "));
   Button6->setToolTip(QStringLiteral("Edit and print with PAINT"));
 
-  for (auto* control : findChildren<TSkinWidget*>()) control->SetUIStyle(kProgramLook);
-  PageControl1->setCurrentWidget(TabSheet1);
-  skinPageControl1->setCurrentWidget(skinTabSheet1);
+  PageControl1->SetActivePage(TabSheet1);
+  skinPageControl1->SetActivePage(skinTabSheet1);
 }

@@ -19,6 +19,10 @@
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/radiobutton.h"
+#include "skin/containers/pagecontrol.h"
+#include "skin/inputs/combobox.h"
+#include "skin/inputs/edit.h"
+#include "skin/window/form.h"
 #include "sketch/picturefile.h"
 #include "support/modalwatch.h"
 #include "support/photos.h"
@@ -55,8 +59,16 @@ class OldFormTest : public ::testing::Test {
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
   }
 
-  void ManualPage() { form_->PageControl1->setCurrentWidget(form_->TabSheet2); }
-  void AutomaticPage() { form_->PageControl1->setCurrentWidget(form_->TabSheet1); }
+  void ManualPage() { form_->PageControl1->SetActivePage(form_->TabSheet2); }
+  void AutomaticPage() { form_->PageControl1->SetActivePage(form_->TabSheet1); }
+
+  // The user picks a paper in the list on the texture page, then goes back to the sketch page.
+  void ChoosePaper(int index) {
+    form_->skinPageControl1->SetActivePage(form_->skinTabSheet2);
+    form_->skinComboBox1->setCurrentIndex(index);
+    emit form_->skinComboBox1->OnChange();
+    form_->skinPageControl1->SetActivePage(form_->skinTabSheet1);
+  }
 
   // A pointer move over the sketch view, with the buttons and keys given.
   void MoveOnSketch(int x, int y, Qt::KeyboardModifiers keys = {},

@@ -1,8 +1,6 @@
 // The main window at start, its layout, Convert, the mirrors, the page switch, the papers and
 // the hand-off to the paint program.
-#include <QComboBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMimeData>
 
 #include "mainwindow/oldform_fixture.h"
@@ -32,7 +30,7 @@ TEST_F(OldFormTest, StartsWithTheStartPictureTheDefaultsAndThePaperList) {
   EXPECT_EQ(form_->Edit3->text(), QStringLiteral("32"));
   EXPECT_TRUE(form_->RadioButton4->Checked());
   EXPECT_EQ(form_->StatusBar1->SimpleText(), TOldForm::kAutomaticStatus);
-  EXPECT_EQ(form_->size(), QSize(690, 505));
+  EXPECT_EQ(form_->skinForm1->FormPanel()->size(), QSize(690, 485));
 }
 
 TEST_F(OldFormTest, AMissingStartPictureIsReportedAndOnlyTheFixedPapersAreListed) {
@@ -108,8 +106,8 @@ TEST_F(OldFormTest, PaperChoiceIsLaidUnderTheSketchAndClearShowsItBare) {
   Show();
   LoadPhoto(120, 90);
   const int rough = static_cast<int>(Items(form_->skinComboBox1).indexOf(QStringLiteral("rough")));
-  form_->skinComboBox1->setCurrentIndex(rough);
-  emit form_->skinComboBox1->activated(rough);
+  ChoosePaper(rough);
+  form_->skinPageControl1->SetActivePage(form_->skinTabSheet2);
   Click(form_->skinRadioButton2);  // stretched
   ASSERT_TRUE(form_->Image4->Stretch());
   Click(form_->Button3);
@@ -128,8 +126,7 @@ TEST_F(OldFormTest, ACancelledCustomPaperFallsBackToNoPaper) {
   Show();
   LoadPhoto(60, 40);
   ModalWatch watch;  // cancels the open dialog
-  form_->skinComboBox1->setCurrentIndex(1);
-  emit form_->skinComboBox1->activated(1);
+  ChoosePaper(1);
   EXPECT_EQ(watch.Seen(), QStringList{QStringLiteral("OpenPictureDialog")});
   EXPECT_EQ(form_->skinComboBox1->currentIndex(), 0);
   Click(form_->Button3);

@@ -20,8 +20,7 @@ class StrokeTest : public OldFormTest {
     LoadPhoto(1000, 750);
     ASSERT_EQ(form_->Image2->size(), QSize(345, 258));
     const int rough = form_->skinComboBox1->findText(QStringLiteral("rough"));
-    form_->skinComboBox1->setCurrentIndex(rough);
-    emit form_->skinComboBox1->activated(rough);
+    ChoosePaper(rough);
     Click(form_->Button3);
     ManualPage();
     Click(form_->RadioButton2);
