@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
+#include "support/modalwatch.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TGraphitineApplication app(argc, argv);
   ::testing::InitGoogleMock(&argc, argv);
+  ModalWatch::GuardUnwatchedModals();
   return RUN_ALL_TESTS();
 }

@@ -5,11 +5,29 @@
 #include <QFileDialog>
 #include <QLabel>
 
+#include <gtest/gtest.h>
+
 #include "skin/buttons/button.h"
 
+int ModalWatch::watching_ = 0;
+
 ModalWatch::ModalWatch(Answer answer) : answer_(std::move(answer)) {
+  ++watching_;
   connect(&timer_, &QTimer::timeout, this, &ModalWatch::Look);
   timer_.start(10);
+}
+
+ModalWatch::~ModalWatch() { --watching_; }
+
+void ModalWatch::GuardUnwatchedModals() {
+  auto* guard = new QTimer(qApp);
+  QObject::connect(guard, &QTimer::timeout, [] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (watching_ > 0 || modal == nullptr) return;
+    ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString();
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+  });
+  guard->start(50);
 }
 
 void ModalWatch::Look() {

@@ -14,6 +14,11 @@ class ModalWatch : public QObject {
   using Answer = std::function<void(QWidget* modal)>;
 
   explicit ModalWatch(Answer answer = {});
+  ~ModalWatch() override;
+
+  // While no test watches, a modal window that opens fails the running test and is closed, so
+  // that an unexpected message box never blocks the run.
+  static void GuardUnwatchedModals();
 
   // The texts of the message boxes seen so far.
   const QStringList& Messages() const { return messages_; }
@@ -22,6 +27,8 @@ class ModalWatch : public QObject {
 
  private:
   void Look();
+
+  static int watching_;
 
   Answer answer_;
   QTimer timer_;

@@ -54,11 +54,12 @@ answer_dialog() {
   wait_for bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1"
 }
 
-# The buttons' centres: Open (Button2), Convert (Button3), Save (Button5).
-click 41 443
+# The buttons' centres in the window's own pixels, skinned frame included: Open (Button2),
+# Convert (Button3), Save (Button5).
+click 43 445
 answer_dialog Open "$work/photo.jpg"
-click 190 444
-click 648 404
+click 192 446
+click 650 406
 answer_dialog 'Save As' "$work/sketch"   # the dialog starts on Bitmaps: sketch.bmp
 wait_for test -s "$work/sketch.bmp"
 
