@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct FitCase {
@@ -9,6 +11,11 @@ struct FitCase {
   QSize picture;
   QRect fitted;
 };
+
+void PrintTo(const FitCase& c, std::ostream* out) {
+  *out << c.picture.width() << "x" << c.picture.height() << " in " << c.area.width() << "x"
+       << c.area.height();
+}
 
 class FitPictureTest : public ::testing::TestWithParam<FitCase> {};
 
