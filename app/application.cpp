@@ -1,0 +1,23 @@
+#include "app/application.h"
+
+#include <exception>
+
+#include "app/messagebox.h"
+
+TGraphitineApplication::TGraphitineApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("Graphitine"));
+  setDesktopFileName(QStringLiteral("graphitine"));
+}
+
+bool TGraphitineApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ReportError(QString::fromUtf8(error.what()));
+  } catch (...) {
+    ReportError(QString());
+  }
+  return false;
+}
+
+void ReportError(const QString& text) { ShowMessage(text, QApplication::activeWindow()); }

@@ -1,0 +1,351 @@
+#include "app/mainwindow/oldform.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+#include <utility>
+
+#include "app/fitting.h"
+#include "app/forms.h"
+#include "app/mainwindow/brushcursor.h"
+#include "app/mainwindow/dockpanel.h"
+#include "app/messagebox.h"
+#include "app/painthandoff.h"
+#include "app/pictureview.h"
+#include "app/viewer/viewform.h"
+#include "skin/bars/statusbar.h"
+#include "skin/bars/trackbar.h"
+#include "skin/buttons/button.h"
+#include "skin/buttons/checkbox.h"
+#include "skin/buttons/radiobutton.h"
+#include "skin/containers/pagecontrol.h"
+#include "skin/inputs/combobox.h"
+#include "skin/inputs/edit.h"
+#include "skin/window/form.h"
+#include "sketch/picturefile.h"
+
+using graphitine::Paper;
+using graphitine::PaperMode;
+using graphitine::Raster;
+using graphitine::SketchTool;
+
+// The two status codes have no character of their own; a marker stands for each.
+const QString TOldForm::kAutomaticStatus = QStringLiteral("◆自动转换   ");
+const QString TOldForm::kManualStatus = QStringLiteral("●按着'CTRL'键来手动素描!");
+
+namespace {
+
+const QSize kContentsSize(690, 485);
+const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
+const QString kErrorCode = QStringLiteral("错误代码 ");
+
+std::filesystem::path PathOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
+std::string NameOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
+QString FromName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
+
+}  // namespace
+
+TOldForm::TOldForm(std::filesystem::path programFolder)
+    : OpenPictureDialog1(TPictureDialog::Mode::Open, QString::fromUtf8(kOpenPictureFilters)),
+      SavePictureDialog1(TPictureDialog::Mode::Save, QString::fromUtf8(kSavePictureFilters),
+                         kSaveDialogStartIndex),
+      programFolder_(std::move(programFolder)),
+      paper_(std::make_shared<Paper>()) {
+  CreateControls();
+  setAcceptDrops(true);
+  Panel1->installEventFilter(this);
+  ConnectHandlers();
+  FormCreate();
+}
+
+TOldForm::~TOldForm() {
+  // The batch window belongs to this window and goes with it.
+  delete BatchForm.data();
+}
+
+void TOldForm::ConnectHandlers() {
+  connect(TrackBar1, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar1Change);
+  connect(TrackBar3, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar3Change);
+  connect(TrackBar2, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar2Change);
+  connect(PageControl1, &TSkinPageControl::OnChange, this, &TOldForm::skinPageControl1Change);
+  connect(CheckBox1, &TSkinCheckBox::OnClick, this, &TOldForm::skinCheckBox1Click);
+  connect(Image1, &TPictureView::DblClick, this, &TOldForm::Image1DblClick);
+  connect(Image2, &TPictureView::DblClick, this, &TOldForm::Image2DblClick);
+  connect(Button2, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn5Click);
+  connect(Button3, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn6Click);
+  connect(Button5, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn7Click);
+  connect(Button4, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn9Click);
+  connect(Button6, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn4Click);
+  connect(skinComboBox1, &TSkinCustomComboBox::OnChange, this, &TOldForm::skinComboBox1Change);
+  connect(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
+  connect(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
+}
+
+void TOldForm::FormCreate() {
+  BrushRadius = TrackBar2->Position();
+  skinTrackBar2Change();
+  skinPageControl1Change();
+}
+
+void TOldForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  // The skinned frame's border and title bar come around the contents, which keep the size
+  // they are laid out for.
+  resize(size() + kContentsSize - skinForm1->FormPanel()->size());
+  FormShow();
+}
+
+// Loads the start picture, then fills the paper list; a start picture that fails stops here,
+// its error reported, and the list keeps its two fixed items.
+void TOldForm::FormShow() {
+  LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
+  graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
+  for (const graphitine::TextureEntry& entry : textures_) {
+    skinComboBox1->addItem(QString::fromStdString(entry.name));
+  }
+}
+
+bool TOldForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Panel1 && event->type() == QEvent::Resize) FormResize();
+  return QWidget::eventFilter(watched, event);
+}
+
+// Fits the photo view into the left half of the picture area and puts the sketch view at the
+// same place in the right half.
+void TOldForm::FormResize() {
+  const int half = Panel1->width() / 2;
+  const Raster& photo = document_.Photo();
+  const QRect fitted =
+      FitPicture(QSize(half, Panel1->height()), QSize(photo.Width(), photo.Height()));
+  Image1->setGeometry(fitted);
+  Image2->setGeometry(fitted.translated(half, 0));
+}
+
+void TOldForm::skinTrackBar1Change() { Edit1->setText(QString::number(TrackBar1->Position())); }
+
+void TOldForm::skinTrackBar3Change() { Edit2->setText(QString::number(TrackBar3->Position())); }
+
+// Brush size: the radius, its mirror and the cursor's circle; the cursor shows again at the
+// next move over the sketch view.
+void TOldForm::skinTrackBar2Change() {
+  BrushRadius = TrackBar2->Position();
+  Edit3->setText(QString::number(BrushRadius));
+  Image3->SetRadius(BrushRadius);
+}
+
+bool TOldForm::ManualPageActive() const { return PageControl1->ActivePage() == TabSheet2; }
+
+// Page switch: the automatic page converts the whole photo, the manual page takes strokes.
+void TOldForm::skinPageControl1Change() {
+  SavePictureDialog1.SetFileName(QString());
+  const bool manual = ManualPageActive();
+  AttachRetouch(manual);
+  RadioButton3->setEnabled(manual);
+  RadioButton2->setEnabled(manual);
+  if (manual) {
+    StatusBar1->SetSimpleText(kManualStatus);
+    return;
+  }
+  Image3->hide();
+  if (RadioButton3->Checked() || RadioButton2->Checked()) RadioButton5->SetChecked(true);
+  StatusBar1->SetSimpleText(kAutomaticStatus);
+}
+
+void TOldForm::AttachRetouch(bool attach) {
+  if (attach) {
+    connect(Image2, &TPictureView::MouseDown, this, &TOldForm::Image2MouseDown,
+            Qt::UniqueConnection);
+    connect(Image2, &TPictureView::MouseMove, this, &TOldForm::Image2MouseMove,
+            Qt::UniqueConnection);
+    connect(Image2, &TPictureView::MouseUp, this, &TOldForm::Image2MouseUp, Qt::UniqueConnection);
+  } else {
+    disconnect(Image2, &TPictureView::MouseDown, this, &TOldForm::Image2MouseDown);
+    disconnect(Image2, &TPictureView::MouseMove, this, &TOldForm::Image2MouseMove);
+    disconnect(Image2, &TPictureView::MouseUp, this, &TOldForm::Image2MouseUp);
+  }
+}
+
+// Shows or hides the batch window, once it exists.
+void TOldForm::skinCheckBox1Click() {
+  if (BatchForm) BatchForm->setVisible(CheckBox1->Checked());
+}
+
+SketchTool TOldForm::CheckedTool() const {
+  const std::pair<TSkinRadioButton*, SketchTool> tools[] = {
+      {RadioButton1, SketchTool::Pen},         {RadioButton2, SketchTool::Eraser},
+      {RadioButton3, SketchTool::ColourBrush}, {RadioButton4, SketchTool::Pencil},
+      {RadioButton5, SketchTool::Soft}};
+  for (const auto& [button, tool] : tools) {
+    if (button->Checked()) return tool;
+  }
+  return SketchTool::None;
+}
+
+graphitine::SketchSettings TOldForm::ReadSettings() const {
+  graphitine::SketchSettings settings;
+  settings.precision = Edit1->text().toInt();
+  settings.lineStep = TrackBar3->Position();
+  settings.choice.checked = CheckedTool();
+  settings.choice.page =
+      ManualPageActive() ? graphitine::SketchPage::Manual : graphitine::SketchPage::Automatic;
+  if (skinComboBox1->currentIndex() != 0) settings.paper = paper_;
+  return settings;
+}
+
+void TOldForm::OpenViewer(const Raster& picture) {
+  TViewForm viewer(this, picture);
+  ViewForm = &viewer;
+  viewer.exec();
+}
+
+void TOldForm::Image1DblClick() { OpenViewer(document_.Photo()); }
+
+// A double-click also ends the stroke its first press began: its release may never come.
+void TOldForm::Image2DblClick() {
+  if (document_.Sketch().Height() != 0) OpenViewer(document_.Sketch());
+  MouseHeld = false;
+}
+
+void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y,
+                               bool doubleClick) {
+  if (!doubleClick) MouseHeld = true;
+  StrokeTick = 0;
+  Image2MouseMove(shift, x, y);
+}
+
+void TOldForm::Image2MouseUp() { MouseHeld = false; }
+
+// Moves the brush cursor with the pointer and, on a step, retouches under it: a held stroke
+// steps on every StrokeFrequency-th move (on every move with the colour brush), Ctrl on every
+// move. With no photo a stroke does nothing.
+void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
+  const int r = BrushRadius;
+  Image3->move(Image2->x() + x - r, Image2->y() + y - r);
+  Image3->setVisible(3 < y && y < Image2->height() - 4 && 3 < x && x < Image2->width() - 4);
+  Image3->raise();
+  const bool step = (MouseHeld && (StrokeTick == 0 || RadioButton3->Checked())) ||
+                    shift.testFlag(Qt::ControlModifier);
+  if (step && !document_.Photo().IsEmpty()) {
+    const graphitine::SketchSettings settings = ReadSettings();
+    const Raster& photo = document_.Photo();
+    const graphitine::ViewGeometry view{Image2->width(), Image2->height(),
+                                        graphitine::ViewScale(photo.Height(), Image1->height())};
+    if (const auto box = graphitine::BrushBoxAt(x, y, r, settings.lineStep, view)) {
+      const QSize before(document_.Sketch().Width(), document_.Sketch().Height());
+      document_.Retouch(*box, settings);
+      if (before == QSize(document_.Sketch().Width(), document_.Sketch().Height())) {
+        Image2->PictureRegionChanged(QRect(box->x0, box->y0, box->x1 - box->x0, box->y1 - box->y0));
+      } else {
+        Image2->PictureChanged();
+      }
+    }
+  }
+  StrokeTick = (StrokeTick + 1) % graphitine::StrokeFrequency(r);
+}
+
+void TOldForm::LoadPicture(const QString& file) {
+  document_.Load(PathOf(file));
+  Image1->SetPicture(&document_.Photo());
+  Image2->SetPicture(&document_.Sketch());
+  FormResize();
+}
+
+void TOldForm::SavePicture(const QString& name, int kind) {
+  SavePictureDialog1.SetFileName(FromName(document_.Save(NameOf(name), kind)));
+}
+
+void TOldForm::BitBtn5Click() {
+  const QString file = OpenPictureDialog1.Execute(this);
+  if (file.isEmpty()) return;
+  OpenPictureDialog1.SetFileName(file);
+  LoadPicture(file);
+}
+
+void TOldForm::BitBtn6Click() {
+  SavePictureDialog1.SetFileName(QString());
+  document_.Convert(ReadSettings());
+  Image2->SetPicture(&document_.Sketch());
+}
+
+// Save: the chosen filter decides the format; a name that gains its extension on writing is
+// checked against an existing file of the longer name.
+void TOldForm::BitBtn7Click() {
+  const QString name = SavePictureDialog1.Execute(this);
+  if (name.isEmpty()) return;
+  const int kind = SavePictureDialog1.FilterIndex();
+  if (!ConfirmReplaceWritten(name, FromName(graphitine::SaveNameFor(NameOf(name), kind)), this)) {
+    return;
+  }
+  SavePicture(name, kind);
+}
+
+// Clear: an empty sketch, or bare paper when a paper is chosen.
+void TOldForm::BitBtn9Click() {
+  document_.Clear(skinComboBox1->currentIndex() != 0 ? paper_.get() : nullptr);
+  Image2->SetPicture(&document_.Sketch());
+}
+
+// Edit and print: the paint program opens the last saved file. With none, or when the sketch
+// was retouched since, the user is asked to save first.
+void TOldForm::BitBtn4Click() {
+  const auto unsaved = [this] {
+    return SavePictureDialog1.FileName().isEmpty() || document_.RetouchedSinceSave();
+  };
+  if (unsaved()) {
+    ShowMessage(kSaveFirst, this);
+    BitBtn7Click();
+    if (unsaved()) return;
+  }
+  const int failure = StartPaintProgram(NameOf(SavePictureDialog1.FileName()));
+  if (failure != 0) ShowMessage(kErrorCode + QString::number(failure), this);
+}
+
+void TOldForm::SetPaper(Raster picture, PaperMode mode) {
+  paper_ = std::make_shared<Paper>(Paper{std::move(picture), mode});
+  Image4->SetPicture(&paper_->picture);
+}
+
+// Paper choice: no paper, a picture of the user's, or a texture of the catalogue. A paper that
+// fails to load leaves the previous one in place.
+void TOldForm::skinComboBox1Change() {
+  const int index = skinComboBox1->currentIndex();
+  if (index == 1) {
+    const QString file = OpenPictureDialog1.Execute(this);
+    if (file.isEmpty()) {
+      skinComboBox1->setCurrentIndex(0);
+      return;
+    }
+    SetPaper(graphitine::LoadPicture(PathOf(file)), paper_->mode);
+  } else if (index >= 2) {
+    SetPaper(graphitine::LoadPicture(textures_.at(static_cast<std::size_t>(index - 2)).path),
+             paper_->mode);
+  } else {
+    SetPaper(Raster(), paper_->mode);
+  }
+  skinRadioButton1Click();
+}
+
+// Tile or stretch: the preview shows the paper as it will be laid.
+void TOldForm::skinRadioButton1Click() {
+  const PaperMode mode = skinRadioButton1->Checked() ? PaperMode::Tile : PaperMode::Stretch;
+  Image4->SetStretch(mode == PaperMode::Stretch);
+  if (paper_->mode != mode) SetPaper(paper_->picture, mode);
+}
+
+// A picture file dropped on the window opens like one chosen with Open.
+void TOldForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls() && event->mimeData()->urls().first().isLocalFile()) {
+    event->acceptProposedAction();
+  }
+}
+
+void TOldForm::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  LoadPicture(urls.first().toLocalFile());
+}

@@ -1,0 +1,143 @@
+#pragma once
+// The main window: the photo and the sketch side by side, the conversion settings, and the
+// buttons of every operation. The handlers read the controls into plain settings, run the
+// operation on the window's SketchDocument and show its rasters.
+#include <QLabel>
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/mainwindow/sketchdocument.h"
+#include "app/picturedialogs.h"
+#include "sketch/textures.h"
+
+class TBrushCursor;
+class TDockPanel;
+class TPictureView;
+class TSkinButton;
+class TSkinCheckBox;
+class TSkinComboBox;
+class TSkinEdit;
+class TSkinForm;
+class TSkinPageControl;
+class TSkinRadioButton;
+class TSkinStatusBar;
+class TSkinTabSheet;
+class TSkinTrackBar;
+
+class TOldForm : public QWidget {
+  Q_OBJECT
+ public:
+  // programFolder holds the start picture "J.jpg" and the "texture" folder.
+  explicit TOldForm(std::filesystem::path programFolder);
+  ~TOldForm() override;
+
+  // The window's operations, also used by the batch run.
+  void LoadPicture(const QString& file);
+  void SavePicture(const QString& name, int kind);
+  // What an operation started now would read from the controls.
+  graphitine::SketchSettings ReadSettings() const;
+  const graphitine::SketchDocument& Document() const { return document_; }
+
+  // The status texts of the two pages.
+  static const QString kAutomaticStatus;
+  static const QString kManualStatus;
+
+  // Controls, by the names the other windows and the tests know them by.
+  TSkinForm* skinForm1;
+  TDockPanel* Panel1;
+  TPictureView* Image1;
+  TPictureView* Image2;
+  TBrushCursor* Image3;
+  TDockPanel* Panel2;
+  TDockPanel* Panel4;
+  QLabel* Label7;
+  TSkinCheckBox* CheckBox1;
+  TSkinButton* Button2;
+  TDockPanel* Panel3;
+  TSkinPageControl* PageControl1;
+  TSkinTabSheet* TabSheet1;
+  TSkinButton* Button3;
+  TSkinTabSheet* TabSheet2;
+  QLabel* Label6;
+  TSkinEdit* Edit3;
+  TSkinTrackBar* TrackBar2;
+  TDockPanel* Panel5;
+  TSkinPageControl* skinPageControl1;
+  TSkinTabSheet* skinTabSheet1;
+  TSkinRadioButton* RadioButton1;
+  TSkinRadioButton* RadioButton4;
+  TSkinRadioButton* RadioButton5;
+  TSkinRadioButton* RadioButton3;
+  TSkinRadioButton* RadioButton2;
+  QLabel* Label2;
+  TSkinEdit* Edit1;
+  TSkinTrackBar* TrackBar1;
+  QLabel* Label3;
+  TSkinEdit* Edit2;
+  TSkinTrackBar* TrackBar3;
+  TSkinTabSheet* skinTabSheet2;
+  TSkinComboBox* skinComboBox1;
+  TSkinRadioButton* skinRadioButton1;
+  TSkinRadioButton* skinRadioButton2;
+  TPictureView* Image4;
+  TSkinButton* Button4;
+  TSkinButton* Button5;
+  TSkinButton* BitBtn2;
+  TSkinButton* Button6;
+  TSkinStatusBar* StatusBar1;
+
+  TPictureDialog OpenPictureDialog1;
+  TPictureDialog SavePictureDialog1;
+
+  // Retouch state.
+  int BrushRadius = 20;
+  bool MouseHeld = false;
+  int StrokeTick = 0;
+
+ public slots:
+  void FormResize();
+  void skinTrackBar1Change();
+  void skinTrackBar3Change();
+  void skinTrackBar2Change();
+  void skinPageControl1Change();
+  void skinCheckBox1Click();
+  void Image1DblClick();
+  void Image2DblClick();
+  void Image2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
+                       bool doubleClick);
+  void Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+  void Image2MouseUp();
+  void BitBtn5Click();  // Open
+  void BitBtn6Click();  // Convert
+  void BitBtn7Click();  // Save
+  void BitBtn9Click();  // Clear
+  void BitBtn4Click();  // Edit and print
+  void skinComboBox1Change();
+  void skinRadioButton1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateControls();  // the form's layout: oldformlayout.cpp
+  void ConnectHandlers();
+  void FormCreate();
+  void FormShow();
+  bool ManualPageActive() const;
+  graphitine::SketchTool CheckedTool() const;
+  void OpenViewer(const graphitine::Raster& picture);
+  void AttachRetouch(bool attach);
+  void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
+
+  std::filesystem::path programFolder_;
+  graphitine::SketchDocument document_;
+  std::shared_ptr<const graphitine::Paper> paper_;
+  std::vector<graphitine::TextureEntry> textures_;
+  bool shown_ = false;
+};

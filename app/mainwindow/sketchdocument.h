@@ -1,0 +1,66 @@
+#pragma once
+// The main window's work on plain values: the photo and the sketch it shows and the operations
+// on them (load, Convert, paper, retouch steps, save). No widget is touched here, so every
+// operation runs on any thread; the window reads its controls into SketchSettings before an
+// operation and shows the rasters after it. One user at a time: the window and a batch worker
+// never call into the same document at once.
+#include <filesystem>
+#include <memory>
+#include <stop_token>
+#include <string>
+
+#include "app/mainwindow/retouch.h"
+#include "sketch/engine.h"
+#include "sketch/paper.h"
+#include "sketch/raster.h"
+
+namespace graphitine {
+
+// What Convert and a retouch step read from the main window's controls when they start.
+struct SketchSettings {
+  int precision = 170;  // the precision box, 0..200
+  int lineStep = 1;     // the line track bar, 1..15
+  SketchChoice choice;
+  std::shared_ptr<const Paper> paper;  // the chosen paper; none for "no paper"
+
+  ConvertSettings ForConvert() const;
+  EngineParameters ForEngine() const { return ParametersFor(ForConvert()); }
+};
+
+class SketchDocument {
+ public:
+  const Raster& Photo() const { return photo_; }
+  const Raster& Sketch() const { return sketch_; }
+
+  // Reads a JPEG or bitmap file. Only a picture that was read replaces the photo and empties
+  // the sketch; a file that fails raises FileError and leaves both as they were.
+  void Load(const std::filesystem::path& file);
+
+  // A photo and its sketch made elsewhere (by a batch worker) become the document's.
+  void Show(Raster photo, Raster sketch);
+
+  // The sketch becomes a fresh conversion of the photo. Without a photo it raises
+  // ConversionError and the sketch stays.
+  void Convert(const SketchSettings& settings, std::stop_token stop = {});
+
+  // The sketch becomes empty, or bare paper at the sketch's size when a paper is given.
+  void Clear(const Paper* paper);
+
+  // One retouch step over the box. With no photo nothing happens (false). The sketch is grown
+  // to the photo's sketch size first, white where it was empty.
+  bool Retouch(const BrushBox& box, const SketchSettings& settings);
+
+  // Writes the sketch under the name SavePicture gives it, in the kind's format, and returns
+  // that name. An empty sketch is refused with a clear message and nothing is written.
+  std::string Save(const std::string& name, int kind);
+
+  // Whether the sketch was retouched since it was last saved.
+  bool RetouchedSinceSave() const { return retouchedSinceSave_; }
+
+ private:
+  Raster photo_;
+  Raster sketch_;
+  bool retouchedSinceSave_ = false;
+};
+
+}  // namespace graphitine

@@ -1,0 +1,61 @@
+#include "app/messagebox.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/programlook.h"
+#include "skin/buttons/button.h"
+#include "skin/window/form.h"
+#include "skin/window/titlebar.h"
+
+namespace {
+
+// One box for every message: the text above a row of buttons. Returns the chosen button's
+// number, from 1; 0 when the box was closed otherwise.
+int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* parent) {
+  QDialog box(parent);
+  box.setObjectName(QStringLiteral("MessageBox"));
+  auto* frame = new TSkinForm(&box);
+  frame->SetUIStyle(kProgramLook);
+  frame->SetBorderStyle(bsDialog);
+  frame->SetCaption(QStringLiteral("Graphitine"));
+  auto* contents = new QWidget(&box);
+  PaintWindowBackground(contents);
+  auto* label = new QLabel(text, contents);
+  label->setObjectName(QStringLiteral("MessageText"));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (int i = 0; i < buttons.size(); ++i) {
+    auto* button = new TSkinButton(contents);
+    button->SetCaption2(buttons[i]);
+    button->setFixedSize(75, 25);
+    button->SetDefault(i == 0);
+    const int result = i + 1;
+    QObject::connect(button, &TSkinCustomButton::OnClick, &box, [&box, result] { box.done(result); });
+    row->addWidget(button);
+  }
+  row->addStretch();
+  auto* column = new QVBoxLayout(contents);
+  column->addWidget(label);
+  column->addLayout(row);
+  frame->SetPanel(contents);
+  // The window holds the contents at their own size below the title bar, inside the frame.
+  const QMargins border = box.contentsMargins();
+  box.resize(contents->sizeHint() +
+             QSize(border.left() + border.right(),
+                   border.top() + border.bottom() + frame->TitleBar()->sizeHint().height()));
+  return box.exec();
+}
+
+}  // namespace
+
+void ShowMessage(const QString& text, QWidget* parent) {
+  RunMessageBox(text, {QStringLiteral("OK")}, parent);
+}
+
+bool AskYesNo(const QString& question, QWidget* parent) {
+  return RunMessageBox(question, {QStringLiteral("&Yes"), QStringLiteral("&No")}, parent) == 1;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The program's message boxes: a text and its buttons in the program's look, shown modally.
+// The general error report and the program's own messages both use them.
+#include <QString>
+
+class QWidget;
+
+// Shows the text with an OK button and returns when it is closed.
+void ShowMessage(const QString& text, QWidget* parent = nullptr);
+
+// Shows the question with Yes and No buttons; true for Yes. Closing the box answers No.
+bool AskYesNo(const QString& question, QWidget* parent = nullptr);

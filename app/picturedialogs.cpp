@@ -1,0 +1,54 @@
+#include "app/picturedialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/messagebox.h"
+
+const char* const kOpenPictureFilters =
+    "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
+    "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp";
+const char* const kSavePictureFilters =
+    "JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf";
+
+QStringList QtNameFilters(const QString& filters) {
+  const QStringList fields = filters.split(QLatin1Char('|'));
+  QStringList result;
+  for (int i = 0; i + 1 < fields.size(); i += 2) {
+    QString text = fields[i];
+    // The text may show its patterns already; Qt reads them from the parentheses, so they are
+    // written once, from the pattern field.
+    const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+    if (open >= 0 && text.endsWith(QLatin1Char(')'))) text.truncate(open);
+    QString patterns = fields[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    result << text.trimmed() + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
+  }
+  return result;
+}
+
+TPictureDialog::TPictureDialog(Mode mode, const QString& filters, int filterIndex)
+    : mode_(mode), filters_(QtNameFilters(filters)), filterIndex_(filterIndex) {}
+
+QString TPictureDialog::Execute(QWidget* parent) {
+  QFileDialog dialog(parent);
+  dialog.setObjectName(mode_ == Mode::Open ? QStringLiteral("OpenPictureDialog")
+                                           : QStringLiteral("SavePictureDialog"));
+  dialog.setWindowTitle(mode_ == Mode::Open ? QStringLiteral("Open") : QStringLiteral("Save As"));
+  dialog.setAcceptMode(mode_ == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(mode_ == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilters(filters_);
+  if (filterIndex_ >= 1 && filterIndex_ <= filters_.size()) {
+    dialog.selectNameFilter(filters_[filterIndex_ - 1]);
+  }
+  if (!fileName_.isEmpty()) dialog.selectFile(fileName_);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  const qsizetype chosen = filters_.indexOf(dialog.selectedNameFilter());
+  if (chosen >= 0) filterIndex_ = static_cast<int>(chosen) + 1;
+  return dialog.selectedFiles().first();
+}
+
+bool ConfirmReplaceWritten(const QString& name, const QString& written, QWidget* parent) {
+  if (written == name || !QFileInfo::exists(written)) return true;
+  return AskYesNo(QStringLiteral("%1 已经存在。\n要替换它吗?").arg(written), parent);
+}

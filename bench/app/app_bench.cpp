@@ -1,0 +1,164 @@
+// The main window on a large photo (support/benchphoto.h), on the offscreen platform:
+//   BM_Memory            what the process holds for the photo and its sketch, against the two
+//                        rasters' own size (counters; the time is of no interest; first, so
+//                        that nothing else has touched memory yet)
+//   BM_BareDecode        libjpeg alone decoding the photo, the yardstick for opening it
+//   BM_OpenPhoto         opening it in the window (decode, views scaled and laid out)
+//   BM_ConvertToView     Convert clicked until the sketch view has repainted
+//   BM_ScaleView         the part of it that scales the sketch to the view
+//   BM_RetouchStep       one step of local re-conversion with the default brush, view updated
+#include <benchmark/benchmark.h>
+#include <jpeglib.h>
+
+#include <QApplication>
+#include <QFile>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/mainwindow/oldform.h"
+#include "app/pictureview.h"
+#include "skin/containers/pagecontrol.h"
+#include "support/benchphoto.h"
+
+namespace {
+
+QString PhotoFile() { return QString::fromStdString(BenchPhoto().string()); }
+
+// A program folder whose start picture is the photo, so that a shown window opens it.
+std::filesystem::path ProgramFolder() {
+  static const std::filesystem::path folder = [] {
+    const std::filesystem::path made = std::filesystem::temp_directory_path() / "graphitine-bench-app";
+    std::filesystem::create_directories(made);
+    std::filesystem::remove(made / "J.jpg");
+    std::filesystem::create_symlink(BenchPhoto(), made / "J.jpg");
+    return made;
+  }();
+  return folder;
+}
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
+// The process's size before any picture was made (main sets it).
+long residentAtStart = 0;
+
+void BM_Memory(benchmark::State& state) {
+  for (auto _ : state) {
+    const long before = residentAtStart;
+    auto* window = new TOldForm(ProgramFolder());
+    window->show();  // opens the photo
+    window->BitBtn6Click();
+    QApplication::processEvents();
+    const long held = ResidentKiB() - before;
+    const graphitine::Raster& photo = window->Document().Photo();
+    const graphitine::Raster& sketch = window->Document().Sketch();
+    const double rasters =
+        static_cast<double>(photo.Stride() * photo.Height() + sketch.Stride() * sketch.Height()) /
+        1024.0;
+    state.counters["held_MiB"] = held / 1024.0;
+    state.counters["rasters_MiB"] = rasters / 1024.0;
+    state.counters["held_per_rasters"] = held / rasters;
+    delete window;
+  }
+}
+BENCHMARK(BM_Memory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_BareDecode(benchmark::State& state) {
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(BenchPhoto().c_str(), "rb");
+    jpeg_decompress_struct decoder{};
+    jpeg_error_mgr errors{};
+    decoder.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&decoder);
+    jpeg_stdio_src(&decoder, file);
+    jpeg_read_header(&decoder, TRUE);
+    decoder.out_color_space = JCS_EXT_BGR;
+    jpeg_start_decompress(&decoder);
+    const std::size_t stride = (decoder.output_width * 3 + 3) / 4 * 4;
+    std::vector<unsigned char> pixels(stride * decoder.output_height);
+    while (decoder.output_scanline < decoder.output_height) {
+      JSAMPROW row = pixels.data() + stride * decoder.output_scanline;
+      jpeg_read_scanlines(&decoder, &row, 1);
+    }
+    jpeg_finish_decompress(&decoder);
+    jpeg_destroy_decompress(&decoder);
+    std::fclose(file);
+    benchmark::DoNotOptimize(pixels.data());
+  }
+}
+BENCHMARK(BM_BareDecode)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// A shown main window with the photo open.
+TOldForm& Window() {
+  static TOldForm* window = [] {
+    auto* form = new TOldForm(ProgramFolder());
+    form->show();
+    QApplication::processEvents();
+    return form;
+  }();
+  return *window;
+}
+
+void BM_OpenPhoto(benchmark::State& state) {
+  TOldForm& window = Window();
+  for (auto _ : state) {
+    window.LoadPicture(PhotoFile());
+    window.Image1->repaint();
+  }
+}
+BENCHMARK(BM_OpenPhoto)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_ConvertToView(benchmark::State& state) {
+  TOldForm& window = Window();
+  for (auto _ : state) {
+    window.BitBtn6Click();
+    window.Image2->repaint();
+  }
+}
+BENCHMARK(BM_ConvertToView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// What a view pays once per change: the sketch scaled to the view's size.
+void BM_ScaleView(benchmark::State& state) {
+  TOldForm& window = Window();
+  window.BitBtn6Click();
+  ScaledPicture scaled;
+  for (auto _ : state) scaled.Scale(window.Document().Sketch(), window.Image2->size());
+}
+BENCHMARK(BM_ScaleView)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_RetouchStep(benchmark::State& state) {
+  TOldForm& window = Window();
+  window.BitBtn6Click();
+  window.PageControl1->SetActivePage(window.TabSheet2);
+  QApplication::processEvents();
+  const int y = window.Image2->height() / 2;
+  int x = window.Image2->width() / 3;
+  for (auto _ : state) {
+    window.Image2MouseMove(Qt::ControlModifier, x, y);
+    QApplication::processEvents();  // the view repaints the brush's box
+    x = x == window.Image2->width() / 3 ? x + 1 : x - 1;
+  }
+}
+BENCHMARK(BM_RetouchStep)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  residentAtStart = ResidentKiB();
+  BenchPhoto();  // written once, before anything is timed
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
