@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -50,6 +52,11 @@ void PressMessageButton(QWidget* box, int index) {
 
 void ChooseFile(QWidget* dialog, const QString& file) {
   auto* files = qobject_cast<QFileDialog*>(dialog);
-  files->selectFile(file);
-  static_cast<QDialog*>(files)->accept();
+  // selectFile() leaves the name box alone once it has the focus, and accept() checks the name
+  // against a folder model that fills on another thread: either can keep the dialog open. The
+  // folder and name are set as a user would type them, and the dialog ends with the choice.
+  const QFileInfo chosen(file);
+  files->setDirectory(chosen.absolutePath());
+  files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen.fileName());
+  static_cast<QDialog*>(files)->done(QDialog::Accepted);
 }
