@@ -33,13 +33,51 @@ FileError NotEnoughMemoryToLoad(const std::string& file) {
   return FileError("Not enough memory to load \"" + file + "\"", file);
 }
 
-Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits) {
+PictureReader::PictureReader(const std::filesystem::path& file, const PictureLimits& limits)
+    : name_(file.string()) {
   try {
-    return PictureContentOf(file) == PictureContent::Jpeg ? ReadJpeg(file, limits)
-                                                          : ReadBmp(file, limits);
+    if (PictureContentOf(file) == PictureContent::Jpeg) {
+      jpeg_ = std::make_unique<JpegReader>(file, limits);
+    } else {
+      bitmap_ = ReadBmp(file, limits);
+      bitmapWidth_ = bitmap_.Width();
+      bitmapHeight_ = bitmap_.Height();
+    }
   } catch (const std::bad_alloc&) {
-    throw NotEnoughMemoryToLoad(file.string());
+    throw NotEnoughMemoryToLoad(name_);
   }
+}
+
+PictureReader::~PictureReader() = default;
+
+int PictureReader::Width() const { return jpeg_ ? jpeg_->Width() : bitmapWidth_; }
+
+int PictureReader::Height() const { return jpeg_ ? jpeg_->Height() : bitmapHeight_; }
+
+Raster PictureReader::Start() {
+  started_ = true;
+  if (!jpeg_) return std::move(bitmap_);
+  try {
+    return jpeg_->Start();
+  } catch (const std::bad_alloc&) {
+    throw NotEnoughMemoryToLoad(name_);
+  }
+}
+
+void PictureReader::ReadRows(Raster& picture, int rows) {
+  if (jpeg_) jpeg_->ReadRows(picture, rows);
+}
+
+int PictureReader::RowsRead() const {
+  if (jpeg_) return jpeg_->RowsRead();
+  return started_ ? bitmapHeight_ : 0;
+}
+
+Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits) {
+  PictureReader reader(file, limits);
+  Raster picture = reader.Start();
+  reader.ReadRows(picture, picture.Height());
+  return picture;
 }
 
 PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth,

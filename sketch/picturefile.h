@@ -3,6 +3,7 @@
 // and the command-line converter share. Failures are FileError (or Error) with a text that
 // names the file and can be shown as it stands.
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "sketch/atomicfile.h"
@@ -18,6 +19,36 @@ namespace graphitine {
 // "Not a JPEG or bitmap picture: "file"". A picture beyond the limits is refused from its
 // header, before it is decoded.
 Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limits = {});
+
+class JpegReader;
+
+// Reading a JPEG or bitmap picture a band of rows at a time, for callers that use the rows as
+// they arrive (a window scaling its view while the decoder goes on); LoadPicture reads it whole
+// through this. Errors and limits are LoadPicture's. A bitmap is read whole when opened.
+class PictureReader {
+ public:
+  PictureReader(const std::filesystem::path& file, const PictureLimits& limits = {});
+  PictureReader(const PictureReader&) = delete;
+  PictureReader& operator=(const PictureReader&) = delete;
+  ~PictureReader();
+
+  int Width() const;
+  int Height() const;
+  // The raster of the picture's size that ReadRows fills (a bitmap's already holds every row).
+  // Called once.
+  Raster Start();
+  // Reads rows into picture until its first `rows` rows are there (at most its height).
+  void ReadRows(Raster& picture, int rows);
+  int RowsRead() const;
+
+ private:
+  std::string name_;
+  std::unique_ptr<JpegReader> jpeg_;
+  Raster bitmap_;  // a bitmap, until Start hands it over
+  int bitmapWidth_ = 0;
+  int bitmapHeight_ = 0;
+  bool started_ = false;
+};
 
 // A quick look at a photo, for a window to show while LoadPicture reads it in full. A JPEG is
 // decoded at the smallest of libjpeg's reduced scales (1/8, 2/8, ... 8/8 of its size) that is

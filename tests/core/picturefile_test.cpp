@@ -164,6 +164,31 @@ TEST(LoadPicture, OnlyRegularFilesAreRead) {
   }
 }
 
+// Band by band, the reader gives exactly the rows LoadPicture gives, and says how far it is.
+TEST(PictureReader, ReadsInBandsWhatLoadPictureReadsWhole) {
+  TempDir dir;
+  const Raster photo = SamplePhoto(37, 29);
+  WriteJpeg(photo, dir / "photo.jpg", 90);
+  WriteBmp(photo, dir / "photo.bmp");
+  for (const char* name : {"photo.jpg", "photo.bmp"}) {
+    SCOPED_TRACE(name);
+    const bool bitmap = name == std::string("photo.bmp");
+    PictureReader reader(dir / name);
+    EXPECT_EQ(reader.Width(), 37);
+    EXPECT_EQ(reader.Height(), 29);
+    EXPECT_EQ(reader.RowsRead(), 0);
+    Raster picture = reader.Start();
+    ASSERT_EQ(picture.Width(), 37);
+    ASSERT_EQ(picture.Height(), 29);
+    EXPECT_EQ(reader.RowsRead(), bitmap ? 29 : 0);
+    for (int rows = 7; rows < 29 + 7; rows += 7) {
+      reader.ReadRows(picture, rows);
+      EXPECT_EQ(reader.RowsRead(), bitmap ? 29 : std::min(rows, 29));
+    }
+    EXPECT_TRUE(picture == LoadPicture(dir / name));
+  }
+}
+
 // The quick look: a JPEG reduced by whole eighths as far as the view it is fitted into allows,
 // a bitmap whole.
 TEST(LoadPicturePreview, ReducesAJpegAsFarAsTheViewAllows) {
