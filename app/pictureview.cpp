@@ -10,6 +10,16 @@ void TPictureView::SetPicture(const graphitine::Raster* picture) {
   PictureChanged();
 }
 
+void TPictureView::SetPicture(const graphitine::Raster* picture, ScaledPicture scaled) {
+  if (!stretch_ || scaled.Image().isNull()) {
+    SetPicture(picture);
+    return;
+  }
+  picture_ = picture;
+  scaled_ = std::move(scaled);
+  update();
+}
+
 void TPictureView::PictureChanged() {
   Rescale();
   update();
@@ -65,7 +75,7 @@ void TPictureView::paintEvent(QPaintEvent* event) {
 }
 
 void TPictureView::resizeEvent(QResizeEvent*) {
-  if (stretch_) Rescale();
+  if (stretch_ && scaled_.Image().size() != size()) Rescale();
 }
 
 void TPictureView::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,9 @@ class TPictureView : public QWidget {
   // be replaced first.
   const graphitine::Raster* Picture() const { return picture_; }
   void SetPicture(const graphitine::Raster* picture);
+  // The same with the stretched image already made at the size the view is about to take
+  // (LoadPictureScaled), so that neither this call nor that resize scales it again.
+  void SetPicture(const graphitine::Raster* picture, ScaledPicture scaled);
   // The raster was replaced or changed as a whole (size included).
   void PictureChanged();
   // The raster changed inside the rectangle of picture pixels only.

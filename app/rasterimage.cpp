@@ -45,8 +45,21 @@ void ScaledPicture::Scale(const Raster& picture, const QSize& size) {
     image_ = QImage();
     return;
   }
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  Begin(size);
   ScaleRows(picture, 0, size.width(), 0, size.height());
+}
+
+void ScaledPicture::Begin(const QSize& size) {
+  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+}
+
+int ScaledPicture::ScaleReadRows(const Raster& picture, int from, int rowsRead) {
+  int to = from;
+  while (to < image_.height() && SourceSpan(to, image_.height(), picture.Height()).last <= rowsRead) {
+    ++to;
+  }
+  if (to > from) ScaleRows(picture, 0, image_.width(), from, to);
+  return to;
 }
 
 QRect ScaledPicture::Rescale(const Raster& picture, const QRect& changed) {

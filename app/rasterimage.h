@@ -19,6 +19,11 @@ class ScaledPicture {
 
   // The whole picture at the given size.
   void Scale(const graphitine::Raster& picture, const QSize& size);
+  // Scaling while the picture's rows are still being read: Begin makes the image at the size,
+  // then ScaleReadRows scales the view rows from `from` on whose picture rows are all among the
+  // first rowsRead, and returns the first view row still to do.
+  void Begin(const QSize& size);
+  int ScaleReadRows(const graphitine::Raster& picture, int from, int rowsRead);
   // After the picture changed inside the rectangle (picture pixels); returns the view
   // rectangle that was redone. The picture must keep the size it was scaled at.
   QRect Rescale(const graphitine::Raster& picture, const QRect& changed);

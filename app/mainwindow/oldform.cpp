@@ -13,6 +13,7 @@
 #include "app/mainwindow/dockpanel.h"
 #include "app/messagebox.h"
 #include "app/painthandoff.h"
+#include "app/pictureloading.h"
 #include "app/pictureview.h"
 #include "app/viewer/viewform.h"
 #include "skin/bars/statusbar.h"
@@ -117,12 +118,14 @@ bool TOldForm::eventFilter(QObject* watched, QEvent* event) {
 // Fits the photo view into the left half of the picture area and puts the sketch view at the
 // same place in the right half.
 void TOldForm::FormResize() {
-  const int half = Panel1->width() / 2;
   const Raster& photo = document_.Photo();
-  const QRect fitted =
-      FitPicture(QSize(half, Panel1->height()), QSize(photo.Width(), photo.Height()));
+  const QRect fitted = PhotoViewRect(QSize(photo.Width(), photo.Height()));
   Image1->setGeometry(fitted);
-  Image2->setGeometry(fitted.translated(half, 0));
+  Image2->setGeometry(fitted.translated(Panel1->width() / 2, 0));
+}
+
+QRect TOldForm::PhotoViewRect(const QSize& photo) const {
+  return FitPicture(QSize(Panel1->width() / 2, Panel1->height()), photo);
 }
 
 void TOldForm::skinTrackBar1Change() { Edit1->setText(QString::number(TrackBar1->Position())); }
@@ -248,8 +251,10 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
 }
 
 void TOldForm::LoadPicture(const QString& file) {
-  document_.Load(PathOf(file));
-  Image1->SetPicture(&document_.Photo());
+  ScaledLoad loaded = LoadPictureScaled(
+      PathOf(file), [this](QSize photo) { return PhotoViewRect(photo).size(); });
+  document_.Show(std::move(loaded.picture), Raster());
+  Image1->SetPicture(&document_.Photo(), std::move(loaded.view));
   Image2->SetPicture(&document_.Sketch());
   FormResize();
 }

@@ -132,6 +132,8 @@ class TOldForm : public QWidget {
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
   void OpenViewer(const graphitine::Raster& picture);
+  // Where the photo view goes for a photo of that size.
+  QRect PhotoViewRect(const QSize& photo) const;
   void AttachRetouch(bool attach);
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
 

@@ -14,11 +14,6 @@ ConvertSettings SketchSettings::ForConvert() const {
   return settings;
 }
 
-void SketchDocument::Load(const std::filesystem::path& file) {
-  Raster photo = LoadPicture(file);
-  Show(std::move(photo), Raster());
-}
-
 void SketchDocument::Show(Raster photo, Raster sketch) {
   photo_ = std::move(photo);
   sketch_ = std::move(sketch);

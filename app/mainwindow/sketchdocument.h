@@ -1,6 +1,6 @@
 #pragma once
 // The main window's work on plain values: the photo and the sketch it shows and the operations
-// on them (load, Convert, paper, retouch steps, save). No widget is touched here, so every
+// on them (Convert, paper, retouch steps, save). No widget is touched here, so every
 // operation runs on any thread; the window reads its controls into SketchSettings before an
 // operation and shows the rasters after it. One user at a time: the window and a batch worker
 // never call into the same document at once.
@@ -32,11 +32,8 @@ class SketchDocument {
   const Raster& Photo() const { return photo_; }
   const Raster& Sketch() const { return sketch_; }
 
-  // Reads a JPEG or bitmap file. Only a picture that was read replaces the photo and empties
-  // the sketch; a file that fails raises FileError and leaves both as they were.
-  void Load(const std::filesystem::path& file);
-
-  // A photo and its sketch made elsewhere (by a batch worker) become the document's.
+  // A photo and its sketch read or made elsewhere (the window's loading, a batch worker) become
+  // the document's.
   void Show(Raster photo, Raster sketch);
 
   // The sketch becomes a fresh conversion of the photo. Without a photo it raises

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/photos.h"
 
 using graphitine::Raster;
@@ -60,6 +62,34 @@ TEST(ScaledPictureTest, RescalingAChangedPartEqualsScalingTheWhole) {
   // Only the view pixels over the change were redone: a few more than its 64 x 64.
   EXPECT_LE(redone.width(), 68);
   EXPECT_LE(redone.height(), 68);
+}
+
+// Rows not read yet hold red: a view row scaled before all of its picture rows arrived would
+// keep some of it.
+TEST(ScaledPictureTest, ScalingRowsAsTheyArriveEqualsScalingTheWhole) {
+  struct Case {
+    QSize picture, view;
+  };
+  for (const Case& c : {Case{{1000, 750}, {345, 258}}, Case{{30, 20}, {90, 70}}}) {
+    SCOPED_TRACE(c.view.width());
+    const Raster photo = PatternPhoto(c.picture.width(), c.picture.height());
+    Raster arriving(c.picture.width(), c.picture.height());
+    arriving.Fill(0, 0, 255);
+    ScaledPicture scaled;
+    scaled.Begin(c.view);
+    int viewRow = 0;
+    for (int rows = 0; rows < c.picture.height() + 37; rows += 37) {
+      const int read = std::min(rows, c.picture.height());
+      for (int y = 0; y < read; ++y) {
+        std::copy_n(photo.Row(y), 3 * photo.Width(), arriving.Row(y));
+      }
+      viewRow = scaled.ScaleReadRows(arriving, viewRow, read);
+    }
+    EXPECT_EQ(viewRow, c.view.height());
+    ScaledPicture whole;
+    whole.Scale(photo, c.view);
+    EXPECT_EQ(scaled.Image(), whole.Image());
+  }
 }
 
 }  // namespace

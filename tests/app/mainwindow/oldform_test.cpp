@@ -5,6 +5,7 @@
 
 #include "mainwindow/oldform_fixture.h"
 #include "sketch/engine.h"
+#include "sketch/errors.h"
 
 using graphitine::Raster;
 
@@ -31,6 +32,34 @@ TEST_F(OldFormTest, StartsWithTheStartPictureTheDefaultsAndThePaperList) {
   EXPECT_TRUE(form_->RadioButton4->Checked());
   EXPECT_EQ(form_->StatusBar1->SimpleText(), TOldForm::kAutomaticStatus);
   EXPECT_EQ(form_->skinForm1->FormPanel()->size(), QSize(690, 485));
+}
+
+// The photo view is scaled while the photo is decoded, at the size the view then takes: the
+// same image as scaling the whole photo at that size, for a photo of another shape too.
+TEST_F(OldFormTest, OpeningShowsThePhotoScaledToItsView) {
+  Show();
+  const QSize startView = form_->Image1->size();
+  LoadPhoto(400, 600);
+  ASSERT_NE(form_->Image1->size(), startView);
+  ScaledPicture whole;
+  whole.Scale(Photo(), form_->Image1->size());
+  EXPECT_EQ(form_->Image1->Scaled(), whole.Image());
+}
+
+TEST_F(OldFormTest, AFileThatFailsToOpenKeepsPhotoSketchAndViews) {
+  Show();
+  form_->BitBtn6Click();
+  const Raster photo = Photo();
+  const Raster sketch = Sketch();
+  const QImage view = form_->Image1->Scaled();
+  QFile broken(folder_.filePath(QStringLiteral("broken.jpg")));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write("\xFF\xD8\xFF\xE0 not really");
+  broken.close();
+  EXPECT_THROW(form_->LoadPicture(broken.fileName()), graphitine::FileError);
+  EXPECT_TRUE(Photo() == photo);
+  EXPECT_TRUE(Sketch() == sketch);
+  EXPECT_EQ(form_->Image1->Scaled(), view);
 }
 
 TEST_F(OldFormTest, AMissingStartPictureIsReportedAndOnlyTheFixedPapersAreListed) {
