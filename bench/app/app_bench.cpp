@@ -3,6 +3,7 @@
 //                        rasters' own size (counters; the time is of no interest; first, so
 //                        that nothing else has touched memory yet)
 //   BM_BareDecode        libjpeg alone decoding the photo, the yardstick for opening it
+//   BM_CoreDecode        the core's LoadPicture alone
 //   BM_OpenPhoto         opening it in the window (decode, views scaled and laid out)
 //   BM_ConvertToView     Convert clicked until the sketch view has repainted
 //   BM_ScaleView         the part of it that scales the sketch to the view
@@ -22,6 +23,7 @@
 #include "app/mainwindow/oldform.h"
 #include "app/pictureview.h"
 #include "skin/containers/pagecontrol.h"
+#include "sketch/picturefile.h"
 #include "support/benchphoto.h"
 
 namespace {
@@ -108,6 +110,12 @@ void BM_BareDecode(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BareDecode)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// The core's own decoding of the photo, which opening it in the window adds the view to.
+void BM_CoreDecode(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(graphitine::LoadPicture(BenchPhoto()));
+}
+BENCHMARK(BM_CoreDecode)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 
 // A shown main window with the photo open.
 TOldForm& Window() {
