@@ -24,7 +24,7 @@ TEST(MailMessageTest, RecordsFollowTheDialogsValues) {
        "\xe8\xaf\xb7\xe7\x9c\x8b\xe9\x99\x84\xe4\xbb\xb6\xef\xbc\x81\r\n", 1, 16},
       {"several lines, an empty one and trailing spaces kept", subject,
        {QStringLiteral("a"), QString(), QStringLiteral("b  ")}, true, sketch,
-       "a\r\n\r\nb  \r\n", 1, 10},
+       "a\r\n\r\nb  \r\n", 1, 9},
       {"empty body leaves the place to the client", subject, {}, true, sketch, "", 1, -1},
       {"empty subject", QString(), {QStringLiteral("a")}, true, sketch, "a\r\n", 1, 2},
       {"attachment unticked", subject, {QStringLiteral("a")}, false, sketch, "a\r\n", 0, -1},

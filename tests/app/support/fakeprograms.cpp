@@ -23,7 +23,7 @@ void FakeProgramsTest::AddProgram(const QString& name) {
   ASSERT_TRUE(program.open(QIODevice::WriteOnly));
   program.write(QStringLiteral("#!/bin/sh\n"
                                "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > '%1.part'\n"
-                               "mv '%1.part' '%1'\n")
+                               "/bin/mv '%1.part' '%1'\n")
                     .arg(NotesOf(folder_, name))
                     .toUtf8());
   program.close();
