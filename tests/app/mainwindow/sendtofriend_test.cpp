@@ -1,6 +1,7 @@
 // The send-to button: the sketch written as the mail attachment, then the mail dialog.
 #include <QDir>
 #include <QStandardPaths>
+#include <functional>
 
 #include "app/mail/mailform.h"
 #include "mainwindow/oldform_fixture.h"
@@ -23,7 +24,11 @@ struct Offer {
 class SendToFriendTest : public OldFormTest {
  protected:
   // Presses the send-to button and closes the dialog it opens.
-  Offer Send() {
+  Offer Send() { return SendBy([this] { Click(form_->BitBtn2); }); }
+
+  // The same, the handler reached by the given press; returns once the dialog has closed or an
+  // error was reported.
+  Offer SendBy(const std::function<void()>& press) {
     Offer offer;
     ModalWatch watch([&offer](QWidget* modal) {
       if (auto* mail = qobject_cast<TMailForm*>(modal)) {
@@ -31,7 +36,8 @@ class SendToFriendTest : public OldFormTest {
       }
       qobject_cast<QDialog*>(modal)->reject();
     });
-    Click(form_->BitBtn2);
+    press();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return offer.opened || !watch.Messages().isEmpty(); }));
     messages_ = watch.Messages();
     return offer;
   }
@@ -70,7 +76,12 @@ TEST_F(SendToFriendTest, AFailedWriteIsReportedAndTheDialogStaysShut) {
   Click(form_->Button3);
   ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("sketch.jpg")));
   const QStringList before = QDir(folder_.path()).entryList(QDir::AllEntries | QDir::Hidden);
-  const Offer offer = Send();
+  // Posted rather than clicked: an exception unwinding through Qt's mouse delivery leaves a few
+  // of Qt's bytes behind, which the sanitized run would report. The general error report
+  // catches it the same way.
+  const Offer offer = SendBy([this] {
+    QMetaObject::invokeMethod(form_.get(), &TOldForm::skinBitBtn2Click, Qt::QueuedConnection);
+  });
   EXPECT_FALSE(offer.opened);
   ASSERT_EQ(messages_.size(), 1);
   EXPECT_TRUE(messages_.first().contains(QStringLiteral("sketch.jpg")));
