@@ -1,18 +1,9 @@
 #include "app/painthandoff.h"
 
-#include <QStandardPaths>
-#include <QStringList>
+#include "app/startprogram.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
-#include <thread>
-
-extern char** environ;
 #endif
 
 std::string WindowsPaintCommandLine(const std::string& file) {
@@ -20,14 +11,9 @@ std::string WindowsPaintCommandLine(const std::string& file) {
 }
 
 QString PaintProgram() {
-  const QStringList candidates{QStringLiteral("kolourpaint"), QStringLiteral("pinta"),
-                               QStringLiteral("gimp"), QStringLiteral("mtpaint"),
-                               QStringLiteral("xdg-open")};
-  for (const QString& name : candidates) {
-    const QString found = QStandardPaths::findExecutable(name);
-    if (!found.isEmpty()) return found;
-  }
-  return QString();
+  return FindProgram({QStringLiteral("kolourpaint"), QStringLiteral("pinta"),
+                      QStringLiteral("gimp"), QStringLiteral("mtpaint"),
+                      QStringLiteral("xdg-open")});
 }
 
 #ifdef _WIN32
@@ -50,18 +36,6 @@ int StartPaintProgram(const std::string& file) {
 
 #else
 
-int StartPaintProgram(const std::string& file) {
-  const QByteArray program = PaintProgram().toLocal8Bit();
-  if (program.isEmpty()) return ENOENT;
-  std::string programText = program.toStdString();
-  std::string fileText = file;
-  char* arguments[] = {programText.data(), fileText.data(), nullptr};
-  pid_t child = 0;
-  const int failure = posix_spawn(&child, programText.c_str(), nullptr, nullptr, arguments, environ);
-  if (failure != 0) return failure;
-  // The paint program lives on its own; its end is collected so that it leaves no zombie.
-  std::thread([child] { waitpid(child, nullptr, 0); }).detach();
-  return 0;
-}
+int StartPaintProgram(const std::string& file) { return StartDetached(PaintProgram(), {file}); }
 
 #endif

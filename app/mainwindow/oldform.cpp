@@ -9,6 +9,8 @@
 
 #include "app/fitting.h"
 #include "app/forms.h"
+#include "app/mail/attachment.h"
+#include "app/mail/mailform.h"
 #include "app/mainwindow/brushcursor.h"
 #include "app/mainwindow/dockpanel.h"
 #include "app/messagebox.h"
@@ -79,6 +81,7 @@ void TOldForm::ConnectHandlers() {
   connect(Button5, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn7Click);
   connect(Button4, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn9Click);
   connect(Button6, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn4Click);
+  connect(BitBtn2, &TSkinCustomButton::OnClick, this, &TOldForm::skinBitBtn2Click);
   connect(skinComboBox1, &TSkinCustomComboBox::OnChange, this, &TOldForm::skinComboBox1Change);
   connect(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
   connect(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
@@ -307,6 +310,17 @@ void TOldForm::BitBtn4Click() {
   }
   const int failure = StartPaintProgram(NameOf(SavePictureDialog1.FileName()));
   if (failure != 0) ShowMessage(kErrorCode + QString::number(failure), this);
+}
+
+// Send to a friend: the sketch is written as the mail attachment, then the mail dialog opens
+// for this one mail. With no sketch yet there is nothing to attach.
+void TOldForm::skinBitBtn2Click() {
+  QString attachment;
+  if (!document_.Sketch().IsEmpty()) {
+    attachment = FromName(WriteAttachment(document_.Sketch(), programFolder_).string());
+  }
+  TMailForm dialog(this, attachment);
+  dialog.exec();
 }
 
 void TOldForm::SetPaper(Raster picture, PaperMode mode) {

@@ -115,6 +115,7 @@ class TOldForm : public QWidget {
   void BitBtn7Click();  // Save
   void BitBtn9Click();  // Clear
   void BitBtn4Click();  // Edit and print
+  void skinBitBtn2Click();  // Send to a friend
   void skinComboBox1Change();
   void skinRadioButton1Click();
 

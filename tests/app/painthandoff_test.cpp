@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
 #include <cerrno>
+
+#include "support/fakeprograms.h"
 
 namespace {
 
@@ -15,28 +14,7 @@ TEST(PaintHandOffTest, WindowsCommandLineQuotesTheFile) {
             "mspaint.exe \"C:\\My Sketches\\a b.jpg\"");
 }
 
-// A search path of stand-in paint programs that note the file they were given.
-class PaintProgramTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    savedPath_ = qgetenv("PATH");
-    qputenv("PATH", folder_.path().toLocal8Bit());
-  }
-  void TearDown() override { qputenv("PATH", savedPath_); }
-
-  void AddProgram(const QString& name) {
-    QFile program(folder_.filePath(name));
-    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-    program.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1.got'\n")
-                      .arg(folder_.filePath(name))
-                      .toUtf8());
-    program.close();
-    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-
-  QTemporaryDir folder_;
-  QByteArray savedPath_;
-};
+using PaintProgramTest = FakeProgramsTest;
 
 TEST_F(PaintProgramTest, TheFirstPaintProgramFoundOpensTheWholeFileName) {
   AddProgram(QStringLiteral("xdg-open"));
@@ -46,10 +24,7 @@ TEST_F(PaintProgramTest, TheFirstPaintProgramFoundOpensTheWholeFileName) {
 
   const std::string file = "/tmp/my sketches/a b.jpg";
   ASSERT_EQ(StartPaintProgram(file), 0);
-  QFile got(folder_.filePath(QStringLiteral("gimp.got")));
-  EXPECT_TRUE(QTest::qWaitFor([&got] { return got.exists() && got.size() > 0; }, 5000));
-  ASSERT_TRUE(got.open(QIODevice::ReadOnly));
-  EXPECT_EQ(got.readAll().toStdString(), file);
+  EXPECT_EQ(ArgumentsOf(QStringLiteral("gimp")), QList<QByteArray>{QByteArray::fromStdString(file)});
 }
 
 TEST_F(PaintProgramTest, WithoutAnyProgramTheErrorCodeSaysNotFound) {

@@ -1,0 +1,128 @@
+#include "app/mail/mailform.h"
+
+#include <QLabel>
+#include <QShowEvent>
+#include <utility>
+
+#include "app/mail/sendmail.h"
+#include "app/programlook.h"
+#include "skin/buttons/button.h"
+#include "skin/buttons/checkbox.h"
+#include "skin/containers/groupbox.h"
+#include "skin/inputs/combobox.h"
+#include "skin/inputs/memo.h"
+#include "skin/window/form.h"
+
+namespace {
+
+// The area inside the skinned frame, title bar included; the controls' places are given in it.
+const QSize kFormSize(425, 296);
+const QString kCaption = QStringLiteral("给你的朋友一个惊喜！                     ");
+
+}  // namespace
+
+const QStringList TMailForm::kSubjects{
+    QStringLiteral("我自己的素描，嘿嘿！  "),
+    QStringLiteral("做了一张素描给你！             "),
+    QStringLiteral("嗨,发现一款不错的软件！                 "),
+};
+
+const QStringList TMailForm::kDefaultBody{
+    QStringLiteral("请看附件！                    "),
+    QString(),
+    QStringLiteral("============================"),
+    QStringLiteral("告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
+    QStringLiteral("官方下载：   "),
+    QStringLiteral("https://graphitine.example.org/"),
+    QStringLiteral("下载地址：         "),
+    QStringLiteral("https://graphitine.example.org/download/"),
+};
+
+TMailForm::TMailForm(QWidget* owner, QString attachment)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      attachment_(std::move(attachment)) {
+  setObjectName(QStringLiteral("MailForm"));
+  // The owner's font (the program's) reaches the dialog's controls.
+  setAttribute(Qt::WA_WindowPropagation);
+  PaintWindowBackground(this);
+
+  skinForm1 = new TSkinForm(this);
+  skinForm1->setObjectName(QStringLiteral("skinForm1"));
+  skinForm1->SetUIStyle(kProgramLook);
+  skinForm1->SetBorderStyle(bsDialog);
+  skinForm1->SetCaption(kCaption);
+  TSkinTitleBarButtons& buttons = skinForm1->TitleBar()->Buttons();
+  for (int i = 0; i < buttons.Count(); ++i) {
+    TSkinTitleBarButton* button = buttons.Items(i);
+    if (button->ButtonType() == skinMax || button->ButtonType() == skinMin) {
+      button->SetVisible(false);
+    }
+  }
+  auto* panel = new QWidget(this);
+  skinForm1->SetPanel(panel);
+
+  // Places inside the skinned frame: the panel begins below the title bar.
+  const int titleHeight = skinForm1->TitleBar()->sizeHint().height();
+  const auto place = [&](QWidget* control, const char* name, int left, int top) {
+    control->setObjectName(QLatin1String(name));
+    control->move(left, control->parentWidget() == panel ? top - titleHeight : top);
+  };
+
+  Label1 = new QLabel(QStringLiteral("主题：  :"), panel);
+  place(Label1, "Label1", 26, 33);
+  ComboBox1 = new TSkinComboBox(panel);
+  place(ComboBox1, "ComboBox1", 26, 48);
+  ComboBox1->resize(367, 21);
+  ComboBox1->SetStyle(TSkinCustomComboBox::csDropDownList);
+  ComboBox1->SetItems(kSubjects);
+  ComboBox1->setCurrentIndex(1);
+
+  Label2 = new QLabel(QStringLiteral("内容：  :"), panel);
+  place(Label2, "Label2", 24, 76);
+  Memo1 = new TSkinMemo(panel);
+  place(Memo1, "Memo1", 24, 88);
+  Memo1->resize(369, 83);
+  Memo1->SetWordWrap(false);
+  Memo1->SetLines(kDefaultBody);
+
+  GroupBox1 = new TSkinGroupBox(panel);
+  place(GroupBox1, "GroupBox1", 24, 184);
+  GroupBox1->resize(369, 49);
+  GroupBox1->SetCaption(QStringLiteral("-连同附件内容一起-"));
+  CheckBox1 = new TSkinCheckBox(GroupBox1);
+  place(CheckBox1, "CheckBox1", 17, 16);
+  CheckBox1->SetCaption(QStringLiteral("当前素描      "));
+  CheckBox1->SetChecked(!attachment_.isEmpty());
+  CheckBox1->setEnabled(!attachment_.isEmpty());
+
+  Button1 = new TSkinButton(panel);
+  place(Button1, "Button1", 165, 248);
+  Button1->resize(75, 25);
+  Button1->SetCaption2(QStringLiteral(" 开始发送 "));
+  connect(Button1, &TSkinCustomButton::OnClick, this, &TMailForm::skinButton1Click);
+}
+
+void TMailForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!placed_) Place();
+}
+
+void TMailForm::Place() {
+  placed_ = true;
+  // The skinned form fills the window inside its frame (the window's contents rectangle).
+  resize(size() + kFormSize - contentsRect().size());
+  if (QWidget* owner = parentWidget()) {
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+// Start sending: a new message of the dialog's current values each time. The client's answer
+// is not looked at; without a client nothing happens.
+void TMailForm::skinButton1Click() {
+  SendMail(BuildMailMessage(ComboBox1->currentText(), Memo1->Lines(), CheckBox1->Checked(),
+                            attachment_),
+           this);
+}
