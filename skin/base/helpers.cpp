@@ -56,3 +56,15 @@ bool FormHasFocus(const QWidget* form) {
   if (form == nullptr || form == mainForm) return true;
   return form->isActiveWindow();
 }
+
+bool ChangesCaptionedFace(QEvent::Type type) {
+  switch (type) {
+    case QEvent::FontChange:
+    case QEvent::EnabledChange:
+    case QEvent::PaletteChange:
+    case QEvent::LayoutDirectionChange:
+      return true;
+    default:
+      return false;
+  }
+}

@@ -1,7 +1,8 @@
 #pragma once
 // Small helpers of the controls: point-in-rectangle tests that count every edge, placing a
-// control, the application's main form and its work area, whether a form shows as active, and
-// property look-up by name.
+// control, the application's main form and its work area, whether a form shows as active,
+// property look-up by name, and the changes that repaint a captioned control.
+#include <QEvent>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -23,3 +24,6 @@ bool IsHasProperty(const QObject* component, const char* name);
 QString PCharToStr(const char* text);  // empty for a null text
 // Whether the form is to be painted as the active one.
 bool FormHasFocus(const QWidget* form);
+// Whether a change event alters how a control that draws its caption on its own face looks:
+// a new font, enabled state, palette or reading direction.
+bool ChangesCaptionedFace(QEvent::Type type);

@@ -50,7 +50,8 @@ class TSkinWidget : public QWidget, public SkinLookReceiver {
   void SetTransparent(bool value);
 
   // The control's colour; while ParentColor is on it is the parent's background colour.
-  // Setting a colour turns ParentColor off.
+  // Setting a colour turns ParentColor off. An own colour is handed down: children (and
+  // theirs) that follow ParentColor show it; turning ParentColor on passes the parent's on.
   TColor Color() const;
   void SetColor(TColor value);
   bool ParentColor() const { return parentColor_; }
@@ -88,9 +89,14 @@ class TSkinWidget : public QWidget, public SkinLookReceiver {
 
  private:
   void ApplyLook();
+  // Puts Color or ParentColor into the palette the children inherit, then raises the change.
+  void ColorSettingChanged();
+  // The one path that raises ColorChanged.
+  void RaiseColorChanged();
 
   SkinComponent look_;
   bool transparent_ = false;
   TColor color_;
   bool parentColor_ = true;
+  bool settingColor_ = false;  // ColorSettingChanged is writing the palette
 };

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "skin/base/helpers.h"
 #include "skin/paint/focusrect_p.h"
 #include "skin/paint/keyedpicture_p.h"
 
@@ -131,19 +132,8 @@ void TSkinCheckBox::focusOutEvent(QFocusEvent* e) {
 
 void TSkinCheckBox::changeEvent(QEvent* e) {
   SkinButtonBase::changeEvent(e);
-  switch (e->type()) {
-    case QEvent::FontChange:
-      FitSize();
-      update();
-      break;
-    case QEvent::EnabledChange:
-    case QEvent::PaletteChange:
-    case QEvent::LayoutDirectionChange:
-      update();
-      break;
-    default:
-      break;
-  }
+  if (e->type() == QEvent::FontChange) FitSize();
+  if (ChangesCaptionedFace(e->type())) update();
 }
 
 // An auto-sized control keeps its fitted size whatever size it is given.

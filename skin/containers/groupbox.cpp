@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "skin/base/helpers.h"
 #include "skin/paint/penpath_p.h"
 
 namespace {
@@ -63,19 +64,8 @@ void TSkinCustomGroupBox::AlignControls() {
 
 void TSkinCustomGroupBox::changeEvent(QEvent* event) {
   TSkinWidget::changeEvent(event);
-  switch (event->type()) {
-    case QEvent::FontChange:
-      AlignControls();
-      update();
-      break;
-    case QEvent::EnabledChange:
-    case QEvent::PaletteChange:
-    case QEvent::LayoutDirectionChange:
-      update();
-      break;
-    default:
-      break;
-  }
+  if (event->type() == QEvent::FontChange) AlignControls();
+  if (ChangesCaptionedFace(event->type())) update();
 }
 
 // The frame runs around the box at half the caption's height and leaves a gap in the top

@@ -166,7 +166,6 @@ void TSkinPageControl::LayoutPages() {
 }
 
 void TSkinPageControl::ColorChanged() {
-  TSkinTab::ColorChanged();
   for (TSkinTabSheet* page : pages_) page->SetColor(Color());
 }
 

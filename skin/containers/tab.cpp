@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "skin/containers/childbackground_p.h"
 #include "skin/containers/tabcontroltoppanel.h"
 #include "skin/paint/penpath_p.h"
 
@@ -26,11 +25,6 @@ void TSkinTab::LookChanged() {
   borderColor_ = Look().Color(SkinEntry::ControlBorderColor);
   const bool whiteBody = !Look().UsesFileTheme() && Look().EffectiveStyle() == TSkinUIStyle::WinXP;
   SetColor(whiteBody ? clWhite : Look().Color(SkinEntry::ControlBackgroundColor));
-}
-
-// Controls placed on the body show its colour.
-void TSkinTab::ColorChanged() {
-  OfferBackgroundToChildren(*this);
 }
 
 void TSkinTab::SetBorderColor(TColor value) {

@@ -55,7 +55,6 @@ class TSkinTab : public TSkinWidget {
 
   void LookChanged() override;
   bool HandsLookDown() const override { return true; }
-  void ColorChanged() override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;

@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QPainter>
 
-#include "skin/containers/childbackground_p.h"
 #include "skin/containers/pagecontrol.h"
 
 TSkinTabSheet::TSkinTabSheet(QWidget* owner) : TSkinWidget(owner) {
@@ -42,11 +41,6 @@ void TSkinTabSheet::SetTabVisible(bool value) {
   if (value == tabVisible_) return;
   tabVisible_ = value;
   if (pageControl_ != nullptr) pageControl_->TabVisibilityChanged(this);
-}
-
-// The page's controls show its colour.
-void TSkinTabSheet::ColorChanged() {
-  OfferBackgroundToChildren(*this);
 }
 
 void TSkinTabSheet::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), FaceColor()); }

@@ -43,7 +43,6 @@ class TSkinTabSheet : public TSkinWidget {
 
  protected:
   bool HandsLookDown() const override { return true; }
-  void ColorChanged() override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
 

@@ -111,15 +111,7 @@ void TSkinForm::FileThemeGone() {
   TSkinWidget::FileThemeGone();
 }
 
-// Children that take their parent's colour take the body colour.
-void TSkinForm::ColorChanged() {
-  if (!ParentColor()) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ToQColor(Color()));
-    setPalette(palette);
-  }
-  PaintFormBorder();
-}
+void TSkinForm::ColorChanged() { PaintFormBorder(); }
 
 SkinFormFrame TSkinForm::Frame(const QSize& window) const {
   SkinFormLook look = *frameLook_;

@@ -1,6 +1,7 @@
 #pragma once
-// Skinned stand-ins for the theme tests: a TSkin-named control on the widget base that counts
-// how often its look is read, and the same control under a name without the prefix.
+// Skinned stand-ins for the theme and colour tests: a TSkin-named control on the widget base
+// that counts how often its look is read and its colour changes, and the same control under a
+// name without the prefix.
 #include "skin/base/widget.h"
 
 class TSkinProbe : public TSkinWidget {
@@ -11,9 +12,11 @@ class TSkinProbe : public TSkinWidget {
 
   int reads = 0;               // looks read so far
   TColor backgroundColor = 0;  // FormBackgroundColor as last read
+  int colourChanges = 0;       // ColorChanged raised so far
 
  protected:
   void LookChanged() override;
+  void ColorChanged() override { ++colourChanges; }
 };
 
 class PlainProbe : public TSkinProbe {
