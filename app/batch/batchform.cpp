@@ -79,6 +79,7 @@ void TBatchForm::CreateControls() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
+  resize(kClientSize);  // grows by the skinned frame on the first show
   PaintWindowBackground(this);
 
   skinForm1 = new TSkinForm(this);
@@ -92,7 +93,6 @@ void TBatchForm::CreateControls() {
   }
   auto* panel = new QWidget(this);
   PaintWindowBackground(panel);
-  panel->setFixedSize(kClientSize);
   skinForm1->SetPanel(panel);
 
   const auto place = [panel](auto* control, const char* name, QRect geometry) {
