@@ -9,6 +9,7 @@
 //   seconds 12.34
 //   longest_block_ms 21.0
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
@@ -21,8 +22,8 @@
 #include "sketch/batchlist.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: batch_window_run OUTPUT_FOLDER FOLDER\n");
+  if (argc != 3 || !QDir(QString::fromLocal8Bit(argv[1])).exists()) {
+    std::fprintf(stderr, "usage: batch_window_run OUTPUT_FOLDER FOLDER (OUTPUT_FOLDER must exist)\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
