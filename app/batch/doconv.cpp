@@ -1,6 +1,7 @@
 #include "app/batch/doconv.h"
 
 #include <QMetaObject>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <utility>
@@ -38,11 +39,16 @@ std::optional<T> Ask(QObject* context, std::function<T()> question, const std::s
 
 }  // namespace
 
-// The picture waiting to be shown. Only the latest is kept, so a window slower than the run
-// never queues up photos.
+// The picture waiting to be shown. Only the latest is kept, and at most one is shown per
+// kShowInterval: showing a large photo and sketch scales both to their views on the interface
+// thread, time taken from the window and from the run on a machine with few cores.
 struct DoConv::Shown {
+  static constexpr std::chrono::milliseconds kShowInterval{300};
+
   std::mutex lock;
   std::optional<std::pair<ConvertedPicture, std::string>> latest;
+  bool posted = false;  // a show is on its way to the interface thread
+  std::chrono::steady_clock::time_point lastPosted;
 };
 
 DoConv::DoConv(QObject* context, Hooks hooks, int parallel)
@@ -72,6 +78,11 @@ void DoConv::Execute(std::stop_token stop) {
         Post(hooks_.itemEnded);
       },
       stop);
+  {
+    // The window is left showing the last finished picture.
+    const std::lock_guard<std::mutex> guard(shown_->lock);
+    PostShow();
+  }
   Post([ended = hooks_.ended, report] { ended(report); });
 }
 
@@ -82,14 +93,22 @@ void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
   ConvertedPicture picture = graphitine::ConvertBatchJob(job, settings->ForConvert(), stop);
   const std::string written = graphitine::SaveNameFor(job.output, job.kind);
   const std::lock_guard<std::mutex> guard(shown_->lock);
-  const bool posted = shown_->latest.has_value();
   shown_->latest.emplace(std::move(picture), written);
-  if (posted) return;
+  if (std::chrono::steady_clock::now() - shown_->lastPosted >= Shown::kShowInterval) PostShow();
+}
+
+// Hands the latest picture to the interface thread, unless one is on its way (which then takes
+// the latest). Called with shown_->lock held.
+void DoConv::PostShow() {
+  if (shown_->posted || !shown_->latest) return;
+  shown_->posted = true;
+  shown_->lastPosted = std::chrono::steady_clock::now();
   Post([shown = shown_, show = hooks_.show] {
     std::optional<std::pair<ConvertedPicture, std::string>> latest;
     {
       const std::lock_guard<std::mutex> guard(shown->lock);
       latest.swap(shown->latest);
+      shown->posted = false;
     }
     if (latest) show(std::move(latest->first), latest->second);
   });

@@ -20,7 +20,7 @@ class DoConv {
   struct Hooks {
     std::function<std::optional<graphitine::BatchJob>()> nextItem;  // nothing: no more items
     std::function<graphitine::SketchSettings()> itemSettings;
-    // The latest finished picture; while the window is busy, older ones are skipped.
+    // The latest finished picture, at most a few times a second; the others are skipped.
     std::function<void(graphitine::ConvertedPicture picture, const std::string& written)> show;
     std::function<void()> itemEnded;  // written, failed or stopped half-way
     std::function<void(const graphitine::BatchReport& report)> ended;
@@ -41,6 +41,7 @@ class DoConv {
   struct Shown;
   void Execute(std::stop_token stop);
   void ConvertItem(const graphitine::BatchJob& job, std::stop_token stop);
+  void PostShow();
   void Post(std::function<void()> call) const;
 
   QObject* context_;

@@ -1,5 +1,6 @@
 // The batch run through the window: its outputs against the converter's, failures, taken
 // names, editing the list while it runs, stopping it, and the user's operations meanwhile.
+#include <QDialog>
 #include <QDirIterator>
 #include <QProcess>
 #include <QTimer>
@@ -7,6 +8,8 @@
 
 #include "batch/batch_fixture.h"
 #include "skin/bars/statusbar.h"
+#include "skin/bars/trackbar.h"
+#include "skin/buttons/radiobutton.h"
 #include "skin/buttons/button.h"
 #include "skin/inputs/edit.h"
 
@@ -178,6 +181,43 @@ TEST_F(BatchRunTest, QuittingDuringARunStopsTheWorkerAndLeavesNoHalfFile) {
   QTRY_VERIFY_WITH_TIMEOUT(BatchForm->ProgressBar1->Max() == 6, 10000);
   form_.reset();
   EXPECT_FALSE(BatchForm);
+  for (const auto& [name, bytes] : Contents(out_.path())) {
+    EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString())) << name.toStdString();
+  }
+}
+
+// What the user may do while a run goes: the main window's operations (refused), the
+// settings, the list and the output folder. Run under ThreadSanitizer, this shows whether the
+// run and the interface thread share anything unguarded.
+TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
+  Put(QStringLiteral("more/m.bmp"), 64, 48);
+  ShowBoth();
+  ListPhotos(12, 400, 300);
+  const QString more = tree_.filePath(QStringLiteral("more"));
+  ModalWatch watch([&](QWidget* modal) {
+    if (modal->objectName() == QLatin1String("FolderDialog")) {
+      ChooseFile(modal, more);
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    }
+  });
+  StartRun(out_.path());
+  for (int round = 0; BatchForm->Running() && round < 40; ++round) {
+    Click(form_->Button2);  // Open
+    Click(form_->Button3);  // Convert
+    Click(form_->Button4);  // Clear
+    MoveOnSketch(20, 20, Qt::ControlModifier);
+    form_->TrackBar1->SetPosition(150 + round % 40);
+    Click(round % 2 == 0 ? form_->RadioButton1 : form_->RadioButton4);
+    BatchForm->ListBox1->setCurrentRow(BatchForm->ListBox1->count() - 1);
+    emit BatchForm->ListBox1->OnClick();
+    if (round == 3) QTest::keyClick(BatchForm->ListBox1, Qt::Key_Delete);
+    if (round == 5) Click(BatchForm->Button2);  // add a folder
+    QTest::qWait(5);
+  }
+  EXPECT_EQ(form_->StatusBar1->SimpleText(), BatchForm->Running() ? TOldForm::kBatchStatus
+                                                                   : TOldForm::kAutomaticStatus);
+  WaitForTheEnd();
   for (const auto& [name, bytes] : Contents(out_.path())) {
     EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString())) << name.toStdString();
   }
