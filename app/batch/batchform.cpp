@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QListWidgetItem>
@@ -12,6 +11,7 @@
 
 #include "app/batch/doconv.h"
 #include "app/batch/folderchooser.h"
+#include "app/filenames.h"
 #include "app/messagebox.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programlook.h"
@@ -40,11 +40,6 @@ namespace {
 
 const QSize kClientSize(157, 337);
 constexpr int kPathRole = Qt::UserRole;  // where the item's file really is
-
-std::string NameOf(const QString& text) { return QFile::encodeName(text).toStdString(); }
-QString FromName(const std::string& name) {
-  return QFile::decodeName(QByteArray::fromStdString(name));
-}
 
 PictureItem ItemOf(const QListWidgetItem* item) {
   return PictureItem{NameOf(item->text()), NameOf(item->data(kPathRole).toString())};

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/batch/batchform.h"
+#include "app/filenames.h"
 #include "app/fitting.h"
 #include "app/forms.h"
 #include "app/mainwindow/brushcursor.h"
@@ -42,10 +43,6 @@ namespace {
 const QSize kContentsSize(690, 485);
 const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
 const QString kErrorCode = QStringLiteral("错误代码 ");
-
-std::filesystem::path PathOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
-std::string NameOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
-QString FromName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
 }  // namespace
 
