@@ -192,7 +192,7 @@ TEST_F(BatchRunTest, QuittingDuringARunStopsTheWorkerAndLeavesNoHalfFile) {
 TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
   Put(QStringLiteral("more/m.bmp"), 64, 48);
   ShowBoth();
-  ListPhotos(12, 400, 300);
+  ListPhotos(12, 1000, 750);
   const QString more = tree_.filePath(QStringLiteral("more"));
   ModalWatch watch([&](QWidget* modal) {
     if (modal->objectName() == QLatin1String("FolderDialog")) {
