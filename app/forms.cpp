@@ -1,8 +1,9 @@
 #include "app/forms.h"
 
+#include "app/batch/batchform.h"
 #include "app/mainwindow/oldform.h"
 #include "app/viewer/viewform.h"
 
 QPointer<TOldForm> OldForm;
-QPointer<QWidget> BatchForm;
+QPointer<TBatchForm> BatchForm;
 QPointer<TViewForm> ViewForm;

@@ -5,9 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
+class TBatchForm;
 class TOldForm;
 class TViewForm;
 
 extern QPointer<TOldForm> OldForm;
-extern QPointer<QWidget> BatchForm;
+extern QPointer<TBatchForm> BatchForm;
 extern QPointer<TViewForm> ViewForm;

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <system_error>
-#include <unordered_set>
 
 #include "sketch/folderwalk.h"
 #include "sketch/picturefile.h"
@@ -25,28 +24,33 @@ std::string InsertBeforeLastDot(const std::string& name, const std::string& text
   return result;
 }
 
-std::vector<BatchJob> PlanBatch(const std::vector<PictureItem>& items,
-                                const std::string& outputFolder) {
-  std::unordered_set<std::string> planned;
-  auto taken = [&](const std::string& name) {
+BatchJob NameBatchJob(std::size_t index, const PictureItem& item, const std::string& outputFolder,
+                      std::unordered_set<std::string>& taken) {
+  auto inUse = [&](const std::string& name) {
     std::error_code ec;
-    return planned.count(name) != 0 ||
+    return taken.count(name) != 0 ||
            std::filesystem::exists(std::filesystem::symlink_status(name, ec));
   };
+  const std::string wanted = BatchOutputName(outputFolder, item.text);
+  std::string output = wanted;
+  if (inUse(output)) {
+    const std::string number = std::to_string(index);
+    output = InsertBeforeLastDot(wanted, number);
+    for (int further = 1; inUse(output); ++further) {
+      output = InsertBeforeLastDot(wanted, number + "-" + std::to_string(further));
+    }
+  }
+  taken.insert(output);
+  return BatchJob{index, item, output, BatchOutputKind(item.text)};
+}
+
+std::vector<BatchJob> PlanBatch(const std::vector<PictureItem>& items,
+                                const std::string& outputFolder) {
+  std::unordered_set<std::string> taken;
   std::vector<BatchJob> jobs;
   jobs.reserve(items.size());
   for (std::size_t n = 0; n < items.size(); ++n) {
-    const std::string wanted = BatchOutputName(outputFolder, items[n].text);
-    std::string output = wanted;
-    if (taken(output)) {
-      const std::string number = std::to_string(n);
-      output = InsertBeforeLastDot(wanted, number);
-      for (int further = 1; taken(output); ++further) {
-        output = InsertBeforeLastDot(wanted, number + "-" + std::to_string(further));
-      }
-    }
-    planned.insert(output);
-    jobs.push_back(BatchJob{n, items[n], output, BatchOutputKind(items[n].text)});
+    jobs.push_back(NameBatchJob(n, items[n], outputFolder, taken));
   }
   return jobs;
 }

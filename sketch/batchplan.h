@@ -2,6 +2,7 @@
 // Output names and kinds of a batch run, decided for the whole list before any conversion
 // starts, so that the result does not depend on how many items are converted at once.
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "sketch/batchlist.h"
@@ -23,6 +24,13 @@ int BatchOutputKind(const std::string& itemText);
 
 // The name with text inserted just before its last dot (at the end when it has none).
 std::string InsertBeforeLastDot(const std::string& name, const std::string& text);
+
+// The job of the item at this position, named at the moment it starts: an output name that
+// exists already, or that is among the names taken (written or being written by the same run),
+// gets the position inserted before its last dot; when that name is taken too, "-1", "-2", ...
+// follow the position until a free name is found. The chosen name is added to taken.
+BatchJob NameBatchJob(std::size_t index, const PictureItem& item, const std::string& outputFolder,
+                      std::unordered_set<std::string>& taken);
 
 // One job per item, in list order. An output name that exists already, or that an earlier item
 // of the list will write, gets the item's position inserted before its last dot; when that

@@ -1,7 +1,7 @@
 #include "sketch/batchrun.h"
 
 #include <algorithm>
-#include <atomic>
+#include <optional>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -11,21 +11,41 @@
 
 namespace graphitine {
 
-BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, int parallel,
-                     const BatchProgressReport& progress, std::stop_token stop) {
+namespace {
+
+// The run behind both forms of RunBatch. With a known total, progress counts against it;
+// otherwise against the jobs handed out so far.
+BatchReport Run(const BatchSource& next, const BatchStep& step, std::size_t threads,
+                std::optional<std::size_t> knownTotal, const BatchProgressReport& progress,
+                const std::stop_token& stop) {
   BatchReport report;
-  report.total = jobs.size();
-  std::atomic<std::size_t> next{0};
-  std::mutex mutex;  // guards report and the progress calls
+  std::mutex sourceLock;  // one call of next at a time
+  std::mutex mutex;       // guards report and the progress calls
   BatchProgress state;
-  state.total = jobs.size();
+  state.total = knownTotal.value_or(0);
+
+  auto claim = [&]() -> std::optional<BatchJob> {
+    const std::lock_guard<std::mutex> lock(sourceLock);
+    if (stop.stop_requested()) {
+      const std::lock_guard<std::mutex> reportLock(mutex);
+      report.stopped = true;  // the source may have had more
+      return std::nullopt;
+    }
+    std::optional<BatchJob> job = next();
+    if (job) {
+      const std::lock_guard<std::mutex> reportLock(mutex);
+      ++report.total;
+      if (!knownTotal) ++state.total;
+    }
+    return job;
+  };
 
   auto work = [&] {
-    for (std::size_t i = next++; i < jobs.size(); i = next++) {
+    for (std::optional<BatchJob> job = claim(); job; job = claim()) {
       std::string reason;
       try {
         if (stop.stop_requested()) throw Stopped();
-        step(jobs[i], stop);
+        step(*job, stop);
       } catch (const Stopped&) {
         const std::lock_guard<std::mutex> lock(mutex);
         report.stopped = true;
@@ -43,25 +63,45 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
         ++report.written;
       } else {
         ++state.failed;
-        report.failures.push_back(
-            BatchFailure{jobs[i].index, jobs[i].source.path.string(), reason});
+        report.failures.push_back(BatchFailure{job->index, job->source.path.string(), reason});
         failure = &report.failures.back();
       }
       if (progress) progress(state, failure);
     }
   };
 
-  const std::size_t threads =
-      std::min<std::size_t>(static_cast<std::size_t>(std::max(parallel, 1)), jobs.size());
   if (threads <= 1) {
     work();
   } else {
     std::vector<std::jthread> workers;
     for (std::size_t t = 0; t < threads; ++t) workers.emplace_back(work);
   }
+  if (knownTotal) {
+    report.stopped = report.stopped && report.written + report.failures.size() < *knownTotal;
+    report.total = *knownTotal;
+  }
   std::sort(report.failures.begin(), report.failures.end(),
             [](const BatchFailure& a, const BatchFailure& b) { return a.index < b.index; });
   return report;
+}
+
+std::size_t Threads(int parallel) { return static_cast<std::size_t>(std::max(parallel, 1)); }
+
+}  // namespace
+
+BatchReport RunBatch(const BatchSource& next, const BatchStep& step, int parallel,
+                     const BatchProgressReport& progress, std::stop_token stop) {
+  return Run(next, step, Threads(parallel), std::nullopt, progress, stop);
+}
+
+BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, int parallel,
+                     const BatchProgressReport& progress, std::stop_token stop) {
+  std::size_t next = 0;
+  const BatchSource source = [&]() -> std::optional<BatchJob> {
+    if (next == jobs.size()) return std::nullopt;
+    return jobs[next++];
+  };
+  return Run(source, step, std::min(Threads(parallel), jobs.size()), jobs.size(), progress, stop);
 }
 
 ConvertedPicture ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,

@@ -3,6 +3,7 @@
 // item while the run goes on with the next one, until the caller asks it to stop.
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -38,6 +39,17 @@ struct BatchProgress {
 using BatchStep = std::function<void(const BatchJob&, std::stop_token)>;
 // Called after each finished item, one call at a time (from whichever thread finished it).
 using BatchProgressReport = std::function<void(const BatchProgress&, const BatchFailure*)>;
+
+// Hands out the next job of a run, or nothing when the run has no more. Called one call at a
+// time, from whichever thread is free for the next item.
+using BatchSource = std::function<std::optional<BatchJob>()>;
+
+// Runs step for every job that next hands out, with up to `parallel` jobs at once (at least
+// one), and returns when next has no more and every started job has ended; so the jobs may be
+// decided while the run goes. Stopping, failures and progress are as below; total counts the
+// jobs handed out.
+BatchReport RunBatch(const BatchSource& next, const BatchStep& step, int parallel,
+                     const BatchProgressReport& progress = {}, std::stop_token stop = {});
 
 // Runs step for every job with up to `parallel` jobs at once (at least one) and returns when
 // all have finished. Once stop is requested no further item starts, and the run returns when

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <utility>
 
+#include "app/batch/batchform.h"
+#include "app/filenames.h"
 #include "app/fitting.h"
 #include "app/forms.h"
 #include "app/mail/attachment.h"
@@ -37,16 +39,13 @@ using graphitine::SketchTool;
 // The two status codes have no character of their own; a marker stands for each.
 const QString TOldForm::kAutomaticStatus = QStringLiteral("◆自动转换   ");
 const QString TOldForm::kManualStatus = QStringLiteral("●按着'CTRL'键来手动素描!");
+const QString TOldForm::kBatchStatus = QStringLiteral("批量转换进行中, 请等它结束或停止它");
 
 namespace {
 
 const QSize kContentsSize(690, 485);
 const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
 const QString kErrorCode = QStringLiteral("错误代码 ");
-
-std::filesystem::path PathOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
-std::string NameOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
-QString FromName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
 
 }  // namespace
 
@@ -103,9 +102,10 @@ void TOldForm::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-// Loads the start picture, then fills the paper list; a start picture that fails stops here,
-// its error reported, and the list keeps its two fixed items.
+// Creates the batch window (hidden), loads the start picture, then fills the paper list; a start
+// picture that fails stops here, its error reported, and the list keeps its two fixed items.
 void TOldForm::FormShow() {
+  BatchForm = new TBatchForm(this);
   LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
   graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
   for (const graphitine::TextureEntry& entry : textures_) {
@@ -235,7 +235,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   Image3->raise();
   const bool step = (MouseHeld && (StrokeTick == 0 || RadioButton3->Checked())) ||
                     shift.testFlag(Qt::ControlModifier);
-  if (step && !document_.Photo().IsEmpty()) {
+  if (step && !document_.Photo().IsEmpty() && !RefusedDuringBatch()) {
     const graphitine::SketchSettings settings = ReadSettings();
     const Raster& photo = document_.Photo();
     const graphitine::ViewGeometry view{Image2->width(), Image2->height(),
@@ -266,7 +266,27 @@ void TOldForm::SavePicture(const QString& name, int kind) {
   SavePictureDialog1.SetFileName(FromName(document_.Save(NameOf(name), kind)));
 }
 
+void TOldForm::ShowBatchResult(Raster photo, Raster sketch, const QString& written) {
+  document_.Show(std::move(photo), std::move(sketch));
+  SavePictureDialog1.SetFileName(written);
+  Image1->SetPicture(&document_.Photo());
+  Image2->SetPicture(&document_.Sketch());
+  FormResize();
+}
+
+void TOldForm::SetBatchRunning(bool running) {
+  batchRunning_ = running;
+  StatusBar1->SetSimpleText(running ? kBatchStatus
+                                    : ManualPageActive() ? kManualStatus : kAutomaticStatus);
+}
+
+bool TOldForm::RefusedDuringBatch() {
+  if (batchRunning_) StatusBar1->SetSimpleText(kBatchStatus);
+  return batchRunning_;
+}
+
 void TOldForm::BitBtn5Click() {
+  if (RefusedDuringBatch()) return;
   const QString file = OpenPictureDialog1.Execute(this);
   if (file.isEmpty()) return;
   OpenPictureDialog1.SetFileName(file);
@@ -274,6 +294,7 @@ void TOldForm::BitBtn5Click() {
 }
 
 void TOldForm::BitBtn6Click() {
+  if (RefusedDuringBatch()) return;
   SavePictureDialog1.SetFileName(QString());
   document_.Convert(ReadSettings());
   Image2->SetPicture(&document_.Sketch());
@@ -282,6 +303,7 @@ void TOldForm::BitBtn6Click() {
 // Save: the chosen filter decides the format; a name that gains its extension on writing is
 // checked against an existing file of the longer name.
 void TOldForm::BitBtn7Click() {
+  if (RefusedDuringBatch()) return;
   const QString name = SavePictureDialog1.Execute(this);
   if (name.isEmpty()) return;
   const int kind = SavePictureDialog1.FilterIndex();
@@ -293,6 +315,7 @@ void TOldForm::BitBtn7Click() {
 
 // Clear: an empty sketch, or bare paper when a paper is chosen.
 void TOldForm::BitBtn9Click() {
+  if (RefusedDuringBatch()) return;
   document_.Clear(skinComboBox1->currentIndex() != 0 ? paper_.get() : nullptr);
   Image2->SetPicture(&document_.Sketch());
 }
@@ -364,7 +387,7 @@ void TOldForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TOldForm::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  if (urls.isEmpty() || !urls.first().isLocalFile() || RefusedDuringBatch()) return;
   event->acceptProposedAction();
   LoadPicture(urls.first().toLocalFile());
 }

@@ -41,9 +41,16 @@ class TOldForm : public QWidget {
   graphitine::SketchSettings ReadSettings() const;
   const graphitine::SketchDocument& Document() const { return document_; }
 
+  // A batch run's finished photo and sketch, written under that name, become the window's.
+  void ShowBatchResult(graphitine::Raster photo, graphitine::Raster sketch, const QString& written);
+  // While a run goes, the user's operations on the pictures are refused with a status text.
+  void SetBatchRunning(bool running);
+  bool RefusedDuringBatch();
+
   // The status texts of the two pages.
   static const QString kAutomaticStatus;
   static const QString kManualStatus;
+  static const QString kBatchStatus;
 
   // Controls, by the names the other windows and the tests know them by.
   TSkinForm* skinForm1;
@@ -143,4 +150,5 @@ class TOldForm : public QWidget {
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
   bool shown_ = false;
+  bool batchRunning_ = false;
 };

@@ -1,7 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <mutex>
+#include <unordered_set>
 #include <stdexcept>
 
 #include "sketch/batchlist.h"
@@ -78,6 +81,66 @@ TEST(BatchNames, AnExistingFolderOrDanglingLinkCountsAsTaken) {
   fs::create_symlink(out / "nowhere", out / "b.bmp");
   const auto jobs = PlanBatch(Items({"/p/a.jpg", "/p/b.bmp"}), out.str());
   EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{out.str() + "/a0.jpg", out.str() + "/b1.bmp"}));
+}
+
+TEST(BatchNames, AnItemNamedWhenItStartsAvoidsFilesAndNamesTakenByTheRun) {
+  TempDir out;
+  WriteText(out / "a.jpg", "taken");
+  std::unordered_set<std::string> taken{out.str() + "/b2.bmp"};
+  const PictureItem b{"/p/b.bmp", "/p/b.bmp"};
+  EXPECT_EQ(NameBatchJob(0, b, out.str(), taken).output, out.str() + "/b.bmp");
+  EXPECT_EQ(NameBatchJob(2, b, out.str(), taken).output, out.str() + "/b2-1.bmp");
+  const BatchJob a = NameBatchJob(5, {"/q/a.jpg", "/q/A.JPG"}, out.str(), taken);
+  EXPECT_EQ(a.output, out.str() + "/a5.jpg");
+  EXPECT_EQ(a.kind, 1);
+  EXPECT_EQ(a.source.path, "/q/A.JPG");
+  EXPECT_EQ(taken.count(out.str() + "/a5.jpg"), 1u);
+}
+
+TEST(BatchRun, JobsDecidedWhileTheRunGoesAreEachRunOnce) {
+  for (int parallel : {1, 3}) {
+    SCOPED_TRACE(parallel);
+    std::size_t handedOut = 0;
+    std::mutex lock;
+    std::vector<std::size_t> ran;
+    std::vector<std::size_t> totals;
+    const BatchReport report = RunBatch(
+        [&]() -> std::optional<BatchJob> {
+          // The list grows by one item for every item handed out, up to twelve.
+          if (handedOut == 12) return std::nullopt;
+          return BatchJob{handedOut++, {}, "", 1};
+        },
+        [&](const BatchJob& job, std::stop_token) {
+          if (job.index == 7) throw std::runtime_error("broken");
+          const std::lock_guard<std::mutex> guard(lock);
+          ran.push_back(job.index);
+        },
+        parallel, [&](const BatchProgress& progress, const BatchFailure*) {
+          totals.push_back(progress.total);
+        });
+    std::sort(ran.begin(), ran.end());
+    EXPECT_EQ(ran, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11}));
+    EXPECT_EQ(report.total, 12u);
+    EXPECT_EQ(report.written, 11u);
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].index, 7u);
+    EXPECT_FALSE(report.stopped);
+    EXPECT_TRUE(std::is_sorted(totals.begin(), totals.end()));
+  }
+}
+
+TEST(BatchRun, AStopAskedBetweenJobsEndsTheRunAsStopped) {
+  std::stop_source stop;
+  std::size_t handedOut = 0;
+  const BatchReport report = RunBatch(
+      [&]() -> std::optional<BatchJob> { return BatchJob{handedOut++, {}, "", 1}; },
+      [&](const BatchJob& job, std::stop_token) {
+        if (job.index == 2) stop.request_stop();
+      },
+      2, {}, stop.get_token());
+  EXPECT_TRUE(report.stopped);
+  EXPECT_EQ(report.written, report.total);
+  EXPECT_LE(report.total, 4u);
 }
 
 TEST(BatchRun, EveryItemRunsOnceFailuresAreListedInOrderAndTheRunGoesOn) {

@@ -1,0 +1,280 @@
+#include "app/batch/batchform.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFont>
+#include <QFontMetrics>
+#include <QListWidgetItem>
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+#include "app/batch/doconv.h"
+#include "app/batch/folderchooser.h"
+#include "app/filenames.h"
+#include "app/messagebox.h"
+#include "app/mainwindow/oldform.h"
+#include "app/programlook.h"
+#include "skin/bars/progressbar.h"
+#include "skin/buttons/button.h"
+#include "skin/buttons/checkbox.h"
+#include "skin/inputs/edit.h"
+#include "skin/inputs/listbox.h"
+#include "skin/look/color.h"
+#include "skin/window/form.h"
+#include "skin/window/popupmenu.h"
+#include "skin/window/titlebar.h"
+#include "sketch/batchlist.h"
+#include "sketch/batchplan.h"
+
+using graphitine::BatchJob;
+using graphitine::PictureItem;
+
+const QString TBatchForm::kChooseOutputFolder = QStringLiteral("          请选择输出目录!        ");
+const QString TBatchForm::kAddFolderTitle = QStringLiteral("       请选择一个目录      ");
+const QString TBatchForm::kOutputFolderTitle = QStringLiteral("Please select the directory");
+const QString TBatchForm::kStopQuestion = QStringLiteral("批量转换正在进行, 要停止吗?");
+const QString TBatchForm::kFailuresHeading = QStringLiteral("以下图片未能转换:");
+
+namespace {
+
+const QSize kClientSize(157, 337);
+constexpr int kPathRole = Qt::UserRole;  // where the item's file really is
+
+PictureItem ItemOf(const QListWidgetItem* item) {
+  return PictureItem{NameOf(item->text()), NameOf(item->data(kPathRole).toString())};
+}
+
+int Cores() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
+
+}  // namespace
+
+TBatchForm::TBatchForm(TOldForm* owner)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), owner_(owner), parallel_(Cores()) {
+  CreateControls();
+  connect(Button2, &TSkinCustomButton::OnClick, this, &TBatchForm::SpeedButton2Click);
+  connect(Button1, &TSkinCustomButton::OnClick, this, &TBatchForm::skinButton1Click);
+  connect(Button3, &TSkinCustomButton::OnClick, this, &TBatchForm::BitBtn1Click);
+  connect(StopButton, &TSkinCustomButton::OnClick, this, &TBatchForm::StopButtonClick);
+  connect(ListBox1, &TSkinListBox::OnClick, this, &TBatchForm::skinListBox1Click);
+  connect(ListBox1, &TSkinListBox::OnKeyDown, this, &TBatchForm::skinListBox1KeyDown);
+  connect(ListBox1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) {
+            const QPoint global = ListBox1->viewport()->mapToGlobal(at);
+            PopupMenu1->Popup(global.x(), global.y());
+          });
+  connect(ListBox1->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+          [this](const QModelIndex&, int first, int last) { ItemsRemoved(first, last); });
+}
+
+TBatchForm::~TBatchForm() { run_.reset(); }
+
+void TBatchForm::CreateControls() {
+  setObjectName(QStringLiteral("BatchForm"));
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+  resize(kClientSize);  // grows by the skinned frame on the first show
+  PaintWindowBackground(this);
+
+  skinForm1 = new TSkinForm(this);
+  skinForm1->setObjectName(QStringLiteral("skinForm1"));
+  skinForm1->SetUIStyle(kProgramLook);
+  skinForm1->SetBorderStyle(bsDialog);
+  skinForm1->SetCaption(QStringLiteral("   批量转换    "));
+  for (int i = 0; i < skinForm1->TitleBar()->Buttons().Count(); ++i) {
+    TSkinTitleBarButton* button = skinForm1->TitleBar()->Buttons().Items(i);
+    button->SetVisible(button->ButtonType() == skinClose);
+  }
+  auto* panel = new QWidget(this);
+  PaintWindowBackground(panel);
+  skinForm1->SetPanel(panel);
+
+  const auto place = [panel](auto* control, const char* name, QRect geometry) {
+    control->setParent(panel);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+  };
+  const auto button = [&](const char* name, const QString& caption, QRect geometry) {
+    auto* control = place(new TSkinButton(panel), name, geometry);
+    control->SetCaption2(caption);
+    return control;
+  };
+  // clang-format off
+  Button2      = button("Button2", QStringLiteral("& 添加一个目录  "),    {8, 32, 105, 25});
+  ListBox1     = place(new TSkinListBox(panel), "ListBox1",             {8, 61, 137, 137});
+  Button1      = button("Button1", QStringLiteral("&    选择输出目录    "), {7, 208, 113, 25});
+  Edit1        = place(new TSkinEdit(panel), "Edit1",                   {8, 237, 137, 21});
+  Button3      = button("Button3", QStringLiteral("& 全部转换  "),        {8, 272, 89, 25});
+  StopButton   = button("StopButton", QStringLiteral("停止"),            {101, 272, 44, 25});
+  ProgressBar1 = place(new TSkinProgressBar(panel), "ProgressBar1",     {8, 304, 142, 17});
+  // clang-format on
+  ListBox1->SetMultiSelect(true);
+  ListBox1->SetExtendedSelect(true);
+  ListBox1->SetItemHeight(13);
+  ListBox1->SetColor(clHighlightText);
+  ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+  ProgressBar1->SetShowCaption(true);
+  ProgressBar1->SetPosition(0);
+  StopButton->hide();
+
+  PopupMenu1 = new TSkinPopupMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  PopupMenu1->SetUIStyle(kProgramLook);
+  PopupMenu1->addAction(QStringLiteral("&Delete the selection"), this,
+                        &TBatchForm::DeleteSelection);
+}
+
+// The first show puts the window at the main window's corner; later shows leave it where the
+// user put it.
+void TBatchForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!firstShow_) return;
+  firstShow_ = false;
+  resize(size() + kClientSize - skinForm1->FormPanel()->size());
+  move(owner_->pos());
+}
+
+void TBatchForm::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  owner_->CheckBox1->SetChecked(false);
+}
+
+// Closing the window while a run goes asks whether to stop it; the run goes on otherwise, and
+// so does the window.
+void TBatchForm::closeEvent(QCloseEvent* event) {
+  if (Running() && !stopping_) {
+    if (!AskYesNo(kStopQuestion, this)) {
+      event->ignore();
+      return;
+    }
+    StopButtonClick();
+  }
+  QWidget::closeEvent(event);
+}
+
+void TBatchForm::SpeedButton2Click() {
+  const QString folder = ChooseFolder(kAddFolderTitle, this);
+  if (!folder.isEmpty()) {
+    std::vector<PictureItem> items;
+    items.reserve(static_cast<std::size_t>(ListBox1->count()));
+    for (int i = 0; i < ListBox1->count(); ++i) items.push_back(ItemOf(ListBox1->item(i)));
+    const std::size_t before = items.size();
+    graphitine::findall(NameOf(folder), items);
+    for (std::size_t i = before; i < items.size(); ++i) {
+      auto* item = new QListWidgetItem(FromName(items[i].text), ListBox1);
+      item->setData(kPathRole, FromName(items[i].path.string()));
+    }
+    UpdateProgress();
+  }
+  UpdateHorizontalExtent();
+}
+
+// The list scrolls sideways as far as its widest item.
+void TBatchForm::UpdateHorizontalExtent() {
+  const QFontMetrics metrics(ListBox1->font());
+  int widest = 0;
+  for (int i = 0; i < ListBox1->count(); ++i) {
+    widest = std::max(widest, metrics.horizontalAdvance(ListBox1->item(i)->text()));
+  }
+  ListBox1->SetHorizontalExtent(widest + 2);
+}
+
+void TBatchForm::skinButton1Click() {
+  const QString folder = ChooseFolder(kOutputFolderTitle, this);
+  if (!folder.isEmpty()) Edit1->setText(folder);
+}
+
+// The clicked item opens in the main window, unless a run is showing its pictures there.
+void TBatchForm::skinListBox1Click() {
+  const QListWidgetItem* item = ListBox1->currentItem();
+  if (item == nullptr || owner_->RefusedDuringBatch()) return;
+  owner_->LoadPicture(item->data(kPathRole).toString());
+}
+
+void TBatchForm::skinListBox1KeyDown(int key, Qt::KeyboardModifiers) {
+  if (key == Qt::Key_Delete) DeleteSelection();
+}
+
+void TBatchForm::DeleteSelection() { qDeleteAll(ListBox1->selectedItems()); }
+
+// Items deleted before the run's position were taken already: the position moves back with
+// the items after them, so no item is skipped or taken twice.
+void TBatchForm::ItemsRemoved(int first, int last) {
+  next_ -= std::max(0, std::min(last + 1, next_) - first);
+  // The list model tells before it removes: the progress follows once the rows are gone.
+  QMetaObject::invokeMethod(this, &TBatchForm::UpdateProgress, Qt::QueuedConnection);
+}
+
+void TBatchForm::UpdateProgress() {
+  if (!Running()) return;
+  ProgressBar1->SetMax(started_ + ListBox1->count() - next_);
+  ProgressBar1->SetPosition(ended_);
+}
+
+void TBatchForm::BitBtn1Click() {
+  if (Running()) return;
+  if (!QDir(Edit1->text()).exists() || Edit1->text().isEmpty()) {
+    ShowMessage(kChooseOutputFolder, this);
+    return;
+  }
+  next_ = started_ = ended_ = 0;
+  taken_.clear();
+  stopping_ = false;
+  DoConv::Hooks hooks;
+  hooks.nextItem = [this] { return NextItem(); };
+  hooks.itemSettings = [this] { return owner_->ReadSettings(); };
+  hooks.show = [this](graphitine::ConvertedPicture picture, const std::string& written) {
+    owner_->ShowBatchResult(std::move(picture.photo), std::move(picture.sketch), FromName(written));
+  };
+  hooks.itemEnded = [this] { ItemEnded(); };
+  hooks.ended = [this](const graphitine::BatchReport& report) { RunEnded(report); };
+  run_ = std::make_unique<DoConv>(this, std::move(hooks), parallel_);
+  SetRunning(true);
+}
+
+void TBatchForm::StopButtonClick() {
+  if (!Running()) return;
+  stopping_ = true;
+  run_->Stop();
+}
+
+void TBatchForm::SetRunning(bool running) {
+  Button3->setEnabled(!running);
+  StopButton->setVisible(running);
+  owner_->SetBatchRunning(running);
+  if (running) {
+    UpdateProgress();
+  } else {
+    ProgressBar1->SetPosition(0);
+  }
+}
+
+// Takes the item at the run's position and names its output now, against the files there and
+// the names this run has chosen.
+std::optional<BatchJob> TBatchForm::NextItem() {
+  if (!Running() || stopping_ || next_ >= ListBox1->count()) return std::nullopt;
+  const int n = next_++;
+  ++started_;
+  UpdateProgress();
+  return graphitine::NameBatchJob(static_cast<std::size_t>(n), ItemOf(ListBox1->item(n)),
+                                  NameOf(Edit1->text()), taken_);
+}
+
+void TBatchForm::ItemEnded() {
+  ++ended_;
+  UpdateProgress();
+}
+
+void TBatchForm::RunEnded(const graphitine::BatchReport& report) {
+  run_.reset();
+  SetRunning(false);
+  if (report.failures.empty()) return;
+  QString text = kFailuresHeading;
+  for (const graphitine::BatchFailure& failure : report.failures) {
+    text += QLatin1Char('\n') + FromName(failure.source) + QStringLiteral(": ") +
+            QString::fromStdString(failure.reason);
+  }
+  ShowMessage(text, this);
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The batch window: a small tool window beside the main window that gathers the pictures of
+// folder trees into a list, takes an output folder and converts every listed picture with the
+// main window's current settings on a worker (DoConv). The list may be edited while a run goes:
+// the run takes each item when it gets to it.
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_set>
+
+#include "app/mainwindow/sketchdocument.h"
+#include "sketch/batchrun.h"
+
+class DoConv;
+class TOldForm;
+class TSkinButton;
+class TSkinEdit;
+class TSkinForm;
+class TSkinListBox;
+class TSkinPopupMenu;
+class TSkinProgressBar;
+
+class TBatchForm : public QWidget {
+  Q_OBJECT
+ public:
+  // Created hidden; owner is the main window, whose operations the list's preview uses.
+  explicit TBatchForm(TOldForm* owner);
+  ~TBatchForm() override;  // a run going is stopped and waited for
+
+  static const QString kChooseOutputFolder;
+  static const QString kAddFolderTitle;
+  static const QString kOutputFolderTitle;
+  static const QString kStopQuestion;
+  static const QString kFailuresHeading;
+
+  bool Running() const { return run_ != nullptr; }
+  // How many items convert at once; the number of cores unless set.
+  void SetParallel(int parallel) { parallel_ = parallel; }
+  // The list position the run takes its next item from (items deleted before it move it back).
+  int RunPosition() const { return next_; }
+
+  TSkinForm* skinForm1;
+  TSkinButton* Button2;
+  TSkinListBox* ListBox1;
+  TSkinButton* Button1;
+  TSkinEdit* Edit1;
+  TSkinButton* Button3;
+  TSkinButton* StopButton;
+  TSkinProgressBar* ProgressBar1;
+  TSkinPopupMenu* PopupMenu1;
+
+ public slots:
+  void SpeedButton2Click();  // add a folder
+  void skinButton1Click();   // choose the output folder
+  void skinListBox1Click();  // preview the item
+  void skinListBox1KeyDown(int key, Qt::KeyboardModifiers shift);
+  void BitBtn1Click();  // convert all
+  void StopButtonClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void DeleteSelection();
+  void UpdateHorizontalExtent();
+  void ItemsRemoved(int first, int last);
+  void UpdateProgress();
+  void SetRunning(bool running);
+
+  // The run's side on the interface thread.
+  std::optional<graphitine::BatchJob> NextItem();
+  void ItemEnded();
+  void RunEnded(const graphitine::BatchReport& report);
+
+  TOldForm* owner_;
+  bool firstShow_ = true;
+  int parallel_;
+  std::unique_ptr<DoConv> run_;
+  bool stopping_ = false;
+  int next_ = 0;      // list position of the next item to start
+  int started_ = 0;   // items started so far
+  int ended_ = 0;     // items ended so far
+  std::unordered_set<std::string> taken_;  // output names this run chose
+};

@@ -1,0 +1,52 @@
+#pragma once
+// DoConv: the worker of a batch run. It converts the batch window's items on threads of its
+// own, several at once, on the core's shared pool, and never touches a widget: it asks the
+// interface thread for each item (already named) and for the settings at the moment that item
+// starts, and hands every finished photo and sketch, every finished item and the end of the
+// run back to it. Destroying it stops the run and waits for its threads.
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "app/mainwindow/sketchdocument.h"
+#include "sketch/batchrun.h"
+
+class DoConv {
+ public:
+  // What the run asks of and tells the window; every hook runs on the interface thread.
+  struct Hooks {
+    std::function<std::optional<graphitine::BatchJob>()> nextItem;  // nothing: no more items
+    std::function<graphitine::SketchSettings()> itemSettings;
+    // The latest finished picture, at most a few times a second; the others are skipped.
+    std::function<void(graphitine::ConvertedPicture picture, const std::string& written)> show;
+    std::function<void()> itemEnded;  // written, failed or stopped half-way
+    std::function<void(const graphitine::BatchReport& report)> ended;
+  };
+
+  // Starts the run at once, with up to `parallel` items converting at a time. The hooks are
+  // called on context's thread and dropped with context.
+  DoConv(QObject* context, Hooks hooks, int parallel);
+  DoConv(const DoConv&) = delete;
+  DoConv& operator=(const DoConv&) = delete;
+  ~DoConv();
+
+  // No further item starts, and the items converting stop between bands of rows, writing
+  // nothing; the run then ends as usual.
+  void Stop() { thread_.request_stop(); }
+
+ private:
+  struct Shown;
+  void Execute(std::stop_token stop);
+  void ConvertItem(const graphitine::BatchJob& job, std::stop_token stop);
+  void PostShow();
+  void Post(std::function<void()> call) const;
+
+  QObject* context_;
+  Hooks hooks_;
+  int parallel_;
+  std::shared_ptr<Shown> shown_;
+  std::jthread thread_;  // last: started once everything above is set
+};

@@ -1,0 +1,143 @@
+// The batch window: its layout, where it shows, the check box, collecting folders through the
+// folder dialog, the list's preview and the Delete key.
+#include <QKeyEvent>
+
+#include "batch/batch_fixture.h"
+#include "skin/buttons/button.h"
+#include "skin/inputs/edit.h"
+#include "skin/window/form.h"
+#include "skin/window/titlebar.h"
+
+namespace {
+
+TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
+  ShowBoth();
+  TBatchForm& batch = *BatchForm;
+  EXPECT_EQ(batch.parent(), form_.get());
+  EXPECT_TRUE(batch.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(batch.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+  EXPECT_EQ(batch.skinForm1->Caption(), QStringLiteral("   批量转换    "));
+  EXPECT_EQ(batch.skinForm1->FormPanel()->size(), QSize(157, 337));
+  QStringList shownButtons;
+  const TSkinTitleBarButtons& buttons = batch.skinForm1->TitleBar()->Buttons();
+  for (int i = 0; i < buttons.Count(); ++i) {
+    if (buttons.Items(i)->Visible()) shownButtons << QString::number(buttons.Items(i)->ButtonType());
+  }
+  EXPECT_EQ(shownButtons, QStringList{QString::number(skinClose)});
+  const std::pair<QWidget*, QRect> places[] = {
+      {batch.Button2, {8, 32, 105, 25}},  {batch.ListBox1, {8, 61, 137, 137}},
+      {batch.Button1, {7, 208, 113, 25}}, {batch.Edit1, {8, 237, 137, 21}},
+      {batch.Button3, {8, 272, 89, 25}},  {batch.ProgressBar1, {8, 304, 142, 17}}};
+  for (const auto& [control, place] : places) {
+    EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
+  }
+  EXPECT_TRUE(batch.ListBox1->MultiSelect());
+  EXPECT_EQ(batch.ListBox1->ItemHeight(), 13);
+  EXPECT_TRUE(batch.Edit1->text().isEmpty());
+  EXPECT_FALSE(batch.StopButton->isVisible());
+}
+
+TEST_F(BatchTest, FirstShowsAtTheMainWindowsCornerLaterWhereTheUserLeftIt) {
+  Show();
+  form_->move(40, 30);
+  ASSERT_FALSE(BatchForm->isVisible());
+  Click(form_->CheckBox1);
+  ASSERT_TRUE(BatchForm->isVisible());
+  EXPECT_EQ(BatchForm->pos(), form_->pos());
+
+  // Closing it unticks the box; the box shows it again where the user moved it.
+  BatchForm->move(300, 200);
+  BatchForm->close();
+  EXPECT_FALSE(BatchForm->isVisible());
+  EXPECT_FALSE(form_->CheckBox1->Checked());
+  Click(form_->CheckBox1);
+  EXPECT_TRUE(BatchForm->isVisible());
+  EXPECT_EQ(BatchForm->pos(), QPoint(300, 200));
+  Click(form_->CheckBox1);
+  EXPECT_FALSE(BatchForm->isVisible());
+}
+
+TEST_F(BatchTest, AddingFoldersListsTheirPicturesOnceByLowerCasedNames) {
+  Put(QStringLiteral("Pics/Photo.JPG"));
+  Put(QStringLiteral("Pics/b.bmp"));
+  Put(QStringLiteral("Pics/c.jpeg"));
+  Put(QStringLiteral("Pics/Sub/X.jpg"));
+  ShowBoth();
+  AddFolder(InTree(QStringLiteral("Pics/Sub")));
+  EXPECT_EQ(Listed(), QStringList{InTree(QStringLiteral("Pics/Sub/x.jpg"))});
+
+  // The parent lists the sub-folder again, by its lower-cased name; the same folder a second
+  // time adds nothing.
+  AddFolder(InTree(QStringLiteral("Pics")));
+  QStringList expected = {InTree(QStringLiteral("Pics/Sub/x.jpg")),
+                          InTree(QStringLiteral("Pics/photo.jpg")),
+                          InTree(QStringLiteral("Pics/b.bmp")),
+                          InTree(QStringLiteral("Pics/sub/x.jpg"))};
+  QStringList listed = Listed();
+  std::sort(expected.begin() + 1, expected.end());
+  std::sort(listed.begin() + 1, listed.end());
+  EXPECT_EQ(listed, expected);
+  AddFolder(InTree(QStringLiteral("Pics")));
+  EXPECT_EQ(Listed().size(), 4);
+
+  // The list scrolls sideways as far as its widest item, and a click opens the picture from
+  // where it is on disk.
+  const QFontMetrics metrics(BatchForm->ListBox1->font());
+  int widest = 0;
+  for (const QString& item : Listed()) widest = std::max(widest, metrics.horizontalAdvance(item));
+  EXPECT_EQ(BatchForm->ListBox1->HorizontalExtent(), widest + 2);
+  const int lower = static_cast<int>(Listed().indexOf(InTree(QStringLiteral("Pics/sub/x.jpg"))));
+  BatchForm->ListBox1->setCurrentRow(lower);
+  emit BatchForm->ListBox1->OnClick();
+  EXPECT_EQ(Photo(), graphitine::LoadPicture(tree_.filePath(QStringLiteral("Pics/Sub/X.jpg")).toStdString()));
+}
+
+TEST_F(BatchTest, CancellingTheFolderDialogAddsNothing) {
+  ShowBoth();
+  ModalWatch watch;
+  Click(BatchForm->Button2);
+  EXPECT_EQ(watch.Seen(), QStringList{QStringLiteral("FolderDialog")});
+  EXPECT_TRUE(Listed().isEmpty());
+  EXPECT_EQ(BatchForm->ListBox1->HorizontalExtent(), 2);
+}
+
+TEST_F(BatchTest, TheOutputFolderButtonFillsTheEditOnlyWhenAFolderIsChosen) {
+  ShowBoth();
+  BatchForm->Edit1->setText(QStringLiteral("typed"));
+  {
+    ModalWatch cancel;
+    Click(BatchForm->Button1);
+  }
+  EXPECT_EQ(BatchForm->Edit1->text(), QStringLiteral("typed"));
+  ModalWatch choose([&](QWidget* dialog) { ChooseFile(dialog, tree_.path()); });
+  Click(BatchForm->Button1);
+  EXPECT_EQ(BatchForm->Edit1->text(), QDir::toNativeSeparators(tree_.path()));
+}
+
+TEST_F(BatchTest, DeleteRemovesTheSelectedItemsOnly) {
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) Put(QString::fromLatin1(name));
+  ShowBoth();
+  AddFolder(tree_.path());
+  QStringList all = Listed();
+  all.sort();
+  BatchForm->ListBox1->SetItems(all);
+  struct Case {
+    QList<int> selected;
+    QStringList left;
+  };
+  const Case cases[] = {
+      {{}, all},
+      {{1, 3}, {all[0], all[2]}},
+      {{0}, {all[2]}},
+      {{0}, {}},
+      {{}, {}},
+  };
+  for (const Case& c : cases) {
+    BatchForm->ListBox1->clearSelection();
+    for (int row : c.selected) BatchForm->ListBox1->item(row)->setSelected(true);
+    QTest::keyClick(BatchForm->ListBox1, Qt::Key_Delete);
+    EXPECT_EQ(Listed(), c.left);
+  }
+}
+
+}  // namespace
