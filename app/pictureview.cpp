@@ -11,7 +11,7 @@ void TPictureView::SetPicture(const graphitine::Raster* picture) {
 }
 
 void TPictureView::SetPicture(const graphitine::Raster* picture, ScaledPicture scaled) {
-  if (!stretch_ || scaled.Image().isNull()) {
+  if (!stretch_ || scaled.Image().isNull() || scaled.Image().size() != size()) {
     SetPicture(picture);
     return;
   }
@@ -75,7 +75,7 @@ void TPictureView::paintEvent(QPaintEvent* event) {
 }
 
 void TPictureView::resizeEvent(QResizeEvent*) {
-  if (stretch_ && scaled_.Image().size() != size()) Rescale();
+  if (stretch_) Rescale();
 }
 
 void TPictureView::mousePressEvent(QMouseEvent* event) {

@@ -21,8 +21,8 @@ class TPictureView : public QWidget {
   // be replaced first.
   const graphitine::Raster* Picture() const { return picture_; }
   void SetPicture(const graphitine::Raster* picture);
-  // The same with the stretched image already made at the size the view is about to take
-  // (LoadPictureScaled), so that neither this call nor that resize scales it again.
+  // The same with the stretched image made beforehand (while loading, or on a batch worker):
+  // taken as it is when made at the view's size, else the view scales the picture itself.
   void SetPicture(const graphitine::Raster* picture, ScaledPicture scaled);
   // The raster was replaced or changed as a whole (size included).
   void PictureChanged();

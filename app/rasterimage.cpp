@@ -40,13 +40,13 @@ constexpr int kRowsPerTask = 8;
 
 }  // namespace
 
-void ScaledPicture::Scale(const Raster& picture, const QSize& size) {
+void ScaledPicture::Scale(const Raster& picture, const QSize& size, On on) {
   if (picture.IsEmpty() || size.isEmpty()) {
     image_ = QImage();
     return;
   }
   Begin(size);
-  ScaleRows(picture, 0, size.width(), 0, size.height());
+  ScaleRows(picture, 0, size.width(), 0, size.height(), on);
 }
 
 void ScaledPicture::Begin(const QSize& size) {
@@ -73,7 +73,8 @@ QRect ScaledPicture::Rescale(const Raster& picture, const QRect& changed) {
   return QRect(columns.first, rows.first, columns.last - columns.first, rows.last - rows.first);
 }
 
-void ScaledPicture::ScaleRows(const Raster& picture, int left, int right, int top, int bottom) {
+void ScaledPicture::ScaleRows(const Raster& picture, int left, int right, int top, int bottom,
+                              On on) {
   const int viewWidth = image_.width();
   const int viewHeight = image_.height();
   std::vector<Span> columns(static_cast<std::size_t>(right - left));
@@ -107,9 +108,14 @@ void ScaledPicture::ScaleRows(const Raster& picture, int left, int right, int to
     }
   };
   const int tasks = (bottom - top + kRowsPerTask - 1) / kRowsPerTask;
-  graphitine::WorkerPool::Shared().Run(static_cast<std::size_t>(tasks), 0, [&](std::size_t task) {
+  const auto scaleTask = [&](std::size_t task) {
     std::vector<std::uint64_t> sums(3 * columns.size());
     const int first = top + static_cast<int>(task) * kRowsPerTask;
     for (int y = first; y < std::min(bottom, first + kRowsPerTask); ++y) scaleRow(y, sums);
-  });
+  };
+  if (on == On::ThisThread) {
+    graphitine::WorkerPool::RunOnThisThread(static_cast<std::size_t>(tasks), scaleTask, {});
+  } else {
+    graphitine::WorkerPool::Shared().Run(static_cast<std::size_t>(tasks), 0, scaleTask);
+  }
 }

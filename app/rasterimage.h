@@ -17,8 +17,12 @@ class ScaledPicture {
  public:
   const QImage& Image() const { return image_; }
 
+  // Where the scaling runs: spread over the shared pool (the calling thread waits), or on the
+  // calling thread alone, for a thread whose pool is busy with other work.
+  enum class On { Pool, ThisThread };
+
   // The whole picture at the given size.
-  void Scale(const graphitine::Raster& picture, const QSize& size);
+  void Scale(const graphitine::Raster& picture, const QSize& size, On on = On::Pool);
   // Scaling while the picture's rows are still being read: Begin makes the image at the size,
   // then ScaleReadRows scales the view rows from `from` on whose picture rows are all among the
   // first rowsRead, and returns the first view row still to do.
@@ -29,7 +33,8 @@ class ScaledPicture {
   QRect Rescale(const graphitine::Raster& picture, const QRect& changed);
 
  private:
-  void ScaleRows(const graphitine::Raster& picture, int left, int right, int top, int bottom);
+  void ScaleRows(const graphitine::Raster& picture, int left, int right, int top, int bottom,
+                 On on = On::Pool);
 
   QImage image_;
 };

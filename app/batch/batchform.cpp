@@ -225,8 +225,11 @@ void TBatchForm::BitBtn1Click() {
   DoConv::Hooks hooks;
   hooks.nextItem = [this] { return NextItem(); };
   hooks.itemSettings = [this] { return owner_->ReadSettings(); };
-  hooks.show = [this](graphitine::ConvertedPicture picture, const std::string& written) {
-    owner_->ShowBatchResult(std::move(picture.photo), std::move(picture.sketch), FromName(written));
+  hooks.viewSize = [this](QSize photo) { return owner_->PhotoViewRect(photo).size(); };
+  hooks.show = [this](graphitine::ConvertedPicture picture, ScaledPicture photoView,
+                      ScaledPicture sketchView, const std::string& written) {
+    owner_->ShowBatchResult(std::move(picture), std::move(photoView), std::move(sketchView),
+                            FromName(written));
   };
   hooks.itemEnded = [this] { ItemEnded(); };
   hooks.ended = [this](const graphitine::BatchReport& report) { RunEnded(report); };

@@ -39,16 +39,26 @@ std::optional<T> Ask(QObject* context, std::function<T()> question, const std::s
 
 }  // namespace
 
-// The picture waiting to be shown. Only the latest is kept, and at most one is shown per
-// kShowInterval: showing a large photo and sketch scales both to their views on the interface
-// thread, time taken from the window and from the run on a machine with few cores.
+// A finished picture, and its views' images once they are made.
+struct DoConv::Finished {
+  ConvertedPicture picture;
+  std::string written;
+  ScaledPicture photoView;
+  ScaledPicture sketchView;
+};
+
+// The pictures on their way to the window. At most one is shown per kShowInterval (counted from
+// the run's start), and only while none is still on its way, and the last one at the end:
+// scaling a large photo and sketch to the views takes a run's thread from converting, so only
+// the pictures that will be shown are scaled, and on the run's threads, never the interface
+// thread's.
 struct DoConv::Shown {
-  static constexpr std::chrono::milliseconds kShowInterval{300};
+  static constexpr std::chrono::milliseconds kShowInterval{1000};
 
   std::mutex lock;
-  std::optional<std::pair<ConvertedPicture, std::string>> latest;
-  bool posted = false;  // a show is on its way to the interface thread
-  std::chrono::steady_clock::time_point lastPosted;
+  std::optional<Finished> latest;  // the newest finished picture not handed over
+  bool posted = false;             // a picture is on its way to the interface thread
+  std::chrono::steady_clock::time_point lastPosted = std::chrono::steady_clock::now();
 };
 
 DoConv::DoConv(QObject* context, Hooks hooks, int parallel)
@@ -78,11 +88,13 @@ void DoConv::Execute(std::stop_token stop) {
         Post(hooks_.itemEnded);
       },
       stop);
+  // The window is left showing the last finished picture.
+  std::optional<Finished> last;
   {
-    // The window is left showing the last finished picture.
     const std::lock_guard<std::mutex> guard(shown_->lock);
-    PostShow();
+    last.swap(shown_->latest);
   }
+  if (last) ShowFinished(std::move(*last), stop, ScaledPicture::On::Pool);  // idle by now
   Post([ended = hooks_.ended, report] { ended(report); });
 }
 
@@ -90,26 +102,45 @@ void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
   const std::optional<graphitine::SketchSettings> settings =
       Ask(context_, hooks_.itemSettings, stop);
   if (!settings) throw graphitine::Stopped();
-  ConvertedPicture picture = graphitine::ConvertBatchJob(job, settings->ForConvert(), stop);
-  const std::string written = graphitine::SaveNameFor(job.output, job.kind);
-  const std::lock_guard<std::mutex> guard(shown_->lock);
-  shown_->latest.emplace(std::move(picture), written);
-  if (std::chrono::steady_clock::now() - shown_->lastPosted >= Shown::kShowInterval) PostShow();
+  Finished finished{graphitine::ConvertBatchJob(job, settings->ForConvert(), stop),
+                    graphitine::SaveNameFor(job.output, job.kind), {}, {}};
+  {
+    const std::lock_guard<std::mutex> guard(shown_->lock);
+    const auto now = std::chrono::steady_clock::now();
+    if (shown_->posted || now - shown_->lastPosted < Shown::kShowInterval) {
+      shown_->latest = std::move(finished);
+      return;
+    }
+    shown_->posted = true;
+    shown_->lastPosted = now;
+    shown_->latest.reset();  // finished earlier than this one
+  }
+  ShowFinished(std::move(finished), stop, ScaledPicture::On::ThisThread);
 }
 
-// Hands the latest picture to the interface thread, unless one is on its way (which then takes
-// the latest). Called with shown_->lock held.
-void DoConv::PostShow() {
-  if (shown_->posted || !shown_->latest) return;
-  shown_->posted = true;
-  shown_->lastPosted = std::chrono::steady_clock::now();
-  Post([shown = shown_, show = hooks_.show] {
-    std::optional<std::pair<ConvertedPicture, std::string>> latest;
-    {
-      const std::lock_guard<std::mutex> guard(shown->lock);
-      latest.swap(shown->latest);
-      shown->posted = false;
-    }
-    if (latest) show(std::move(latest->first), latest->second);
+// While items convert, the views' images are scaled on the item's thread alone: it would only
+// wait while the pool's threads did it, and they are busy converting, so the scaling would wait
+// its turn among their bands, keeping this item's place in the run idle all the while.
+void DoConv::MakeViews(Finished& finished, const std::stop_token& stop, ScaledPicture::On on) {
+  const graphitine::Raster& photo = finished.picture.photo;
+  const QSize photoSize(photo.Width(), photo.Height());
+  const std::optional<QSize> size =
+      Ask<QSize>(context_, [viewSize = hooks_.viewSize, photoSize] { return viewSize(photoSize); },
+                 stop);
+  if (!size) return;
+  finished.photoView.Scale(photo, *size, on);
+  finished.sketchView.Scale(finished.picture.sketch, *size, on);
+}
+
+// Makes the views' images here and hands the picture to the interface thread.
+void DoConv::ShowFinished(Finished finished, const std::stop_token& stop,
+                          ScaledPicture::On on) {
+  MakeViews(finished, stop, on);
+  auto shown = std::make_shared<Finished>(std::move(finished));
+  Post([shown, state = shown_, show = hooks_.show] {
+    show(std::move(shown->picture), std::move(shown->photoView), std::move(shown->sketchView),
+         shown->written);
+    const std::lock_guard<std::mutex> guard(state->lock);
+    state->posted = false;
   });
 }

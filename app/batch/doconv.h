@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "app/mainwindow/sketchdocument.h"
+#include "app/rasterimage.h"
 #include "sketch/batchrun.h"
 
 class DoConv {
@@ -20,8 +21,13 @@ class DoConv {
   struct Hooks {
     std::function<std::optional<graphitine::BatchJob>()> nextItem;  // nothing: no more items
     std::function<graphitine::SketchSettings()> itemSettings;
-    // The latest finished picture, at most a few times a second; the others are skipped.
-    std::function<void(graphitine::ConvertedPicture picture, const std::string& written)> show;
+    // The views' size for a photo of that size.
+    std::function<QSize(QSize photo)> viewSize;
+    // The latest finished picture, at most once a second and at the end (the others are
+    // skipped), with the views' images made on the run's threads when their size was known.
+    std::function<void(graphitine::ConvertedPicture picture, ScaledPicture photoView,
+                       ScaledPicture sketchView, const std::string& written)>
+        show;
     std::function<void()> itemEnded;  // written, failed or stopped half-way
     std::function<void(const graphitine::BatchReport& report)> ended;
   };
@@ -39,9 +45,11 @@ class DoConv {
 
  private:
   struct Shown;
+  struct Finished;
   void Execute(std::stop_token stop);
+  void MakeViews(Finished& finished, const std::stop_token& stop, ScaledPicture::On on);
+  void ShowFinished(Finished finished, const std::stop_token& stop, ScaledPicture::On on);
   void ConvertItem(const graphitine::BatchJob& job, std::stop_token stop);
-  void PostShow();
   void Post(std::function<void()> call) const;
 
   QObject* context_;

@@ -256,22 +256,29 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
 void TOldForm::LoadPicture(const QString& file) {
   ScaledLoad loaded = LoadPictureScaled(
       PathOf(file), [this](QSize photo) { return PhotoViewRect(photo).size(); });
-  document_.Show(std::move(loaded.picture), Raster());
-  Image1->SetPicture(&document_.Photo(), std::move(loaded.view));
-  Image2->SetPicture(&document_.Sketch());
+  ShowPictures({std::move(loaded.picture), Raster()}, std::move(loaded.view), {});
+}
+
+// The views let go of the old pictures first, so that laying them out for the new photo scales
+// nothing; then each takes its picture, with the image made for it beforehand when there is one.
+void TOldForm::ShowPictures(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
+                            ScaledPicture sketchView) {
+  Image1->SetPicture(nullptr);
+  Image2->SetPicture(nullptr);
+  document_.Show(std::move(pictures.photo), std::move(pictures.sketch));
   FormResize();
+  Image1->SetPicture(&document_.Photo(), std::move(photoView));
+  Image2->SetPicture(&document_.Sketch(), std::move(sketchView));
 }
 
 void TOldForm::SavePicture(const QString& name, int kind) {
   SavePictureDialog1.SetFileName(FromName(document_.Save(NameOf(name), kind)));
 }
 
-void TOldForm::ShowBatchResult(Raster photo, Raster sketch, const QString& written) {
-  document_.Show(std::move(photo), std::move(sketch));
+void TOldForm::ShowBatchResult(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
+                               ScaledPicture sketchView, const QString& written) {
   SavePictureDialog1.SetFileName(written);
-  Image1->SetPicture(&document_.Photo());
-  Image2->SetPicture(&document_.Sketch());
-  FormResize();
+  ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
 }
 
 void TOldForm::SetBatchRunning(bool running) {

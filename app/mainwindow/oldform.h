@@ -11,6 +11,8 @@
 
 #include "app/mainwindow/sketchdocument.h"
 #include "app/picturedialogs.h"
+#include "app/rasterimage.h"
+#include "sketch/convertfile.h"
 #include "sketch/textures.h"
 
 class TBrushCursor;
@@ -41,8 +43,12 @@ class TOldForm : public QWidget {
   graphitine::SketchSettings ReadSettings() const;
   const graphitine::SketchDocument& Document() const { return document_; }
 
-  // A batch run's finished photo and sketch, written under that name, become the window's.
-  void ShowBatchResult(graphitine::Raster photo, graphitine::Raster sketch, const QString& written);
+  // A batch run's finished photo and sketch, written under that name, become the window's; the
+  // views' images may come made already (at PhotoViewRect's size).
+  void ShowBatchResult(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
+                       ScaledPicture sketchView, const QString& written);
+  // Where the photo view goes for a photo of that size; the sketch view has the same size.
+  QRect PhotoViewRect(const QSize& photo) const;
   // While a run goes, the user's operations on the pictures are refused with a status text.
   void SetBatchRunning(bool running);
   bool RefusedDuringBatch();
@@ -140,8 +146,8 @@ class TOldForm : public QWidget {
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
   void OpenViewer(const graphitine::Raster& picture);
-  // Where the photo view goes for a photo of that size.
-  QRect PhotoViewRect(const QSize& photo) const;
+  void ShowPictures(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
+                    ScaledPicture sketchView);
   void AttachRetouch(bool attach);
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
 

@@ -98,6 +98,14 @@ TEST_F(BatchRunTest, WritesWhatTheConverterWritesListsFailuresAndReplacesNothing
   EXPECT_EQ(BatchForm->ProgressBar1->Position(), 0);
   EXPECT_FALSE(Photo().IsEmpty());
   EXPECT_FALSE(Sketch().IsEmpty());
+  // The views show the last picture at their own size, their images made by the run.
+  const std::pair<TPictureView*, const graphitine::Raster*> views[] = {
+      {form_->Image1, &Photo()}, {form_->Image2, &Sketch()}};
+  for (const auto& [view, picture] : views) {
+    ScaledPicture whole;
+    whole.Scale(*picture, view->size());
+    EXPECT_EQ(view->Scaled(), whole.Image());
+  }
 
   ASSERT_EQ(watch.Messages().size(), 1);
   const QStringList lines = watch.Messages().first().split(QLatin1Char('\n'));
