@@ -15,6 +15,7 @@
 #include "app/messagebox.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programlook.h"
+#include "app/skinnedplaces.h"
 #include "skin/bars/progressbar.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
@@ -74,7 +75,7 @@ void TBatchForm::CreateControls() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
-  resize(kClientSize);  // grows by the skinned frame on the first show
+  resize(kClientSize);  // grows by the skinned frame's border on the first show
   PaintWindowBackground(this);
 
   skinForm1 = new TSkinForm(this);
@@ -90,10 +91,10 @@ void TBatchForm::CreateControls() {
   PaintWindowBackground(panel);
   skinForm1->SetPanel(panel);
 
-  const auto place = [panel](auto* control, const char* name, QRect geometry) {
+  const auto place = [this, panel](auto* control, const char* name, QRect geometry) {
     control->setParent(panel);
     control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
+    control->setGeometry(QRect(OnFormPanel(*skinForm1, geometry.topLeft()), geometry.size()));
     return control;
   };
   const auto button = [&](const char* name, const QString& caption, QRect geometry) {
@@ -132,7 +133,7 @@ void TBatchForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!firstShow_) return;
   firstShow_ = false;
-  resize(size() + kClientSize - skinForm1->FormPanel()->size());
+  SizeForSkinnedForm(*this, kClientSize);
   move(owner_->pos());
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/mail/sendmail.h"
 #include "app/programlook.h"
+#include "app/skinnedplaces.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
 #include "skin/containers/groupbox.h"
@@ -62,11 +63,10 @@ TMailForm::TMailForm(QWidget* owner, QString attachment)
   auto* panel = new QWidget(this);
   skinForm1->SetPanel(panel);
 
-  // Places inside the skinned frame: the panel begins below the title bar.
-  const int titleHeight = skinForm1->TitleBar()->sizeHint().height();
   const auto place = [&](QWidget* control, const char* name, int left, int top) {
     control->setObjectName(QLatin1String(name));
-    control->move(left, control->parentWidget() == panel ? top - titleHeight : top);
+    const QPoint at(left, top);
+    control->move(control->parentWidget() == panel ? OnFormPanel(*skinForm1, at) : at);
   };
 
   Label1 = new QLabel(QStringLiteral("主题：  :"), panel);
@@ -110,8 +110,7 @@ void TMailForm::showEvent(QShowEvent* event) {
 
 void TMailForm::Place() {
   placed_ = true;
-  // The skinned form fills the window inside its frame (the window's contents rectangle).
-  resize(size() + kFormSize - contentsRect().size());
+  SizeForSkinnedForm(*this, kFormSize);
   if (QWidget* owner = parentWidget()) {
     QRect frame(QPoint(), frameGeometry().size());
     frame.moveCenter(owner->window()->frameGeometry().center());

@@ -17,7 +17,7 @@ TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
   EXPECT_TRUE(batch.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_EQ(batch.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
   EXPECT_EQ(batch.skinForm1->Caption(), QStringLiteral("   批量转换    "));
-  EXPECT_EQ(batch.skinForm1->FormPanel()->size(), QSize(157, 337));
+  EXPECT_EQ(batch.skinForm1->size(), QSize(157, 337));
   QStringList shownButtons;
   const TSkinTitleBarButtons& buttons = batch.skinForm1->TitleBar()->Buttons();
   for (int i = 0; i < buttons.Count(); ++i) {
@@ -28,8 +28,10 @@ TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
       {batch.Button2, {8, 32, 105, 25}},  {batch.ListBox1, {8, 61, 137, 137}},
       {batch.Button1, {7, 208, 113, 25}}, {batch.Edit1, {8, 237, 137, 21}},
       {batch.Button3, {8, 272, 89, 25}},  {batch.ProgressBar1, {8, 304, 142, 17}}};
+  // Places inside the skinned frame, title bar included.
   for (const auto& [control, place] : places) {
-    EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
+    EXPECT_EQ(QRect(control->mapTo(batch.skinForm1, QPoint()), control->size()), place)
+        << control->objectName().toStdString();
   }
   EXPECT_TRUE(batch.ListBox1->MultiSelect());
   EXPECT_EQ(batch.ListBox1->ItemHeight(), 13);

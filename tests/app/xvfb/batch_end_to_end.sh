@@ -18,11 +18,11 @@ xdotool windowactivate --sync "$batch" 2>/dev/null || true
 sleep 0.5
 # The batch window's controls in its own pixels: the add button (Button2), the output folder
 # (Edit1), the convert-all button (Button3).
-click 63 67 "$batch"
+click 63 45 "$batch"
 answer_dialog '请选择一个目录' "$work/pictures"
-click 79 270 "$batch"
+click 79 249 "$batch"
 xdotool type --delay 10 "$work/out"
-click 55 307 "$batch"
+click 55 286 "$batch"
 
 count=$(ls "$work/expected" | wc -l)
 wait_for bash -c "[ \$(ls '$work/out' | wc -l) -eq $count ]"
