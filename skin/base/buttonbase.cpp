@@ -106,6 +106,7 @@ void SkinButtonBase::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void SkinButtonBase::keyPressEvent(QKeyEvent* e) {
+  if (IsPressKey(*e) && hasFocus() && isEnabled()) keyDown_ = e->key();
   if (IsPressKey(*e) && KeyShowsPress() && hasFocus() && isEnabled()) {
     if (!pressed_) {
       pressed_ = true;
@@ -118,7 +119,9 @@ void SkinButtonBase::keyPressEvent(QKeyEvent* e) {
 }
 
 void SkinButtonBase::keyReleaseEvent(QKeyEvent* e) {
-  const bool wanted = KeyShowsPress() ? pressed_ : KeyReleaseClicks();
+  const bool sawPress = keyDown_ == e->key();
+  if (!e->isAutoRepeat() && sawPress) keyDown_ = 0;
+  const bool wanted = KeyShowsPress() ? pressed_ : KeyReleaseClicks() && sawPress;
   if (!e->isAutoRepeat() && IsPressKey(*e) && hasFocus() && isEnabled() && wanted) {
     Release();
     update();

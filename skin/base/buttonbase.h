@@ -80,5 +80,8 @@ class SkinButtonBase : public TSkinWidget {
   bool hovered_ = false;
   bool pressed_ = false;
   bool armed_ = false;
+  // The Space or Enter key whose press this control received and whose release it awaits: a
+  // release alone (its press went to a dialog that closed on it) clicks nothing.
+  int keyDown_ = 0;
   QPointer<SkinTimer> repeat_;  // exists only while a mouse press is in progress
 };

@@ -140,6 +140,20 @@ TEST_F(CheckBoxTest, OtherKeysAndRepeatedReleasesDoNotToggle) {
   EXPECT_FALSE(box->Checked());
 }
 
+// Enter pressed in a dialog closes it on the press; its release reaches the control that gets
+// the focus back, which must not toggle for a key it never saw go down.
+TEST_F(CheckBoxTest, AReleaseWithoutItsPressDoesNotToggle) {
+  TSkinCheckBox* box = NewBox();
+  box->setFocus();
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) QTest::keyRelease(box, key);
+  EXPECT_FALSE(box->Checked());
+  QTest::keyPress(box, Qt::Key_Space);
+  QTest::keyRelease(box, Qt::Key_Return);  // another key's release
+  EXPECT_FALSE(box->Checked());
+  QTest::keyRelease(box, Qt::Key_Space);
+  EXPECT_TRUE(box->Checked());
+}
+
 TEST_F(CheckBoxTest, AcceleratorFocusesAndToggles) {
   TSkinCheckBox* other = NewBox("Other");
   TSkinCheckBox* box = NewBox("&Batch");
