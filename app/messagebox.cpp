@@ -34,7 +34,8 @@ int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* pare
     button->setFixedSize(75, 25);
     button->SetDefault(i == 0);
     const int result = i + 1;
-    QObject::connect(button, &TSkinCustomButton::OnClick, &box, [&box, result] { box.done(result); });
+    QObject::connect(button, &TSkinCustomButton::OnClick, &box,
+                     [&box, result] { box.done(result); });
     row->addWidget(button);
   }
   row->addStretch();

@@ -69,7 +69,8 @@ ScaledLoad LoadPictureScaled(const std::filesystem::path& file,
       bool ended = false;
       {
         std::unique_lock<std::mutex> hold(progress.lock);
-        progress.changed.wait(hold, [&] { return progress.ended || progress.rowsRead > scaledUpTo; });
+        progress.changed.wait(hold,
+                              [&] { return progress.ended || progress.rowsRead > scaledUpTo; });
         rows = progress.rowsRead;
         ended = progress.ended;
       }

@@ -55,7 +55,8 @@ void ScaledPicture::Begin(const QSize& size) {
 
 int ScaledPicture::ScaleReadRows(const Raster& picture, int from, int rowsRead) {
   int to = from;
-  while (to < image_.height() && SourceSpan(to, image_.height(), picture.Height()).last <= rowsRead) {
+  while (to < image_.height() &&
+         SourceSpan(to, image_.height(), picture.Height()).last <= rowsRead) {
     ++to;
   }
   if (to > from) ScaleRows(picture, 0, image_.width(), from, to);
@@ -66,8 +67,7 @@ QRect ScaledPicture::Rescale(const Raster& picture, const QRect& changed) {
   if (image_.isNull()) return QRect();
   const QRect inside = changed & QRect(0, 0, picture.Width(), picture.Height());
   if (inside.isEmpty()) return QRect();
-  const Span columns =
-      ViewSpan(inside.left(), inside.right() + 1, image_.width(), picture.Width());
+  const Span columns = ViewSpan(inside.left(), inside.right() + 1, image_.width(), picture.Width());
   const Span rows = ViewSpan(inside.top(), inside.bottom() + 1, image_.height(), picture.Height());
   ScaleRows(picture, columns.first, columns.last, rows.first, rows.last);
   return QRect(columns.first, rows.first, columns.last - columns.first, rows.last - rows.first);

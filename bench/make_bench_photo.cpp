@@ -24,20 +24,18 @@ namespace {
 Raster Enlarge(const Raster& from, int width, int height) {
   Raster to(width, height);
   for (int y = 0; y < height; ++y) {
-    const double fy = std::clamp((y + 0.5) * from.Height() / height - 0.5, 0.0,
-                                 from.Height() - 1.0);
+    const double fy =
+        std::clamp((y + 0.5) * from.Height() / height - 0.5, 0.0, from.Height() - 1.0);
     const int y0 = static_cast<int>(fy), y1 = std::min(y0 + 1, from.Height() - 1);
     const double wy = fy - y0;
     std::uint8_t* out = to.Row(y);
     for (int x = 0; x < width; ++x) {
-      const double fx = std::clamp((x + 0.5) * from.Width() / width - 0.5, 0.0,
-                                   from.Width() - 1.0);
+      const double fx = std::clamp((x + 0.5) * from.Width() / width - 0.5, 0.0, from.Width() - 1.0);
       const int x0 = static_cast<int>(fx), x1 = std::min(x0 + 1, from.Width() - 1);
       const double wx = fx - x0;
       for (int c = 0; c < 3; ++c) {
         const double top = from.Row(y0)[3 * x0 + c] * (1 - wx) + from.Row(y0)[3 * x1 + c] * wx;
-        const double bottom =
-            from.Row(y1)[3 * x0 + c] * (1 - wx) + from.Row(y1)[3 * x1 + c] * wx;
+        const double bottom = from.Row(y1)[3 * x0 + c] * (1 - wx) + from.Row(y1)[3 * x1 + c] * wx;
         out[3 * x + c] = static_cast<std::uint8_t>(std::lround(top * (1 - wy) + bottom * wy));
       }
     }
@@ -78,8 +76,8 @@ void AddDetail(Raster& photo) {
       for (int cell = 64; cell >= 2; cell /= 2) {
         texture += ValueNoise(x, y, cell, ++octave) * (6.0 + std::sqrt(static_cast<double>(cell)));
       }
-      const double grain = 6.0 * Lattice(static_cast<std::uint32_t>(x),
-                                         static_cast<std::uint32_t>(y), 99);
+      const double grain =
+          6.0 * Lattice(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y), 99);
       for (int c = 0; c < 3; ++c) {
         const double tint = 1.0 + 0.15 * (c - 1) * ValueNoise(x, y, 16, 50);
         const double v = row[3 * x + c] + texture * tint + grain;

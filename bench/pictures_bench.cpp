@@ -46,8 +46,8 @@ BENCHMARK(BM_WriteJpeg)->Unit(benchmark::kMillisecond);
 void BM_ConvertPictureFile(benchmark::State& state) {
   const fs::path out = fs::temp_directory_path() / "graphitine-bench-sketch.jpg";
   for (auto _ : state) {
-    benchmark::DoNotOptimize(graphitine::ConvertPictureFile(BenchPhoto(), {}, {}, out,
-                                                            graphitine::PictureFormat::Jpeg));
+    benchmark::DoNotOptimize(
+        graphitine::ConvertPictureFile(BenchPhoto(), {}, {}, out, graphitine::PictureFormat::Jpeg));
   }
   fs::remove(out);
 }

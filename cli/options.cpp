@@ -120,7 +120,8 @@ Options ParseOptions(const std::vector<std::string>& arguments, int defaultJobs)
     options.mode = Mode::Batch;
     if (positional.empty()) throw UsageError("--batch needs at least one FOLDER to convert");
     if (!IsFolder(options.outputFolder)) {
-      throw UsageError("the output folder '" + options.outputFolder + "' is not an existing folder");
+      throw UsageError("the output folder '" + options.outputFolder +
+                       "' is not an existing folder");
     }
     for (const std::string& folder : positional) {
       if (!IsFolder(folder)) throw UsageError("'" + folder + "' is not an existing folder");

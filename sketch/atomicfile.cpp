@@ -16,7 +16,9 @@ namespace {
 
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 
-std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
+std::string ErrnoText(int error) {
+  return std::error_code(error, std::generic_category()).message();
+}
 
 // A name beside the target that nothing else uses: hidden, and ending in ".tmp" so that the
 // folder walks never take it for a picture.
@@ -33,7 +35,8 @@ fs::path TemporaryNameFor(const fs::path& target, unsigned attempt) {
 
 AtomicFile::AtomicFile(fs::path target) : target_(std::move(target)) {
   if (target_.filename().empty()) {
-    throw FileError("Cannot create file " + Quoted(target_) + ": not a file name", target_.string());
+    throw FileError("Cannot create file " + Quoted(target_) + ": not a file name",
+                    target_.string());
   }
   for (unsigned attempt = 0; attempt < 16; ++attempt) {
     temporary_ = TemporaryNameFor(target_, attempt);

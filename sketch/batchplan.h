@@ -12,8 +12,8 @@ namespace graphitine {
 struct BatchJob {
   std::size_t index = 0;  // position in the list
   PictureItem source;
-  std::string output;     // the name the sketch is written under
-  int kind = 0;           // SavePicture's kind: 1 JPEG, 2 bitmap
+  std::string output;  // the name the sketch is written under
+  int kind = 0;        // SavePicture's kind: 1 JPEG, 2 bitmap
 };
 
 // The output folder's text followed by the item's text from its last separator on.

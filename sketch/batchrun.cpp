@@ -1,9 +1,9 @@
 #include "sketch/batchrun.h"
 
 #include <algorithm>
-#include <optional>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "sketch/errors.h"

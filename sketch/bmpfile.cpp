@@ -95,11 +95,16 @@ void CheckPlanes(unsigned planes, const std::string& file) {
 
 bool CompressionFits(std::uint32_t compression, int bits) {
   switch (compression) {
-    case kRgb: return true;
-    case kRle8: return bits == 8;
-    case kRle4: return bits == 4;
-    case kBitFields: return bits == 16 || bits == 32;
-    default: return false;
+    case kRgb:
+      return true;
+    case kRle8:
+      return bits == 8;
+    case kRle4:
+      return bits == 4;
+    case kBitFields:
+      return bits == 16 || bits == 32;
+    default:
+      return false;
   }
 }
 
@@ -223,8 +228,8 @@ Layout ReadLayout(InputFile& in, const PictureLimits& limits) {
   }
   const std::string offset = "pixel data offset " + std::to_string(layout.dataOffset);
   if (layout.dataOffset < headersEnd) {
-    Invalid(file, offset + " inside the headers and palette, which end at " +
-                      std::to_string(headersEnd));
+    Invalid(file,
+            offset + " inside the headers and palette, which end at " + std::to_string(headersEnd));
   }
   if (layout.dataOffset > in.Size()) {
     Invalid(file, offset + " past the end of the file at " + std::to_string(in.Size()));
@@ -276,7 +281,8 @@ void ConvertRow(const Layout& layout, const std::uint8_t* from, std::uint8_t* to
 }
 
 Raster ReadUncompressed(InputFile& in, const Layout& layout) {
-  const std::uint64_t rowBytes = (static_cast<std::uint64_t>(layout.width) * layout.bits + 31) / 32 * 4;
+  const std::uint64_t rowBytes =
+      (static_cast<std::uint64_t>(layout.width) * layout.bits + 31) / 32 * 4;
   const std::uint64_t stored = in.Size() - layout.dataOffset;
   const std::uint64_t needed = rowBytes * layout.height;
   auto cutShort = [&] {
@@ -307,8 +313,8 @@ Raster ReadRunLength(InputFile& in, const Layout& layout) {
     Invalid(file, "pixel data offset " + std::to_string(layout.dataOffset) + " cannot be read");
   }
   auto cutShort = [&](std::size_t at) {
-    Invalid(file, "run-length data of " + std::to_string(data.size()) + " bytes cut short at byte " +
-                      std::to_string(at));
+    Invalid(file, "run-length data of " + std::to_string(data.size()) +
+                      " bytes cut short at byte " + std::to_string(at));
   };
 
   Raster picture(layout.width, layout.height);

@@ -154,9 +154,8 @@ bool BandDrawn(Conversion& c, int band) {
   {
     std::unique_lock<std::mutex> hold(c.lock);
     const int rowsNeeded = c.pass->PhotoRowsFor(c.LastRow(band));
-    c.changed.wait(hold, [&] {
-      return c.failed || c.nextBand > band || c.photoRows >= rowsNeeded;
-    });
+    c.changed.wait(hold,
+                   [&] { return c.failed || c.nextBand > band || c.photoRows >= rowsNeeded; });
     if (c.failed) return false;
     if (c.nextBand > band) {
       c.changed.wait(hold, [&] { return c.failed || c.drawn[band]; });
@@ -178,9 +177,8 @@ void DrawAndWrite(Conversion& c) {
   const Raster& sketch = c.pass->Sketch();
   {
     const std::lock_guard<std::mutex> hold(c.lock);
-    c.bandRows = c.pass->WholeSketchAtOnce()
-                     ? sketch.Height()
-                     : std::max(kBandRows, 8 * c.settings.lineStep);
+    c.bandRows = c.pass->WholeSketchAtOnce() ? sketch.Height()
+                                             : std::max(kBandRows, 8 * c.settings.lineStep);
     c.bands = (sketch.Height() + c.bandRows - 1) / c.bandRows;
     c.drawn.assign(static_cast<std::size_t>(c.bands), false);
     c.passReady = true;

@@ -7,7 +7,8 @@
 namespace graphitine {
 
 std::uint64_t DibImageBytes(const Raster& picture) {
-  return static_cast<std::uint64_t>(picture.Stride()) * static_cast<std::uint64_t>(picture.Height());
+  return static_cast<std::uint64_t>(picture.Stride()) *
+         static_cast<std::uint64_t>(picture.Height());
 }
 
 std::vector<std::uint8_t> DibHeader(const Raster& picture) {

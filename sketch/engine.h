@@ -27,10 +27,10 @@ enum class SketchPage {
 };
 
 struct EngineParameters {
-  int Threshold = 30;   // 200 - precision, 0..200
-  int LineStep = 1;     // distance between the kernel's samples, 1..15
-  int ScaleDivisor = 1; // always 1
-  int threads = 0;      // rows are shared by up to this many of the shared pool's threads; 0: all
+  int Threshold = 30;    // 200 - precision, 0..200
+  int LineStep = 1;      // distance between the kernel's samples, 1..15
+  int ScaleDivisor = 1;  // always 1
+  int threads = 0;       // rows are shared by up to this many of the shared pool's threads; 0: all
 };
 
 struct SketchChoice {
@@ -53,11 +53,11 @@ void SketchPixel(int x, int y, const Raster& source, Raster& destination,
 
 // What Convert reads from the main window.
 struct ConvertSettings {
-  int precision = 170;          // 0..200
-  int lineStep = 1;             // 1..15
+  int precision = 170;  // 0..200
+  int lineStep = 1;     // 1..15
   SketchChoice choice;
-  const Paper* paper = nullptr; // the chosen paper, or none
-  int threads = 0;              // as EngineParameters::threads
+  const Paper* paper = nullptr;  // the chosen paper, or none
+  int threads = 0;               // as EngineParameters::threads
 };
 
 // Convert: a fresh sketch of (W + 1) x (H + 1), laid on the paper when one is given, with the

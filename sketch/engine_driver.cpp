@@ -56,8 +56,12 @@ VisitedRegion KernelRegion(int x0, int y0, int x1, int y1, const Raster& source,
 
 KernelRun KernelRunOf(const Raster& source, Raster& destination, const VisitedRegion& region,
                       const EngineParameters& parameters, const SketchChoice& choice) {
-  return KernelRun{&source,         &destination,           &region, parameters.LineStep,
-                   parameters.Threshold, StyleOf(choice.checked)};
+  return KernelRun{&source,
+                   &destination,
+                   &region,
+                   parameters.LineStep,
+                   parameters.Threshold,
+                   StyleOf(choice.checked)};
 }
 
 // A band of rows splits 2s rows of the photo more than it draws, so bands are kept a few times
@@ -77,8 +81,8 @@ void CheckParameters(const EngineParameters& parameters) {
 }
 
 void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raster& destination,
-                     const EngineParameters& parameters, const SketchChoice& choice,
-                     KernelIsa isa, std::stop_token stop) {
+                     const EngineParameters& parameters, const SketchChoice& choice, KernelIsa isa,
+                     std::stop_token stop) {
   CheckParameters(parameters);
   const std::int64_t width = source.Width();
   const std::int64_t height = source.Height();
@@ -106,10 +110,10 @@ void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raste
 
   const VisitedRegion region = KernelRegion(x0, y0, x1, y1, source, parameters, choice);
   const KernelRun run = KernelRunOf(source, destination, region, parameters, choice);
-  ForEachRowChunk(ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
-                  ChunkRows(parameters),
-                  [&](int first, int last) { RunKernelRows(isa, run, first, last); },
-                  std::move(stop));
+  ForEachRowChunk(
+      ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
+      ChunkRows(parameters), [&](int first, int last) { RunKernelRows(isa, run, first, last); },
+      std::move(stop));
 }
 
 void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
@@ -180,8 +184,9 @@ void ConvertPass::DrawAll(std::stop_token stop) {
     DrawRows(0, last, std::move(stop));
     return;
   }
-  ForEachRowChunk(ThreadsForRegion(region_, parameters_.threads), 0, last, ChunkRows(parameters_),
-                  [&](int first, int chunkLast) { DrawRows(first, chunkLast); }, std::move(stop));
+  ForEachRowChunk(
+      ThreadsForRegion(region_, parameters_.threads), 0, last, ChunkRows(parameters_),
+      [&](int first, int chunkLast) { DrawRows(first, chunkLast); }, std::move(stop));
 }
 
 }  // namespace graphitine

@@ -18,8 +18,7 @@ int ThreadsFor(int threads) {
 }  // namespace
 
 void ForEachRowChunk(int threads, int top, int bottom, int minimumRows,
-                     const std::function<void(int first, int last)>& work,
-                     std::stop_token stop) {
+                     const std::function<void(int first, int last)>& work, std::stop_token stop) {
   if (top > bottom) return;
   const long long rows = static_cast<long long>(bottom) - top + 1;
   const long long width = ThreadsFor(threads);

@@ -9,7 +9,8 @@
 namespace graphitine {
 
 // The platform's folder separator, which the shown paths use.
-inline constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+inline constexpr char kFolderSeparator =
+    static_cast<char>(std::filesystem::path::preferred_separator);
 
 // ASCII letters only; other bytes (UTF-8 sequences among them) stay as they are.
 std::string LowerCase(std::string text);
@@ -22,9 +23,9 @@ bool EndsWith(const std::string& text, const std::string& ending);
 bool IsPlainDirectory(const std::filesystem::directory_entry& entry);
 
 struct FolderEntry {
-  std::string lowerName;             // the entry's name, lower-cased
-  std::string shownPath;             // shown folder, separator, lower-cased name
-  std::filesystem::path realPath;    // where the entry really is
+  std::string lowerName;           // the entry's name, lower-cased
+  std::string shownPath;           // shown folder, separator, lower-cased name
+  std::filesystem::path realPath;  // where the entry really is
 };
 
 // Reports every entry under the folder that is not a plain directory. shownFolder is the text

@@ -15,7 +15,9 @@ namespace {
 
 constexpr std::size_t kBufferBytes = std::size_t{64} << 10;
 
-std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
+std::string ErrnoText(int error) {
+  return std::error_code(error, std::generic_category()).message();
+}
 
 }  // namespace
 

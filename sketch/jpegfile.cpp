@@ -8,8 +8,8 @@
 #include <vector>
 
 // jpeglib.h needs size_t and FILE declared first.
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include "sketch/errors.h"
 #include "sketch/inputfile.h"
@@ -96,9 +96,7 @@ Output OutputFor(J_COLOR_SPACE stored) {
 // returns false when libjpeg gave up.
 
 struct DecodeState {
-  explicit DecodeState(const std::filesystem::path& file) : in(file) {
-    Install(errors, info.err);
-  }
+  explicit DecodeState(const std::filesystem::path& file) : in(file) { Install(errors, info.err); }
   ~DecodeState() {
     if (info.mem != nullptr) jpeg_destroy_decompress(&info);
   }
@@ -251,8 +249,7 @@ namespace {
 
 const std::filesystem::path& NotEmpty(const std::filesystem::path& file, int width, int height) {
   if (width <= 0 || height <= 0) {
-    throw FileError("Cannot write an empty JPEG picture: \"" + file.string() + "\"",
-                    file.string());
+    throw FileError("Cannot write an empty JPEG picture: \"" + file.string() + "\"", file.string());
   }
   return file;
 }

@@ -1,8 +1,8 @@
 #include "sketch/jpegsource.h"
 
-#include <cstddef>
-
 #include <jerror.h>
+
+#include <cstddef>
 
 namespace graphitine {
 

@@ -39,8 +39,8 @@ void WritePlaceable(const Raster& picture, FrameSize frame, AtomicFile& out,
   const std::uint64_t dibBytes = dib.size() + DibImageBytes(picture);
 
   le::Writer records;
-  WmfRecord(records, 0x020B, {0, 0});                         // SetWindowOrg (y, x)
-  WmfRecord(records, 0x020C, {frame.height, frame.width});    // SetWindowExt (y, x)
+  WmfRecord(records, 0x020B, {0, 0});                       // SetWindowOrg (y, x)
+  WmfRecord(records, 0x020C, {frame.height, frame.width});  // SetWindowExt (y, x)
   const std::uint64_t stretchWords = (6 + 4 + 2 + 8 * 2 + dibBytes) / 2;
   if (stretchWords > std::numeric_limits<std::uint32_t>::max() / 2) TooLarge(name);
   le::Writer stretch;

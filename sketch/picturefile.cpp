@@ -80,8 +80,8 @@ Raster LoadPicture(const std::filesystem::path& file, const PictureLimits& limit
   return picture;
 }
 
-PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth,
-                                  int viewHeight, const PictureLimits& limits) {
+PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth, int viewHeight,
+                                  const PictureLimits& limits) {
   try {
     if (PictureContentOf(file) == PictureContent::Bitmap) {
       Raster photo = ReadBmp(file, limits);
@@ -131,8 +131,8 @@ PictureLimits SketchLimits(PictureFormat format, std::int64_t maxPixels) {
   return limits;
 }
 
-std::string SavePicture(const Raster& sketch, const std::string& name, int kind,
-                        FrameSize frame, ExistingFile existing) {
+std::string SavePicture(const Raster& sketch, const std::string& name, int kind, FrameSize frame,
+                        ExistingFile existing) {
   if (sketch.IsEmpty()) throw Error("没有可保存的素描。");
   const std::string written = SaveNameFor(name, kind);
   WritePicture(sketch, written, SaveFormatFor(written, kind), frame, existing);

@@ -59,12 +59,12 @@ class PictureReader {
 // thirds (sharp, grainy ones) of the full decode's time. A bitmap is read whole. Errors and
 // limits are LoadPicture's (the limits apply to the photo's own size).
 struct PicturePreview {
-  Raster picture;       // the photo at the reduced scale
-  int photoWidth = 0;   // the photo's own size
+  Raster picture;      // the photo at the reduced scale
+  int photoWidth = 0;  // the photo's own size
   int photoHeight = 0;
 };
-PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth,
-                                  int viewHeight, const PictureLimits& limits = {});
+PicturePreview LoadPicturePreview(const std::filesystem::path& file, int viewWidth, int viewHeight,
+                                  const PictureLimits& limits = {});
 
 // What a picture file holds, told by its first bytes.
 enum class PictureContent { Jpeg, Bitmap };
@@ -101,8 +101,8 @@ PictureLimits SketchLimits(PictureFormat format, std::int64_t maxPixels = kMaxPi
 // placeable one when that name's real extension is ".wmf" in any case, else an enhanced one;
 // its frame is the photo's size. A sketch of zero width or height writes nothing and raises
 // Error "没有可保存的素描。".
-std::string SavePicture(const Raster& sketch, const std::string& name, int kind,
-                        FrameSize frame, ExistingFile existing = ExistingFile::Replace);
+std::string SavePicture(const Raster& sketch, const std::string& name, int kind, FrameSize frame,
+                        ExistingFile existing = ExistingFile::Replace);
 
 void WritePicture(const Raster& sketch, const std::filesystem::path& file, PictureFormat format,
                   FrameSize frame, ExistingFile existing = ExistingFile::Replace);

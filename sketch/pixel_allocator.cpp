@@ -11,7 +11,7 @@ namespace graphitine::pixel_blocks {
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kBlocksKept = 0;  // let the sanitizer see every use after free
+constexpr int kBlocksKept = 0;      // let the sanitizer see every use after free
 constexpr bool kHugePages = false;  // and every read past a block's end
 #else
 constexpr int kBlocksKept = 4;

@@ -12,10 +12,12 @@
 #include "app/batch/doconv.h"
 #include "app/batch/folderchooser.h"
 #include "app/filenames.h"
-#include "app/messagebox.h"
 #include "app/mainwindow/oldform.h"
+#include "app/messagebox.h"
 #include "app/programlook.h"
 #include "app/skinnedplaces.h"
+#include "sketch/batchlist.h"
+#include "sketch/batchplan.h"
 #include "skin/bars/progressbar.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
@@ -25,8 +27,6 @@
 #include "skin/window/form.h"
 #include "skin/window/popupmenu.h"
 #include "skin/window/titlebar.h"
-#include "sketch/batchlist.h"
-#include "sketch/batchplan.h"
 
 using graphitine::BatchJob;
 using graphitine::PictureItem;
@@ -59,11 +59,10 @@ TBatchForm::TBatchForm(TOldForm* owner)
   connect(StopButton, &TSkinCustomButton::OnClick, this, &TBatchForm::StopButtonClick);
   connect(ListBox1, &TSkinListBox::OnClick, this, &TBatchForm::skinListBox1Click);
   connect(ListBox1, &TSkinListBox::OnKeyDown, this, &TBatchForm::skinListBox1KeyDown);
-  connect(ListBox1, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) {
-            const QPoint global = ListBox1->viewport()->mapToGlobal(at);
-            PopupMenu1->Popup(global.x(), global.y());
-          });
+  connect(ListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    const QPoint global = ListBox1->viewport()->mapToGlobal(at);
+    PopupMenu1->Popup(global.x(), global.y());
+  });
   connect(ListBox1->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
           [this](const QModelIndex&, int first, int last) { ItemsRemoved(first, last); });
 }

@@ -81,8 +81,8 @@ class TBatchForm : public QWidget {
   int parallel_;
   std::unique_ptr<DoConv> run_;
   bool stopping_ = false;
-  int next_ = 0;      // list position of the next item to start
-  int started_ = 0;   // items started so far
-  int ended_ = 0;     // items ended so far
+  int next_ = 0;                           // list position of the next item to start
+  int started_ = 0;                        // items started so far
+  int ended_ = 0;                          // items ended so far
   std::unordered_set<std::string> taken_;  // output names this run chose
 };

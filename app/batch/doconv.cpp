@@ -84,7 +84,8 @@ void DoConv::Execute(std::stop_token stop) {
         return job ? std::move(*job) : std::nullopt;
       },
       [&](const BatchJob& job, std::stop_token itemStop) { ConvertItem(job, std::move(itemStop)); },
-      parallel_, [&](const graphitine::BatchProgress&, const graphitine::BatchFailure*) {
+      parallel_,
+      [&](const graphitine::BatchProgress&, const graphitine::BatchFailure*) {
         Post(hooks_.itemEnded);
       },
       stop);
@@ -103,7 +104,9 @@ void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
       Ask(context_, hooks_.itemSettings, stop);
   if (!settings) throw graphitine::Stopped();
   Finished finished{graphitine::ConvertBatchJob(job, settings->ForConvert(), stop),
-                    graphitine::SaveNameFor(job.output, job.kind), {}, {}};
+                    graphitine::SaveNameFor(job.output, job.kind),
+                    {},
+                    {}};
   {
     const std::lock_guard<std::mutex> guard(shown_->lock);
     const auto now = std::chrono::steady_clock::now();
@@ -124,17 +127,15 @@ void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
 void DoConv::MakeViews(Finished& finished, const std::stop_token& stop, ScaledPicture::On on) {
   const graphitine::Raster& photo = finished.picture.photo;
   const QSize photoSize(photo.Width(), photo.Height());
-  const std::optional<QSize> size =
-      Ask<QSize>(context_, [viewSize = hooks_.viewSize, photoSize] { return viewSize(photoSize); },
-                 stop);
+  const std::optional<QSize> size = Ask<QSize>(
+      context_, [viewSize = hooks_.viewSize, photoSize] { return viewSize(photoSize); }, stop);
   if (!size) return;
   finished.photoView.Scale(photo, *size, on);
   finished.sketchView.Scale(finished.picture.sketch, *size, on);
 }
 
 // Makes the views' images here and hands the picture to the interface thread.
-void DoConv::ShowFinished(Finished finished, const std::stop_token& stop,
-                          ScaledPicture::On on) {
+void DoConv::ShowFinished(Finished finished, const std::stop_token& stop, ScaledPicture::On on) {
   MakeViews(finished, stop, on);
   auto shown = std::make_shared<Finished>(std::move(finished));
   Post([shown, state = shown_, show = hooks_.show] {

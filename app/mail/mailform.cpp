@@ -32,7 +32,8 @@ const QStringList TMailForm::kDefaultBody{
     QStringLiteral("请看附件！                    "),
     QString(),
     QStringLiteral("============================"),
-    QStringLiteral("告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
+    QStringLiteral(
+        "告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
     QStringLiteral("官方下载：   "),
     QStringLiteral("https://graphitine.example.org/"),
     QStringLiteral("下载地址：         "),
@@ -121,7 +122,7 @@ void TMailForm::Place() {
 // Start sending: a new message of the dialog's current values each time. The client's answer
 // is not looked at; without a client nothing happens.
 void TMailForm::skinButton1Click() {
-  SendMail(BuildMailMessage(ComboBox1->currentText(), Memo1->Lines(), CheckBox1->Checked(),
-                            attachment_),
-           this);
+  SendMail(
+      BuildMailMessage(ComboBox1->currentText(), Memo1->Lines(), CheckBox1->Checked(), attachment_),
+      this);
 }

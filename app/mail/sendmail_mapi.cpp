@@ -1,6 +1,7 @@
 // The Windows hand-off: Simple MAPI's MAPISendMail, bound at its first use.
 #ifdef _WIN32
 #include <windows.h>
+// mapi.h needs the Windows types declared first.
 #include <mapi.h>
 
 #include <QWidget>

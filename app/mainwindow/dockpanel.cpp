@@ -49,8 +49,7 @@ void TDockPanel::DockChild(QWidget* child, TAlign align, QRect& rest, QWidget*& 
       rest.setLeft(rest.left() + size.width());
       break;
     case alRight:
-      child->setGeometry(rest.right() + 1 - size.width(), rest.top(), size.width(),
-                         rest.height());
+      child->setGeometry(rest.right() + 1 - size.width(), rest.top(), size.width(), rest.height());
       rest.setRight(rest.right() - size.width());
       break;
     case alClient:

@@ -20,6 +20,7 @@
 #include "app/pictureloading.h"
 #include "app/pictureview.h"
 #include "app/viewer/viewform.h"
+#include "sketch/picturefile.h"
 #include "skin/bars/statusbar.h"
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
@@ -29,7 +30,6 @@
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/edit.h"
 #include "skin/window/form.h"
-#include "sketch/picturefile.h"
 
 using graphitine::Paper;
 using graphitine::PaperMode;
@@ -181,10 +181,11 @@ void TOldForm::skinCheckBox1Click() {
 }
 
 SketchTool TOldForm::CheckedTool() const {
-  const std::pair<TSkinRadioButton*, SketchTool> tools[] = {
-      {RadioButton1, SketchTool::Pen},         {RadioButton2, SketchTool::Eraser},
-      {RadioButton3, SketchTool::ColourBrush}, {RadioButton4, SketchTool::Pencil},
-      {RadioButton5, SketchTool::Soft}};
+  const std::pair<TSkinRadioButton*, SketchTool> tools[] = {{RadioButton1, SketchTool::Pen},
+                                                            {RadioButton2, SketchTool::Eraser},
+                                                            {RadioButton3, SketchTool::ColourBrush},
+                                                            {RadioButton4, SketchTool::Pencil},
+                                                            {RadioButton5, SketchTool::Soft}};
   for (const auto& [button, tool] : tools) {
     if (button->Checked()) return tool;
   }
@@ -254,8 +255,8 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
 }
 
 void TOldForm::LoadPicture(const QString& file) {
-  ScaledLoad loaded = LoadPictureScaled(
-      PathOf(file), [this](QSize photo) { return PhotoViewRect(photo).size(); });
+  ScaledLoad loaded =
+      LoadPictureScaled(PathOf(file), [this](QSize photo) { return PhotoViewRect(photo).size(); });
   ShowPictures({std::move(loaded.picture), Raster()}, std::move(loaded.view), {});
 }
 
@@ -283,8 +284,9 @@ void TOldForm::ShowBatchResult(graphitine::ConvertedPicture pictures, ScaledPict
 
 void TOldForm::SetBatchRunning(bool running) {
   batchRunning_ = running;
-  StatusBar1->SetSimpleText(running ? kBatchStatus
-                                    : ManualPageActive() ? kManualStatus : kAutomaticStatus);
+  StatusBar1->SetSimpleText(running              ? kBatchStatus
+                            : ManualPageActive() ? kManualStatus
+                                                 : kAutomaticStatus);
 }
 
 bool TOldForm::RefusedDuringBatch() {

@@ -123,11 +123,11 @@ class TOldForm : public QWidget {
                        bool doubleClick);
   void Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void Image2MouseUp();
-  void BitBtn5Click();  // Open
-  void BitBtn6Click();  // Convert
-  void BitBtn7Click();  // Save
-  void BitBtn9Click();  // Clear
-  void BitBtn4Click();  // Edit and print
+  void BitBtn5Click();      // Open
+  void BitBtn6Click();      // Convert
+  void BitBtn7Click();      // Save
+  void BitBtn9Click();      // Clear
+  void BitBtn4Click();      // Edit and print
   void skinBitBtn2Click();  // Send to a friend
   void skinComboBox1Change();
   void skinRadioButton1Click();

@@ -17,7 +17,9 @@ QSize ViewerSize(const QSize& picture, const QSize& workArea) {
 }
 
 TViewForm::TViewForm(QWidget* owner, graphitine::Raster picture)
-    : QDialog(owner), picture_(std::move(picture)), panel_(new QWidget(this)),
+    : QDialog(owner),
+      picture_(std::move(picture)),
+      panel_(new QWidget(this)),
       image_(new TPictureView(panel_)) {
   setObjectName(QStringLiteral("ViewForm"));
   setWindowTitle(QStringLiteral("Real  scale"));

@@ -11,9 +11,9 @@
 #include <benchmark/benchmark.h>
 #include <jpeglib.h>
 
-#include <algorithm>
 #include <QApplication>
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -22,8 +22,8 @@
 
 #include "app/mainwindow/oldform.h"
 #include "app/pictureview.h"
-#include "skin/containers/pagecontrol.h"
 #include "sketch/picturefile.h"
+#include "skin/containers/pagecontrol.h"
 #include "support/benchphoto.h"
 
 namespace {
@@ -33,7 +33,8 @@ QString PhotoFile() { return QString::fromStdString(BenchPhoto().string()); }
 // A program folder whose start picture is the photo, so that a shown window opens it.
 std::filesystem::path ProgramFolder() {
   static const std::filesystem::path folder = [] {
-    const std::filesystem::path made = std::filesystem::temp_directory_path() / "graphitine-bench-app";
+    const std::filesystem::path made =
+        std::filesystem::temp_directory_path() / "graphitine-bench-app";
     std::filesystem::create_directories(made);
     std::filesystem::remove(made / "J.jpg");
     std::filesystem::create_symlink(BenchPhoto(), made / "J.jpg");
@@ -99,8 +100,8 @@ void BM_BareDecode(benchmark::State& state) {
     while (decoder.output_scanline < decoder.output_height) {
       JSAMPROW rows[8];
       for (int i = 0; i < 8; ++i) {
-        rows[i] = pixels.data() + stride * std::min(decoder.output_scanline + i,
-                                                    decoder.output_height - 1);
+        rows[i] = pixels.data() +
+                  stride * std::min(decoder.output_scanline + i, decoder.output_height - 1);
       }
       jpeg_read_scanlines(&decoder, rows, 8);
     }

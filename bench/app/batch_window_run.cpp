@@ -17,13 +17,14 @@
 #include "app/batch/batchform.h"
 #include "app/forms.h"
 #include "app/mainwindow/oldform.h"
+#include "sketch/batchlist.h"
 #include "skin/inputs/edit.h"
 #include "skin/inputs/listbox.h"
-#include "sketch/batchlist.h"
 
 int main(int argc, char** argv) {
   if (argc != 3 || !QDir(QString::fromLocal8Bit(argv[1])).exists()) {
-    std::fprintf(stderr, "usage: batch_window_run OUTPUT_FOLDER FOLDER (OUTPUT_FOLDER must exist)\n");
+    std::fprintf(stderr,
+                 "usage: batch_window_run OUTPUT_FOLDER FOLDER (OUTPUT_FOLDER must exist)\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");

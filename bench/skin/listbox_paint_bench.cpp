@@ -19,7 +19,8 @@ QStringList Entries() {
   QStringList entries;
   entries.reserve(kEntries);
   for (int i = 0; i < kEntries; ++i) {
-    entries.append(QStringLiteral("/home/photographer/pictures/2009/holidays/IMG_%1.jpg").arg(i, 5, 10, QChar(u'0')));
+    entries.append(QStringLiteral("/home/photographer/pictures/2009/holidays/IMG_%1.jpg")
+                       .arg(i, 5, 10, QChar(u'0')));
   }
   return entries;
 }
@@ -56,7 +57,7 @@ void BM_ListBoxScrollPageAndPaint(benchmark::State& state) {
   QImage picture(list->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
     bar->triggerAction(bar->value() >= bar->maximum() ? QAbstractSlider::SliderToMinimum
-                                                        : QAbstractSlider::SliderPageStepAdd);
+                                                      : QAbstractSlider::SliderPageStepAdd);
     list->render(&picture);
     benchmark::DoNotOptimize(picture.constBits());
   }

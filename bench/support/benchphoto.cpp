@@ -16,7 +16,8 @@ const std::filesystem::path& BenchPhoto() {
       std::uint8_t* row = raster.Row(y);
       for (int x = 0; x < raster.Width(); ++x) {
         const int base = ((x / 97 + y / 61) % 2) * 120 + 60;
-        for (int c = 0; c < 3; ++c) row[3 * x + c] = static_cast<std::uint8_t>(base + c * 20 + random() % 24);
+        for (int c = 0; c < 3; ++c)
+          row[3 * x + c] = static_cast<std::uint8_t>(base + c * 20 + random() % 24);
       }
     }
     graphitine::WriteJpeg(raster, file, 90);

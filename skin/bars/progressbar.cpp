@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // rect given by its first and last pixels; nothing when it holds none.
 void FillPixels(QPainter& canvas, QPoint first, QPoint last, const QColor& color) {
   const QRect rect(first, last);
@@ -20,8 +19,7 @@ void FillPixels(QPainter& canvas, QPoint first, QPoint last, const QColor& color
 
 }  // namespace
 
-TSkinProgressBar::TSkinProgressBar(QWidget* owner)
-    : TSkinWidget(owner) {
+TSkinProgressBar::TSkinProgressBar(QWidget* owner) : TSkinWidget(owner) {
   resize(150, 12);
   StartLook(owner);
   UpdateProgress();
@@ -46,8 +44,8 @@ void TSkinProgressBar::SetPosition(int value) {
 void TSkinProgressBar::StepBy(int n) {
   // Saturating: a step past the end of the integer range must not wrap to the other end.
   const qint64 next = static_cast<qint64>(position_) + n;
-  SetPosition(static_cast<int>(std::clamp<qint64>(next, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max())));
+  SetPosition(static_cast<int>(
+      std::clamp<qint64>(next, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
 }
 
 void TSkinProgressBar::SetOrientation(TSkinProgressBarOrientation value) {

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "skin/base/widget.h"
 #include "skin/base/orientation.h"
+#include "skin/base/widget.h"
 
 class TSkinProgressBar : public TSkinWidget {
   Q_OBJECT
@@ -24,7 +24,6 @@ class TSkinProgressBar : public TSkinWidget {
 
  public:
   explicit TSkinProgressBar(QWidget* owner = nullptr);
-
 
   // None of the three is checked against the others: they only shape fill and caption.
   int Max() const { return max_; }

@@ -47,7 +47,9 @@ void TSkinScrollBar::LookChanged() {
 }
 
 void TSkinScrollBar::LoadPictures() {
-  const auto piece = [this](int frame) { return Look().Bitmap(SkinEntry::ScrollBarSliderImage, 3, frame); };
+  const auto piece = [this](int frame) {
+    return Look().Bitmap(SkinEntry::ScrollBarSliderImage, 3, frame);
+  };
   startCap_ = piece(1);
   middle_ = piece(2);
   endCap_ = piece(3);
@@ -162,7 +164,9 @@ void TSkinScrollBar::SetPosition(int value) { track_->SetPosition(value); }
 void TSkinScrollBar::SetSmallChange(int value) { smallChange_ = std::clamp(value, 1, kMaxStep); }
 
 int TSkinScrollBar::LargeChange() const { return std::min(track_->PageSize(), kMaxStep); }
-void TSkinScrollBar::SetLargeChange(int value) { track_->SetPageSize(std::clamp(value, 1, kMaxStep)); }
+void TSkinScrollBar::SetLargeChange(int value) {
+  track_->SetPageSize(std::clamp(value, 1, kMaxStep));
+}
 
 int TSkinScrollBar::PageSize() const { return track_->PageSize(); }
 

@@ -54,9 +54,13 @@ bool TSkinStatusBar::OnSizeableWindow() const {
   return form != this && form->minimumSize() != form->maximumSize();
 }
 
-bool TSkinStatusBar::GripResizes() const { return OnSizeableWindow() && sizeGrip_ && !window()->isMaximized(); }
+bool TSkinStatusBar::GripResizes() const {
+  return OnSizeableWindow() && sizeGrip_ && !window()->isMaximized();
+}
 
-QRect TSkinStatusBar::GripRect() const { return {width() - kGripSize, height() - kGripSize, kGripSize, kGripSize}; }
+QRect TSkinStatusBar::GripRect() const {
+  return {width() - kGripSize, height() - kGripSize, kGripSize, kGripSize};
+}
 
 void TSkinStatusBar::paintEvent(QPaintEvent*) {
   QPainter canvas(this);
@@ -78,7 +82,8 @@ void TSkinStatusBar::PaintTexts(QPainter& canvas) {
   for (qsizetype i = 0; i < panels_.size(); ++i) {
     const bool last = i == panels_.size() - 1;
     const int right = last ? width() : left + std::max(panels_[i].Width, 0);
-    canvas.drawText(QRect(QPoint(left + kTextIndent, 0), QPoint(right - 2, height() - 1)), flags, panels_[i].Text);
+    canvas.drawText(QRect(QPoint(left + kTextIndent, 0), QPoint(right - 2, height() - 1)), flags,
+                    panels_[i].Text);
     if (!last) {
       const QPen textPen = canvas.pen();
       canvas.setPen(divider);
@@ -107,7 +112,8 @@ void TSkinStatusBar::PaintGrip(QPainter& canvas) {
       canvas.drawLine(l + 1 + 4 * step, b, r - 1, t + 4 * step + 1);
     }
   }
-  if (h - kGripSize > 3) canvas.fillRect(QRect(QPoint(w - kGripSize, 3), QPoint(w - 2, h - kGripSize - 1)), fill);
+  if (h - kGripSize > 3)
+    canvas.fillRect(QRect(QPoint(w - kGripSize, 3), QPoint(w - 2, h - kGripSize - 1)), fill);
 }
 
 void TSkinStatusBar::mousePressEvent(QMouseEvent* e) {

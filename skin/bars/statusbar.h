@@ -29,7 +29,6 @@ class TSkinStatusBar : public TSkinWidget {
  public:
   explicit TSkinStatusBar(QWidget* owner = nullptr);
 
-
   TColor PanelColor() const { return Color(); }
   void SetPanelColor(TColor value) { SetColor(value); }
   bool SimplePanel() const { return simplePanel_; }

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "skin/paint/keyedpicture_p.h"
 #include "skin/bars/toolbutton.h"
+#include "skin/paint/keyedpicture_p.h"
 
 namespace {
 
@@ -138,8 +138,8 @@ void TSkinToolBar::DrawButton(QPainter& canvas, const TSkinToolButton& button) c
   }
 }
 
-void TSkinToolBar::DrawFramedButton(QPainter& canvas, const TSkinToolButton& button, const QList<QImage>& images,
-                                    bool down) const {
+void TSkinToolBar::DrawFramedButton(QPainter& canvas, const TSkinToolButton& button,
+                                    const QList<QImage>& images, bool down) const {
   const QRect bounds = button.rect();
   canvas.fillRect(bounds, ToQColor(down ? buttonDownColor_ : buttonColor_));
   canvas.setPen(QPen(ToQColor(buttonBorderColor_), 0));
@@ -148,14 +148,14 @@ void TSkinToolBar::DrawFramedButton(QPainter& canvas, const TSkinToolButton& but
   DrawContent(canvas, button, images, down);
 }
 
-void TSkinToolBar::DrawContent(QPainter& canvas, const TSkinToolButton& button, const QList<QImage>& images,
-                               bool down) const {
+void TSkinToolBar::DrawContent(QPainter& canvas, const TSkinToolButton& button,
+                               const QList<QImage>& images, bool down) const {
   const QRect bounds = button.rect();
   const int left = bounds.left();
   const int top = bounds.top();
   // Image and caption are centred left of a drop-down button's arrow zone.
-  const int spanRight =
-      bounds.left() + bounds.width() - (button.Style() == TSkinToolButton::tbsDropDown ? kDropDownArrowWidth : 0);
+  const int spanRight = bounds.left() + bounds.width() -
+                        (button.Style() == TSkinToolButton::tbsDropDown ? kDropDownArrowWidth : 0);
   const int span = spanRight - left;
   const bool enabled = button.isEnabled();
   const bool withImages = !images.isEmpty();
@@ -163,14 +163,16 @@ void TSkinToolBar::DrawContent(QPainter& canvas, const TSkinToolButton& button, 
 
   if (withImages && button.ImageIndex() >= 0 && button.ImageIndex() < images.size()) {
     const QImage& image = images[button.ImageIndex()];
-    const QPoint at = list_ ? QPoint(left + 5, top + 3) : QPoint(left + (span - imageSize.width()) / 2, top + 3);
+    const QPoint at =
+        list_ ? QPoint(left + 5, top + 3) : QPoint(left + (span - imageSize.width()) / 2, top + 3);
     canvas.drawImage(at, enabled ? image : GreyedPicture(image));
   }
   if (!showCaptions_) return;
 
   const QString caption = button.Caption();
   const QFontMetrics metrics(button.font());
-  const int centredX = left + (span - metrics.horizontalAdvance(QString(caption).remove(QLatin1Char('&')))) / 2;
+  const int centredX =
+      left + (span - metrics.horizontalAdvance(QString(caption).remove(QLatin1Char('&')))) / 2;
   QPoint origin;
   if (withImages) {
     origin = list_ ? QPoint(left + imageSize.width() + 7, top + (imageSize.height() - 16) / 2 + 4)
@@ -179,8 +181,10 @@ void TSkinToolBar::DrawContent(QPainter& canvas, const TSkinToolButton& button, 
     origin = list_ ? QPoint(left + 8, top + 3) : QPoint(centredX, top + (down ? 5 : 4));
   }
   canvas.setFont(button.font());
-  canvas.setPen(enabled ? button.palette().color(QPalette::Active, QPalette::WindowText) : ToQColor(clGrayText));
-  canvas.drawText(QRect(origin, bounds.bottomRight()), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, caption);
+  canvas.setPen(enabled ? button.palette().color(QPalette::Active, QPalette::WindowText)
+                        : ToQColor(clGrayText));
+  canvas.drawText(QRect(origin, bounds.bottomRight()),
+                  Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, caption);
 }
 
 void TSkinToolBar::DrawDropDownArrow(QPainter& canvas, const QRect& bounds) const {

@@ -24,7 +24,6 @@ class TSkinToolBar : public TSkinWidget {
  public:
   explicit TSkinToolBar(QWidget* owner = nullptr);
 
-
   TColor ButtonColor() const { return buttonColor_; }
   void SetButtonColor(TColor value);
   TColor ButtonBorderColor() const { return buttonBorderColor_; }
@@ -68,10 +67,11 @@ class TSkinToolBar : public TSkinWidget {
  private:
   void LookChanged() override;
   // The framed face of a hot or held-down button, with its image and caption.
-  void DrawFramedButton(QPainter& canvas, const TSkinToolButton& button, const QList<QImage>& images,
-                        bool down) const;
+  void DrawFramedButton(QPainter& canvas, const TSkinToolButton& button,
+                        const QList<QImage>& images, bool down) const;
   // Image and caption without a frame: the bar's own drawing of a button at rest.
-  void DrawContent(QPainter& canvas, const TSkinToolButton& button, const QList<QImage>& images, bool down) const;
+  void DrawContent(QPainter& canvas, const TSkinToolButton& button, const QList<QImage>& images,
+                   bool down) const;
   void DrawDropDownArrow(QPainter& canvas, const QRect& bounds) const;
 
   TColor buttonColor_ = 0;

@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "skin/paint/focusrect_p.h"
-#include "skin/containers/imagepanel.h"
+#include "skin/bars/trackbarmath_p.h"
 #include "skin/base/helpers.h"
+#include "skin/base/timer_p.h"
+#include "skin/containers/imagepanel.h"
+#include "skin/paint/focusrect_p.h"
 #include "skin/paint/slicing_p.h"
 #include "skin/paint/turns_p.h"
-#include "skin/base/timer_p.h"
-#include "skin/bars/trackbarmath_p.h"
 
 namespace {
 
@@ -25,9 +25,7 @@ constexpr int kTickLength = 3;
 TSkinTrackBar::TSkinTrackBar(QWidget* owner) : TSkinTrackBar(owner, false) {}
 
 TSkinTrackBar::TSkinTrackBar(QWidget* owner, bool customPicture)
-    : TSkinWidget(owner),
-      slider_(new TSkinImagePanel(this)),
-      customPicture_(customPicture) {
+    : TSkinWidget(owner), slider_(new TSkinImagePanel(this)), customPicture_(customPicture) {
   connect(slider_, &TSkinCustomPanel::OnMouseDown, this, &TSkinTrackBar::OnSliderMouseDown);
   connect(slider_, &TSkinCustomPanel::OnMouseUp, this, &TSkinTrackBar::OnSliderMouseUp);
   setFocusPolicy(Qt::TabFocus);
@@ -114,8 +112,8 @@ void TSkinTrackBar::UpdateControl() {
 void TSkinTrackBar::UpdatePicture() {
   if (CustomPicture()) return;
   barImage_ = Look().Bitmap(SkinEntry::TrackBarBarImage);
-  slider_->SetPicture(
-      Look().Bitmap(Horizontal() ? SkinEntry::TrackBarSliderImage : SkinEntry::TrackBarSliderVImage));
+  slider_->SetPicture(Look().Bitmap(Horizontal() ? SkinEntry::TrackBarSliderImage
+                                                 : SkinEntry::TrackBarSliderVImage));
 
   // The bar's caps keep their size; its middle third is stretched to the control's length.
   const int length = Horizontal() ? width() : height();

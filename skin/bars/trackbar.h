@@ -10,8 +10,8 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "skin/base/widget.h"
 #include "skin/base/orientation.h"
+#include "skin/base/widget.h"
 #include "skin/look/builtinlooks.h"
 
 class SkinTimer;

@@ -1,7 +1,7 @@
-#include "skin/bars/trackbarmath_p.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "skin/bars/trackbarmath_p.h"
 
 namespace trackbar {
 
@@ -17,8 +17,7 @@ int SliderCrossOffset(int trackThickness, int sliderThickness) {
 
 std::int64_t PositionAtPixel(int pixel, int trackLength, int sliderLength, int min, int max) {
   if (sliderLength == trackLength) return 0;
-  const std::int64_t product =
-      (std::int64_t{pixel} - sliderLength / 2) * (std::int64_t{max} - min);
+  const std::int64_t product = (std::int64_t{pixel} - sliderLength / 2) * (std::int64_t{max} - min);
   const double quotient = static_cast<double>(product) / (trackLength - sliderLength);
   return static_cast<std::int64_t>(std::nearbyint(quotient)) + min;  // halves to even
 }

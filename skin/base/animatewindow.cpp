@@ -1,9 +1,8 @@
-#include "skin/base/animatewindow_p.h"
-
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
+#include "skin/base/animatewindow_p.h"
 #include "skin/base/timer_p.h"
 
 namespace {
@@ -78,7 +77,8 @@ class WindowSlide : public QObject {
   }
 
   void ShowPart(double progress) {
-    window_->setMask(VisiblePart(window_->size(), flags_, showing_, showing_ ? progress : 1 - progress));
+    window_->setMask(
+        VisiblePart(window_->size(), flags_, showing_, showing_ ? progress : 1 - progress));
   }
 
   QWidget* window_;
@@ -101,7 +101,8 @@ WindowSlide* RunningSlide(QWidget* window) {
 
 }  // namespace
 
-bool SkinAnimateWindow(QWidget* window, int timeMs, std::uint32_t flags, std::function<void()> ended) {
+bool SkinAnimateWindow(QWidget* window, int timeMs, std::uint32_t flags,
+                       std::function<void()> ended) {
   constexpr std::uint32_t kDirections = kSkinAnimateHorPositive | kSkinAnimateHorNegative |
                                         kSkinAnimateVerPositive | kSkinAnimateVerNegative;
   if (window == nullptr || timeMs <= 0 || (flags & kDirections) == 0) return false;

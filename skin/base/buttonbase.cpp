@@ -15,7 +15,8 @@ bool IsPressKey(const QKeyEvent& e) {
 
 }  // namespace
 
-SkinButtonBase::SkinButtonBase(QWidget* owner, TColor color) : TSkinWidget(owner, color), accelerator_(this) {}
+SkinButtonBase::SkinButtonBase(QWidget* owner, TColor color)
+    : TSkinWidget(owner, color), accelerator_(this) {}
 
 SkinButtonBase::~SkinButtonBase() { StopRepeat(); }
 
@@ -84,7 +85,8 @@ void SkinButtonBase::mousePressEvent(QMouseEvent* e) {
     connect(repeat_, &SkinTimer::Tick, this, &SkinButtonBase::HoldRepeat);
     repeat_->Start(HoldRepeatInterval());
   }
-  if ((focusPolicy() & Qt::ClickFocus) != 0 && isEnabled() && isVisible()) setFocus(Qt::MouseFocusReason);
+  if ((focusPolicy() & Qt::ClickFocus) != 0 && isEnabled() && isVisible())
+    setFocus(Qt::MouseFocusReason);
   update();
   e->accept();
 }

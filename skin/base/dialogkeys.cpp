@@ -28,7 +28,8 @@ bool OfferToChildren(QWidget* container, const QKeyEvent& key) {
   for (QObject* child : container->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (widget == nullptr || widget->isWindow()) continue;  // another window has its own keys
-    if (auto* target = dynamic_cast<SkinDialogKeyTarget*>(widget); target != nullptr && target->DialogKey(key)) {
+    if (auto* target = dynamic_cast<SkinDialogKeyTarget*>(widget);
+        target != nullptr && target->DialogKey(key)) {
       return true;
     }
     if (OfferToChildren(widget, key)) return true;
@@ -40,13 +41,15 @@ bool OfferToChildren(QWidget* container, const QKeyEvent& key) {
 
 void SkinDialogKeys::Attach(QWidget* control) {
   QWidget* window = control->window();
-  if (window->findChild<QObject*>(QStringLiteral("SkinDialogKeyRouter"), Qt::FindDirectChildrenOnly) == nullptr) {
+  if (window->findChild<QObject*>(QStringLiteral("SkinDialogKeyRouter"),
+                                  Qt::FindDirectChildrenOnly) == nullptr) {
     new DialogKeyRouter(window);
   }
 }
 
 bool SkinDialogKeys::Dispatch(QWidget* window, const QKeyEvent& key) {
-  if (auto* target = dynamic_cast<SkinDialogKeyTarget*>(window); target != nullptr && target->DialogKey(key)) {
+  if (auto* target = dynamic_cast<SkinDialogKeyTarget*>(window);
+      target != nullptr && target->DialogKey(key)) {
     return true;
   }
   return OfferToChildren(window, key);

@@ -8,7 +8,8 @@
 class SkinError : public graphitine::Error {
  public:
   explicit SkinError(const QString& message, const QString& fileName = QString())
-      : Error((fileName.isEmpty() ? message : message + QLatin1Char('\n') + fileName).toStdString()),
+      : Error(
+            (fileName.isEmpty() ? message : message + QLatin1Char('\n') + fileName).toStdString()),
         message_(message),
         fileName_(fileName) {}
   const QString& message() const { return message_; }

@@ -47,7 +47,9 @@ bool IsHasProperty(const QObject* component, const char* name) {
   return component != nullptr && component->metaObject()->indexOfProperty(name) >= 0;
 }
 
-QString PCharToStr(const char* text) { return text != nullptr ? QString::fromLocal8Bit(text) : QString(); }
+QString PCharToStr(const char* text) {
+  return text != nullptr ? QString::fromLocal8Bit(text) : QString();
+}
 
 bool FormHasFocus(const QWidget* form) {
   const QWidget* mainForm = SkinMainForm();

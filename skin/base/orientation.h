@@ -7,6 +7,6 @@ Q_NAMESPACE
 enum TSkinProgressBarOrientation { skinHorizontal, skinVertical };
 Q_ENUM_NS(TSkinProgressBarOrientation)
 }  // namespace SkinOrientationEnums
-using SkinOrientationEnums::TSkinProgressBarOrientation;
 using SkinOrientationEnums::skinHorizontal;
 using SkinOrientationEnums::skinVertical;
+using SkinOrientationEnums::TSkinProgressBarOrientation;

@@ -1,5 +1,3 @@
-#include "skin/base/platform_p.h"
-
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
@@ -9,11 +7,13 @@
 #include <QStyleOptionSlider>
 #include <QWidget>
 
+#include "skin/base/platform_p.h"
+
 bool SkinGetScrollBarInfo(const QAbstractScrollArea* area, Qt::Orientation orientation,
                           SkinScrollBarInfo* info) {
   if (area == nullptr || info == nullptr) return false;
-  const QScrollBar* bar = orientation == Qt::Horizontal ? area->horizontalScrollBar()
-                                                        : area->verticalScrollBar();
+  const QScrollBar* bar =
+      orientation == Qt::Horizontal ? area->horizontalScrollBar() : area->verticalScrollBar();
   if (bar == nullptr) return false;
   *info = SkinScrollBarInfo{};
   info->bar = QRect(bar->mapTo(area, QPoint(0, 0)), bar->size());
@@ -56,9 +56,12 @@ bool SkinGetComboBoxInfo(const QComboBox* combo, SkinComboBoxInfo* info) {
   option.frame = combo->hasFrame();
   option.subControls = QStyle::SC_All;
   const QStyle* style = combo->style();
-  info->item = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-  info->button = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+  info->item =
+      style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+  info->button =
+      style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
   info->list = combo->view() != nullptr ? combo->view()->window() : nullptr;
-  info->droppedDown = info->list != nullptr && info->list != combo->window() && info->list->isVisible();
+  info->droppedDown =
+      info->list != nullptr && info->list != combo->window() && info->list->isVisible();
   return true;
 }

@@ -30,8 +30,8 @@ bool SkinGetScrollBarInfo(const QAbstractScrollArea* area, Qt::Orientation orien
                           SkinScrollBarInfo* info);
 
 struct SkinComboBoxInfo {
-  QRect item;    // the text field, in the combo box's coordinates
-  QRect button;  // the drop-down button
+  QRect item;               // the text field, in the combo box's coordinates
+  QRect button;             // the drop-down button
   QWidget* list = nullptr;  // the drop-down list's window
   bool droppedDown = false;
 };

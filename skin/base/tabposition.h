@@ -7,6 +7,6 @@ Q_NAMESPACE
 enum TSkinTabPosition { skinTop, skinBottom };
 Q_ENUM_NS(TSkinTabPosition)
 }  // namespace SkinTabPositionEnums
-using SkinTabPositionEnums::TSkinTabPosition;
 using SkinTabPositionEnums::skinBottom;
 using SkinTabPositionEnums::skinTop;
+using SkinTabPositionEnums::TSkinTabPosition;

@@ -1,11 +1,11 @@
-#include "skin/base/taskbar_p.h"
-
 #include <QWidget>
 
+#include "skin/base/taskbar_p.h"
+
 #ifdef GRAPHITINE_HAS_XCB
-#include <QGuiApplication>
 #include <xcb/xcb.h>
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -22,7 +22,8 @@ using ReplyPointer = std::unique_ptr<Reply, FreeReply>;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   const ReplyPointer<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-      connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+      connection,
+      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
       nullptr));
   return reply != nullptr ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
@@ -37,7 +38,8 @@ void AskToSkipTaskbar(xcb_connection_t* connection, xcb_window_t window) {
       connection, xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, 1024), nullptr));
   if (current != nullptr && current->format == 32 && current->type == XCB_ATOM_ATOM) {
     const auto* values = static_cast<const xcb_atom_t*>(xcb_get_property_value(current.get()));
-    atoms.assign(values, values + xcb_get_property_value_length(current.get()) / sizeof(xcb_atom_t));
+    atoms.assign(values,
+                 values + xcb_get_property_value_length(current.get()) / sizeof(xcb_atom_t));
   }
   for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
     const xcb_atom_t atom = Atom(connection, name);

@@ -1,7 +1,7 @@
-#include "skin/base/timer_p.h"
-
 #include <algorithm>
 #include <chrono>
+
+#include "skin/base/timer_p.h"
 
 namespace {
 SkinManualClock* currentClock = nullptr;
@@ -37,7 +37,8 @@ void SkinTimer::Stop() {
 std::uint32_t SkinTickCount() {
   if (currentClock != nullptr) return static_cast<std::uint32_t>(currentClock->Now());
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
 SkinManualClock::SkinManualClock(long long start) : previous_(currentClock), now_(start) {
@@ -61,8 +62,9 @@ void SkinManualClock::Advance(int ms) {
   const long long end = now_ + ms;
   for (;;) {
     // A tick may start, stop or delete timers, so the next one is looked up afresh each time.
-    auto next = std::min_element(timers_.begin(), timers_.end(),
-                                 [](const SkinTimer* a, const SkinTimer* b) { return a->due_ < b->due_; });
+    auto next =
+        std::min_element(timers_.begin(), timers_.end(),
+                         [](const SkinTimer* a, const SkinTimer* b) { return a->due_ < b->due_; });
     if (next == timers_.end() || (*next)->due_ > end) break;
     SkinTimer* timer = *next;
     now_ = timer->due_;

@@ -17,7 +17,10 @@ QPalette::ResolveMask WindowRoleBits() {
 }  // namespace
 
 TSkinWidget::TSkinWidget(QWidget* owner, TColor color)
-    : QWidget(owner), look_(this, [this] { ApplyLook(); }, [this] { FileThemeGone(); }), color_(color) {
+    : QWidget(owner),
+      look_(
+          this, [this] { ApplyLook(); }, [this] { FileThemeGone(); }),
+      color_(color) {
   setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
@@ -38,7 +41,8 @@ void TSkinWidget::SetTransparent(bool value) {
 TColor TSkinWidget::Color() const {
   if (!parentColor_) return color_;
   const QColor c = FaceColor();
-  return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 | static_cast<TColor>(c.blue()) << 16;
+  return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
+         static_cast<TColor>(c.blue()) << 16;
 }
 
 void TSkinWidget::SetColor(TColor value) {

@@ -40,7 +40,9 @@ class TSkinWidget : public QWidget, public SkinLookReceiver {
   virtual TSkinUIStyle UIStyle() const { return look_.UIStyle(); }
   void SetUIStyle(TSkinUIStyle style) { look_.SetUIStyle(style); }
   TSkinFileTheme* FileTheme() const { return look_.FileTheme(); }
-  void SetFileTheme(TSkinFileTheme* theme) { look_.SetLook(look_.UIStyle(), theme, ThemeChangeReadsLook()); }
+  void SetFileTheme(TSkinFileTheme* theme) {
+    look_.SetLook(look_.UIStyle(), theme, ThemeChangeReadsLook());
+  }
   // Theme and style at once, read once: how SkinApplyLook gives a skinned widget its look.
   void SetLook(TSkinUIStyle style, TSkinFileTheme* theme) override { look_.SetLook(style, theme); }
 

@@ -10,8 +10,7 @@
 #include "skin/paint/focusrect_p.h"
 #include "skin/paint/keyedpicture_p.h"
 
-TSkinCheckBox::TSkinCheckBox(QWidget* owner)
-    : SkinButtonBase(owner, clWindow) {
+TSkinCheckBox::TSkinCheckBox(QWidget* owner) : SkinButtonBase(owner, clWindow) {
   resize(93, 17);
   setFocusPolicy(Qt::StrongFocus);
   StartLook(owner);
@@ -97,7 +96,8 @@ void TSkinCheckBox::paintEvent(QPaintEvent*) {
   // The caption keeps the font colour when disabled: only the frame shows the state.
   canvas.setPen(palette().color(QPalette::Active, QPalette::WindowText));
   canvas.setFont(font());
-  const int textFlags = Qt::AlignTop | Qt::AlignAbsolute | Qt::TextSingleLine | Qt::TextShowMnemonic;
+  const int textFlags =
+      Qt::AlignTop | Qt::AlignAbsolute | Qt::TextSingleLine | Qt::TextShowMnemonic;
   QRect textRect;
   QRect focusRect;
   if (isRightToLeft()) {

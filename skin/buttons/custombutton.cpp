@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "skin/paint/facecache_p.h"
 #include "skin/paint/focusrect_p.h"
 #include "skin/paint/keyedpicture_p.h"
-#include "skin/paint/facecache_p.h"
 
 namespace {
 
@@ -36,12 +36,12 @@ void SetFormModalResult(QWidget* form, int result) {
 
 }  // namespace
 
-TSkinCustomButton::TSkinCustomButton(QWidget* owner)
-    : SkinButtonBase(owner) {
+TSkinCustomButton::TSkinCustomButton(QWidget* owner) : SkinButtonBase(owner) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // moves without a button held end the hover look at the edges too
   SkinDialogKeys::Attach(this);
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 TSkinCustomButton::~TSkinCustomButton() {
@@ -70,9 +70,13 @@ void TSkinCustomButton::RefreshFrames() {
   update();
 }
 
-QImage TSkinCustomButton::ButtonStripFrame(int number) const { return Look().Bitmap(SkinEntry::ButtonImage, 3, number); }
+QImage TSkinCustomButton::ButtonStripFrame(int number) const {
+  return Look().Bitmap(SkinEntry::ButtonImage, 3, number);
+}
 
-void TSkinCustomButton::TakeTransparentFromLook() { SetTransparent(Look().Bool(SkinEntry::ButtonTransparentBool)); }
+void TSkinCustomButton::TakeTransparentFromLook() {
+  SetTransparent(Look().Bool(SkinEntry::ButtonTransparentBool));
+}
 
 void TSkinCustomButton::DrawStretchedFrame(QPainter& canvas, const QImage& frame) const {
   DrawStretchedFace(canvas, frame, rect(), picTransparent_);
@@ -132,8 +136,10 @@ void TSkinCustomButton::DecideActive(QWidget* focused) {
 }
 
 bool TSkinCustomButton::DialogKey(const QKeyEvent& key) {
-  const bool wanted = (IsEnterKey(key.key()) && active_) || (key.key() == Qt::Key_Escape && cancel_);
-  const bool plain = (key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+  const bool wanted =
+      (IsEnterKey(key.key()) && active_) || (key.key() == Qt::Key_Escape && cancel_);
+  const bool plain =
+      (key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
   if (!wanted || !plain || !isVisible() || !isEnabled()) return false;
   Click();
   return true;
@@ -183,12 +189,15 @@ void TSkinCustomButton::PaintText(QPainter& canvas, const QString&) {
   // The caption is measured wrapped inside the rectangle and drawn unwrapped, centred on the
   // measured block.
   auto drawCentred = [&](QRect area, const QColor& colour) {
-    const QRect measured =
-        metrics.boundingRect(area, Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextShowMnemonic, caption_);
+    const QRect measured = metrics.boundingRect(
+        area, Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextShowMnemonic, caption_);
     const QRect block(area.left() + (area.width() - measured.width()) / 2,
-                      area.top() + (area.height() - measured.height()) / 2, measured.width(), measured.height());
+                      area.top() + (area.height() - measured.height()) / 2, measured.width(),
+                      measured.height());
     canvas.setPen(colour);
-    canvas.drawText(block, Qt::AlignHCenter | Qt::AlignTop | Qt::TextExpandTabs | Qt::TextShowMnemonic, caption_);
+    canvas.drawText(block,
+                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextExpandTabs | Qt::TextShowMnemonic,
+                    caption_);
   };
 
   QRect area = rect();
@@ -228,7 +237,8 @@ void TSkinCustomButton::mouseMoveEvent(QMouseEvent* e) {
 
 void TSkinCustomButton::keyPressEvent(QKeyEvent* e) {
   // Enter and Escape go to the form's default and cancel buttons first, this one included.
-  if ((IsEnterKey(e->key()) || e->key() == Qt::Key_Escape) && SkinDialogKeys::Dispatch(window(), *e)) {
+  if ((IsEnterKey(e->key()) || e->key() == Qt::Key_Escape) &&
+      SkinDialogKeys::Dispatch(window(), *e)) {
     e->accept();
     return;
   }

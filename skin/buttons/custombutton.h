@@ -7,9 +7,9 @@
 // form; while the mouse holds it, OnMouseContinuouslyDown repeats every
 // MouseContinuouslyDownInterval milliseconds.
 #include <QImage>
-#include <algorithm>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 
 #include "skin/base/buttonbase.h"
 #include "skin/base/dialogkeys.h"
@@ -28,7 +28,6 @@ class TSkinCustomButton : public SkinButtonBase, public SkinDialogKeyTarget {
 
  public:
   ~TSkinCustomButton() override;
-
 
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize2(bool value);
@@ -101,7 +100,6 @@ class TSkinCustomButton : public SkinButtonBase, public SkinDialogKeyTarget {
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
   void changeEvent(QEvent* e) override;
-
 
  private:
   enum Face { kNormal, kMouseOn, kMouseDown, kDisabled };

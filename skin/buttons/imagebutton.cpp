@@ -30,7 +30,8 @@ void TSkinImageButton::SetDrawFocused(bool value) {
 }
 
 void TSkinImageButton::AutoSizeChanged() {
-  if (parentWidget() != nullptr && AutoSize() && !pictures_[0].isNull()) resize(pictures_[0].size());
+  if (parentWidget() != nullptr && AutoSize() && !pictures_[0].isNull())
+    resize(pictures_[0].size());
 }
 
 void TSkinImageButton::PaintPic(QPainter& canvas, const QImage& frame) {

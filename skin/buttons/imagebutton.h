@@ -45,7 +45,9 @@ class TSkinImageButton : public TSkinCustomButton {
  private:
   void SetPicture(int index, const QImage& picture);
   // The state's own picture, else PicNormal.
-  QImage PictureOr(int index) const { return pictures_[index].isNull() ? pictures_[0] : pictures_[index]; }
+  QImage PictureOr(int index) const {
+    return pictures_[index].isNull() ? pictures_[0] : pictures_[index];
+  }
 
   QImage pictures_[4];  // normal, mouse on, mouse down, disabled
   bool stretch_ = false;

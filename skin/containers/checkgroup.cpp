@@ -57,7 +57,8 @@ void TSkinCheckGroup::ArrangeButtons() {
   for (int i = 0; i < count; ++i) {
     TSkinCheckBox* item = buttons_[i];
     const int column = i / rows;
-    const int left = isRightToLeft() ? width() - column * columnWidth - item->width() - 8 : column * columnWidth + 8;
+    const int left = isRightToLeft() ? width() - column * columnWidth - item->width() - 8
+                                     : column * columnWidth + 8;
     item->move(left, (i % rows) * rowHeight + firstRow);
   }
 }
@@ -110,7 +111,8 @@ void TSkinCheckGroup::resizeEvent(QResizeEvent*) { ArrangeButtons(); }
 
 void TSkinCheckGroup::changeEvent(QEvent* event) {
   TSkinCustomGroupBox::changeEvent(event);
-  if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange) ArrangeButtons();
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::LayoutDirectionChange)
+    ArrangeButtons();
 }
 
 void TSkinCheckGroup::focusInEvent(QFocusEvent* event) {
@@ -121,7 +123,8 @@ void TSkinCheckGroup::focusInEvent(QFocusEvent* event) {
 // Shift+Tab from an item leaves the group: landing on the group would hand the focus straight
 // back to the item.
 bool TSkinCheckGroup::focusNextPrevChild(bool next) {
-  if (next || !isAncestorOf(QApplication::focusWidget())) return TSkinCustomGroupBox::focusNextPrevChild(next);
+  if (next || !isAncestorOf(QApplication::focusWidget()))
+    return TSkinCustomGroupBox::focusNextPrevChild(next);
   const Qt::FocusPolicy policy = focusPolicy();
   setFocusPolicy(Qt::ClickFocus);  // out of the Tab chain for this one move
   const bool moved = TSkinCustomGroupBox::focusNextPrevChild(next);

@@ -83,15 +83,23 @@ void TSkinCustomGroupBox::paintEvent(QPaintEvent*) {
   if (rightToLeft) {
     const int gapEnd = caption_.isEmpty() ? right - 1 : right - textWidth - 7;
     DrawPenPath(canvas, border,
-                {{right - 3, y}, {right - 1, y}, {right - 1, bottom - 1}, {1, bottom - 1}, {1, y}, {gapEnd, y}});
+                {{right - 3, y},
+                 {right - 1, y},
+                 {right - 1, bottom - 1},
+                 {1, bottom - 1},
+                 {1, y},
+                 {gapEnd, y}});
   } else {
     const int gapEnd = caption_.isEmpty() ? 0 : 6 + textWidth;
-    DrawPenPath(canvas, border,
-                {{2, y}, {0, y}, {0, bottom - 1}, {right - 1, bottom - 1}, {right - 1, y}, {gapEnd, y}});
+    DrawPenPath(
+        canvas, border,
+        {{2, y}, {0, y}, {0, bottom - 1}, {right - 1, bottom - 1}, {right - 1, y}, {gapEnd, y}});
   }
-  canvas.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText) : QColor::fromRgb(kDisabledCaption));
+  canvas.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::WindowText)
+                            : QColor::fromRgb(kDisabledCaption));
   const int textLeft = rightToLeft ? right - textWidth - 6 : 5;
-  canvas.drawText(QRect(textLeft, 0, right, bottom), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+  canvas.drawText(QRect(textLeft, 0, right, bottom),
+                  Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
 }
 
 void TSkinCustomGroupBox::mousePressEvent(QMouseEvent* event) {

@@ -56,5 +56,7 @@ class TSkinGroupBox : public TSkinCustomGroupBox {
   Q_OBJECT
 
  public:
-  explicit TSkinGroupBox(QWidget* owner = nullptr) : TSkinCustomGroupBox(owner) { StartLook(owner); }
+  explicit TSkinGroupBox(QWidget* owner = nullptr) : TSkinCustomGroupBox(owner) {
+    StartLook(owner);
+  }
 };

@@ -36,7 +36,9 @@ TSkinPageControl::~TSkinPageControl() {
   for (TSkinTabSheet* page : pages_) page->pageControl_ = nullptr;
 }
 
-int TSkinPageControl::ActivePageIndex() const { return active_ != nullptr ? active_->pageIndex_ : 0; }
+int TSkinPageControl::ActivePageIndex() const {
+  return active_ != nullptr ? active_->pageIndex_ : 0;
+}
 
 void TSkinPageControl::SetActivePageIndex(int index) { SetActivePage(Pages(index)); }
 

@@ -7,8 +7,8 @@
 
 #include "sketch/errors.h"
 #include "skin/base/helpers.h"
-#include "skin/paint/slicing_p.h"
 #include "skin/look/filetheme.h"
+#include "skin/paint/slicing_p.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ void TSkinPanel::LookChanged() {
   captionBar_ = Look().Bitmap(SkinEntry::SideChannelBarImage);
   borderColor_ = Look().Color(SkinEntry::ControlBorderColor);
   if (Look().UsesFileTheme()) {
-    captionFontColor_ = DarkControlFont(Look().Color(SkinEntry::ControlFontColor)) ? kBlack : kWhite;
+    captionFontColor_ =
+        DarkControlFont(Look().Color(SkinEntry::ControlFontColor)) ? kBlack : kWhite;
   } else if (Look().EffectiveStyle() == TSkinUIStyle::MacOS) {
     captionFontColor_ = kBlack;
   } else {

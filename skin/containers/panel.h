@@ -9,10 +9,9 @@
 #include <QWidget>
 #include <array>
 
-#include "skin/base/widget.h"
 #include "skin/base/enums.h"
+#include "skin/base/widget.h"
 #include "skin/look/builtinlooks.h"
-
 
 class TSkinPanel : public TSkinWidget {
   Q_OBJECT

@@ -58,7 +58,8 @@ void TSkinTab::PlaceStrip() {
   const bool top = TabPosition() == skinTop;
   strip_->setGeometry(0, top ? 0 : height() - stripHeight, width(), stripHeight);
   const int stripSide = stripHeight + kChildGap;
-  setContentsMargins(kChildGap, top ? stripSide : kChildGap, kChildGap, top ? kChildGap : stripSide);
+  setContentsMargins(kChildGap, top ? stripSide : kChildGap, kChildGap,
+                     top ? kChildGap : stripSide);
   update();
 }
 
@@ -82,12 +83,14 @@ void TSkinTab::paintEvent(QPaintEvent*) {
   const int h = height();
   const int stripHeight = strip_->height();
   const bool top = TabPosition() == skinTop;
-  const QRect body = top ? QRect(0, stripHeight, w, h - stripHeight) : QRect(0, 0, w, h - stripHeight);
+  const QRect body =
+      top ? QRect(0, stripHeight, w, h - stripHeight) : QRect(0, 0, w, h - stripHeight);
   canvas.fillRect(Transparent() ? body : rect(), FaceColor());
   // Three sides; the strip's line closes the fourth.
   const QColor border = ToQColor(borderColor_);
   if (top) {
-    DrawPenPath(canvas, border, {{0, stripHeight - 1}, {0, h - 1}, {w - 1, h - 1}, {w - 1, stripHeight - 1}});
+    DrawPenPath(canvas, border,
+                {{0, stripHeight - 1}, {0, h - 1}, {w - 1, h - 1}, {w - 1, stripHeight - 1}});
   } else {
     const int bodyBottom = h - stripHeight;
     DrawPenPath(canvas, border, {{w - 1, bodyBottom - 1}, {w - 1, 0}, {0, 0}, {0, bodyBottom}});
@@ -106,7 +109,8 @@ bool TSkinTab::eventFilter(QObject* watched, QEvent* event) {
 
 void TSkinTab::TrackClick(QEvent* event, const QWidget* where) {
   const auto type = event->type();
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+      type != QEvent::MouseButtonDblClick) {
     return;
   }
   const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -19,7 +19,8 @@ class TSkinTab : public TSkinWidget {
   Q_PROPERTY(TColor BorderColor READ BorderColor WRITE SetBorderColor)
   Q_PROPERTY(QFont Font READ Font WRITE SetFont)
   Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin)
-  Q_PROPERTY(SkinTabPositionEnums::TSkinTabPosition TabPosition READ TabPosition WRITE SetTabPosition)
+  Q_PROPERTY(
+      SkinTabPositionEnums::TSkinTabPosition TabPosition READ TabPosition WRITE SetTabPosition)
 
  public:
   TColor BorderColor() const { return borderColor_; }

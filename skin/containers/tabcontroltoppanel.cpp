@@ -22,7 +22,8 @@ constexpr int kCutCaptionRight = 4;
 
 }  // namespace
 
-TSkinTabControlTopPanel::TSkinTabControlTopPanel(TSkinTab* owner) : TSkinWidget(owner), owner_(owner) {
+TSkinTabControlTopPanel::TSkinTabControlTopPanel(TSkinTab* owner)
+    : TSkinWidget(owner), owner_(owner) {
   SetTransparent(true);    // the container's parent shows beside the tabs
   setMouseTracking(true);  // the scroll buttons light up under the pointer
   // No look of its own yet: the container hands it every look, its first one included.
@@ -38,7 +39,8 @@ void TSkinTabControlTopPanel::LookChanged() {
   for (int k = 0; k < 4; ++k) {
     const QImage frame = Look().Bitmap(SkinEntry::ScrollButtonImage, 4, k + 1);
     // Drawn with the toolkit's automatic transparency: the bottom-left colour is see-through.
-    scrollButtons_[k] = frame.isNull() ? frame : KeyedPicture(frame, frame.pixel(0, frame.height() - 1));
+    scrollButtons_[k] =
+        frame.isNull() ? frame : KeyedPicture(frame, frame.pixel(0, frame.height() - 1));
   }
   SetColor(Look().Color(SkinEntry::ControlBackgroundColor));
   Remeasure();
@@ -103,7 +105,8 @@ void TSkinTabControlTopPanel::Remeasure() {
   for (int i = 0; i < tabs_.size(); ++i) {
     int width = 0;
     if (visible_[i]) {
-      width = tabs_[i].isEmpty() ? kEmptyCaptionWidth : metrics.horizontalAdvance(tabs_[i]) + kCaptionPadding;
+      width = tabs_[i].isEmpty() ? kEmptyCaptionWidth
+                                 : metrics.horizontalAdvance(tabs_[i]) + kCaptionPadding;
     }
     measure_.widths.push_back(width);
   }
@@ -116,7 +119,8 @@ void TSkinTabControlTopPanel::Remeasure() {
 void TSkinTabControlTopPanel::PrepareLine() {
   stretchedLine_ = line_.isNull() || width() <= 2
                        ? QImage()
-                       : line_.scaled(width() - 2, line_.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                       : line_.scaled(width() - 2, line_.height(), Qt::IgnoreAspectRatio,
+                                      Qt::FastTransformation);
 }
 
 // At a new width the row starts again from the first tab, scrolled only as far as the active
@@ -195,7 +199,9 @@ void TSkinTabControlTopPanel::mousePressEvent(QMouseEvent* event) {
   if (alive) RevealActiveTab(firstShown_);
 }
 
-void TSkinTabControlTopPanel::mouseMoveEvent(QMouseEvent* event) { SetHotButton(ButtonAt(event->position().toPoint())); }
+void TSkinTabControlTopPanel::mouseMoveEvent(QMouseEvent* event) {
+  SetHotButton(ButtonAt(event->position().toPoint()));
+}
 
 void TSkinTabControlTopPanel::leaveEvent(QEvent*) { SetHotButton(kNoButton); }
 
@@ -220,12 +226,14 @@ void TSkinTabControlTopPanel::paintEvent(QPaintEvent*) {
 void TSkinTabControlTopPanel::PaintTab(QPainter& canvas, const TabSpan& span) const {
   const bool active = span.index == tabIndex_;
   const QImage& picture = active ? activeTab_ : inactiveTab_;
-  const int top = position_ == skinTop ? (active ? 1 : 0) : height() - picture.height() - (active ? 1 : 0);
+  const int top =
+      position_ == skinTop ? (active ? 1 : 0) : height() - picture.height() - (active ? 1 : 0);
   const QRect tab(span.left, top, span.right - span.left, picture.height());
   DrawThreeSliceFace(canvas, picture, tab);
   const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignVCenter;
   if (span.cut) {
-    canvas.drawText(tab.adjusted(kCutCaptionLeft, 0, -kCutCaptionRight, 0), flags | Qt::AlignLeft, tabs_[span.index]);
+    canvas.drawText(tab.adjusted(kCutCaptionLeft, 0, -kCutCaptionRight, 0), flags | Qt::AlignLeft,
+                    tabs_[span.index]);
   } else {
     canvas.drawText(tab, flags | Qt::AlignHCenter, tabs_[span.index]);
   }
@@ -234,5 +242,6 @@ void TSkinTabControlTopPanel::PaintTab(QPainter& canvas, const TabSpan& span) co
 void TSkinTabControlTopPanel::PaintButtons(QPainter& canvas) const {
   const QRect next = NextButtonRect();
   canvas.drawImage(next.topLeft(), scrollButtons_[hotButton_ == kNext ? 1 : 0]);
-  canvas.drawImage(next.left() - next.width(), next.top(), scrollButtons_[hotButton_ == kPrevious ? 3 : 2]);
+  canvas.drawImage(next.left() - next.width(), next.top(),
+                   scrollButtons_[hotButton_ == kPrevious ? 3 : 2]);
 }

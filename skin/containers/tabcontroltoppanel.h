@@ -24,7 +24,8 @@ class TSkinTabControlTopPanel : public TSkinWidget {
   Q_PROPERTY(QStringList Tabs READ Tabs WRITE SetTabs)
   Q_PROPERTY(int TabIndex READ TabIndex WRITE SetTabIndex)
   Q_PROPERTY(int LeftMargin READ LeftMargin WRITE SetLeftMargin)
-  Q_PROPERTY(SkinTabPositionEnums::TSkinTabPosition TabPosition READ TabPosition WRITE SetTabPosition)
+  Q_PROPERTY(
+      SkinTabPositionEnums::TSkinTabPosition TabPosition READ TabPosition WRITE SetTabPosition)
 
  public:
   // Made by its container, which hands it its look.
@@ -65,7 +66,9 @@ class TSkinTabControlTopPanel : public TSkinWidget {
   void Remeasure();
   void PrepareLine();
   TabStripLayout Layout() const { return LayoutTabStrip(measure_, firstShown_); }
-  bool ButtonsShown(const TabStripLayout& layout) const { return layout.overflow || firstShown_ > 0; }
+  bool ButtonsShown(const TabStripLayout& layout) const {
+    return layout.overflow || firstShown_ > 0;
+  }
   int ButtonTop() const;
   QRect NextButtonRect() const;
   ScrollButton ButtonAt(const QPoint& point) const;
@@ -92,6 +95,6 @@ class TSkinTabControlTopPanel : public TSkinWidget {
   QImage activeTab_;
   QImage inactiveTab_;
   QImage line_;
-  QImage stretchedLine_;  // line_ at the strip's width less its side lines
+  QImage stretchedLine_;                 // line_ at the strip's width less its side lines
   std::array<QImage, 4> scrollButtons_;  // next, next hot, previous, previous hot; keyed
 };

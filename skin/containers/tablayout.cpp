@@ -42,6 +42,7 @@ int RevealTab(const TabStripMeasure& measure, int firstShown, int active) {
   int before = 0;  // visible tabs before the active one
   for (int i = 0; i < active; ++i) before += measure.widths[i] > 0 ? 1 : 0;
   if (before < firstShown) return before;
-  while (firstShown < before && LayoutTabStrip(measure, firstShown).lastWhole < active) ++firstShown;
+  while (firstShown < before && LayoutTabStrip(measure, firstShown).lastWhole < active)
+    ++firstShown;
   return firstShown;
 }

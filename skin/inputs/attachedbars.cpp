@@ -1,5 +1,3 @@
-#include "skin/inputs/attachedbars_p.h"
-
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEvent>
@@ -9,6 +7,7 @@
 #include <cstdlib>
 
 #include "skin/base/platform_p.h"
+#include "skin/inputs/attachedbars_p.h"
 #include "skin/look/stylechoice.h"
 
 namespace {
@@ -22,7 +21,8 @@ class ThicknessStyle : public QProxyStyle {
   int Thickness() const { return thickness_; }
   void SetThickness(int value) { thickness_ = value; }
 
-  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
     if (metric == PM_ScrollBarExtent) return thickness_;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
@@ -93,7 +93,8 @@ void SkinAttachedBars::Place() {
   TSkinScrollBar* v = bars_[Index(Qt::Vertical)];
   if (owner_ == Owner::ListBox && v != nullptr) {
     int left = a.left();
-    if (a.width() >= v->width()) left = RightToLeft() ? a.left() + 2 : a.left() + a.width() - v->width() - 2;
+    if (a.width() >= v->width())
+      left = RightToLeft() ? a.left() + 2 : a.left() + a.width() - v->width() - 2;
     v->setGeometry(left, a.top() + 1, v->width(), a.height() - 2);
   }
   if (owner_ == Owner::Memo) {
@@ -131,7 +132,8 @@ void SkinAttachedBars::CopyOne(Qt::Orientation orientation) {
   TSkinScrollBar* bar = bars_[Index(orientation)];
   SkinScrollBarInfo info;
   const bool known = SkinGetScrollBarInfo(area_, orientation, &info);
-  const bool active = known && info.state != kSkinScrollBarInvisible && info.state != kSkinScrollBarUnavailable;
+  const bool active =
+      known && info.state != kSkinScrollBarInvisible && info.state != kSkinScrollBarUnavailable;
   const int thumb = std::abs(info.thumbBottom - info.thumbTop);
   if (owner_ == Owner::ListBox) {
     if (active && area_->isEnabled()) {

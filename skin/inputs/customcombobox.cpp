@@ -1,8 +1,8 @@
 #include "skin/inputs/customcombobox.h"
 
 #include <QAbstractItemView>
-#include <QLineEdit>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPolygon>
 #include <QStyledItemDelegate>
@@ -42,7 +42,8 @@ TSkinCustomComboBox::TSkinCustomComboBox(QWidget* owner)
 }
 
 void TSkinCustomComboBox::WatchTyping() {
-  if (lineEdit() != nullptr) connect(lineEdit(), &QLineEdit::textEdited, this, &TSkinCustomComboBox::OnChange);
+  if (lineEdit() != nullptr)
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TSkinCustomComboBox::OnChange);
 }
 
 void TSkinCustomComboBox::LookChanged() {
@@ -50,8 +51,10 @@ void TSkinCustomComboBox::LookChanged() {
   buttonColor_ = Look().Color(SkinEntry::FormBackgroundColor);
   const TSkinUIStyle style = UIStyle();
   buttonPicture_ = QImage();
-  if (style == TSkinUIStyle::MacOS) buttonPicture_ = LoadSkinResource(QStringLiteral("MACOS_COMBOBOX_BUTTON"));
-  if (style == TSkinUIStyle::WinXP) buttonPicture_ = LoadSkinResource(QStringLiteral("WINXP_COMBOBOX_BUTTON"));
+  if (style == TSkinUIStyle::MacOS)
+    buttonPicture_ = LoadSkinResource(QStringLiteral("MACOS_COMBOBOX_BUTTON"));
+  if (style == TSkinUIStyle::WinXP)
+    buttonPicture_ = LoadSkinResource(QStringLiteral("WINXP_COMBOBOX_BUTTON"));
   buttonHasArrow_ = style != TSkinUIStyle::WinXP;
 }
 
@@ -128,7 +131,8 @@ void TSkinCustomComboBox::DrawButton(QPainter& painter) const {
     painter.drawImage(button, buttonPicture_);
   } else {
     painter.fillRect(button, ToQColor(buttonColor_));
-    const int x = layoutDirection() == Qt::RightToLeft ? button.left() + button.width() - 1 : button.left();
+    const int x =
+        layoutDirection() == Qt::RightToLeft ? button.left() + button.width() - 1 : button.left();
     painter.fillRect(x, button.top() - 1, 1, button.height() + 2, ToQColor(BorderColor()));
   }
   if (!buttonHasArrow_) return;
@@ -159,7 +163,8 @@ void TSkinCustomComboBox::DrawArrow(QPainter& painter, int x, int y) const {
 
 // The open list gets its frame after its own painting.
 bool TSkinCustomComboBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != popup_ || event->type() != QEvent::Paint) return QComboBox::eventFilter(watched, event);
+  if (watched != popup_ || event->type() != QEvent::Paint)
+    return QComboBox::eventFilter(watched, event);
   static_cast<QObject*>(popup_)->event(event);
   QPainter painter(popup_);
   painter.setPen(QPen(ToQColor(BorderColor()), 0));

@@ -26,7 +26,7 @@ void TSkinDirectoryListBox::Fill() {
   clear();
   const QIcon icon = QFileIconProvider().icon(QFileIconProvider::Folder);
   QStringList steps;  // the folder and its parents, root last
-  for (QDir dir(directory_);; ) {
+  for (QDir dir(directory_);;) {
     steps.append(dir.absolutePath());
     if (!dir.cdUp()) break;
   }
@@ -38,8 +38,10 @@ void TSkinDirectoryListBox::Fill() {
   }
   setCurrentRow(count() - 1);
   const QDir folder(directory_);
-  for (const QFileInfo& inner : folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-    auto* item = new QListWidgetItem(icon, QString(level * kIndentPerLevel, u' ') + inner.fileName(), this);
+  for (const QFileInfo& inner :
+       folder.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    auto* item =
+        new QListWidgetItem(icon, QString(level * kIndentPerLevel, u' ') + inner.fileName(), this);
     item->setData(Qt::UserRole, inner.absoluteFilePath());
   }
 }

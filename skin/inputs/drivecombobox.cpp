@@ -9,7 +9,8 @@ constexpr int kItemHeight = 15;
 TSkinDriveComboBox::TSkinDriveComboBox(QWidget* owner) : TSkinCustomComboBox(owner) {
   SetStyle(csDropDownList);
   SetItemHeight(kItemHeight);
-  for (const QFileInfo& drive : QDir::drives()) addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
+  for (const QFileInfo& drive : QDir::drives())
+    addItem(QDir::toNativeSeparators(drive.absoluteFilePath()));
   SetDrive(QDir::toNativeSeparators(QDir::rootPath()));
   StartLook(owner);
 }

@@ -30,7 +30,8 @@ void TSkinFileListBox::Fill() {
   }
   const QFileIconProvider icons;
   const QDir folder(directory_);
-  for (const QFileInfo& file : folder.entryInfoList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+  for (const QFileInfo& file :
+       folder.entryInfoList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
     addItem(new QListWidgetItem(icons.icon(file), file.fileName()));
   }
 }

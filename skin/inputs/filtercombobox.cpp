@@ -20,7 +20,8 @@ void TSkinFilterComboBox::SetFilter(const QString& value) {
   for (qsizetype i = 0; i < parts.size(); i += 2) {
     if (parts[i].isEmpty() && i + 1 >= parts.size()) break;
     addItem(parts[i]);
-    masks_.append(i + 1 < parts.size() && !parts[i + 1].isEmpty() ? parts[i + 1] : QStringLiteral("*.*"));
+    masks_.append(i + 1 < parts.size() && !parts[i + 1].isEmpty() ? parts[i + 1]
+                                                                  : QStringLiteral("*.*"));
   }
   if (count() > 0) setCurrentIndex(0);
 }

@@ -1,8 +1,8 @@
-#include "skin/inputs/formatfloat_p.h"
-
 #include <QStringList>
 #include <cmath>
 #include <vector>
+
+#include "skin/inputs/formatfloat_p.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "skin/inputs/keychar_p.h"
-
 #include <QApplication>
 #include <QKeyEvent>
+
+#include "skin/inputs/keychar_p.h"
 
 namespace {
 SkinBeepRecorder* currentRecorder = nullptr;

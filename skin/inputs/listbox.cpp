@@ -20,7 +20,8 @@ class ItemDelegate : public QStyledItemDelegate {
  public:
   explicit ItemDelegate(TSkinListBox* list) : QStyledItemDelegate(list), list_(list) {}
 
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
     if (list_->Style() == TSkinListBox::lbStandard) {
       QStyledItemDelegate::paint(painter, option, index);
       return;
@@ -187,8 +188,10 @@ void TSkinListBox::DefaultDrawItem(QPainter& painter, int index, const QRect& re
   } else {
     textRect.setLeft(textRect.left() + kTextInset);
   }
-  const Qt::Alignment placed = QStyle::visualAlignment(layoutDirection(), alignment_ & Qt::AlignHorizontal_Mask);
-  painter.drawText(textRect, static_cast<int>(placed | Qt::AlignVCenter) | Qt::TextSingleLine, item(index)->text());
+  const Qt::Alignment placed =
+      QStyle::visualAlignment(layoutDirection(), alignment_ & Qt::AlignHorizontal_Mask);
+  painter.drawText(textRect, static_cast<int>(placed | Qt::AlignVCenter) | Qt::TextSingleLine,
+                   item(index)->text());
 }
 
 // An empty list shows where its first item would be, and the focus there.
@@ -203,7 +206,8 @@ void TSkinListBox::paintEvent(QPaintEvent* event) {
 
 void TSkinListBox::mouseReleaseEvent(QMouseEvent* event) {
   SkinListBoxBase::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid()) emit OnClick();
+  if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
+    emit OnClick();
 }
 
 void TSkinListBox::keyPressEvent(QKeyEvent* event) {

@@ -3,7 +3,9 @@
 #include "skin/inputs/attachedbars_p.h"
 
 SkinListBoxBase::SkinListBoxBase(QWidget* owner)
-    : QListWidget(owner), SkinNativeLook(this), bars_(new SkinAttachedBars(this, SkinAttachedBars::Owner::ListBox)) {
+    : QListWidget(owner),
+      SkinNativeLook(this),
+      bars_(new SkinAttachedBars(this, SkinAttachedBars::Owner::ListBox)) {
   DeepenEdge(this, kBorderWidth);
 }
 

@@ -5,7 +5,9 @@
 #include "skin/inputs/attachedbars_p.h"
 
 TSkinMemo::TSkinMemo(QWidget* owner)
-    : QPlainTextEdit(owner), SkinNativeLook(this), bars_(new SkinAttachedBars(this, SkinAttachedBars::Owner::Memo)) {
+    : QPlainTextEdit(owner),
+      SkinNativeLook(this),
+      bars_(new SkinAttachedBars(this, SkinAttachedBars::Owner::Memo)) {
   DeepenEdge(this, kBorderWidth);
   ApplyScrollBars();
   SetWantTabs(false);

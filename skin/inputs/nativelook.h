@@ -9,7 +9,8 @@
 //     Q_OBJECT
 //     Q_PROPERTY(TSkinUIStyle UIStyle READ UIStyle WRITE SetUIStyle) ...
 //    public:
-//     explicit TSkinEdit(QWidget* owner) : QLineEdit(owner), SkinNativeLook(this) { StartLook(owner); }
+//     explicit TSkinEdit(QWidget* owner) : QLineEdit(owner), SkinNativeLook(this) {
+//     StartLook(owner); }
 //   };
 #include <QWidget>
 

@@ -37,7 +37,8 @@ void TSkinNumberEdit::TextChanged() {
   SetValue(value_);
   // Raised from a clean turn of the event loop, not from inside the line edit's own handling.
   const QString message = QStringLiteral("'%1' is not a valid floating point value").arg(shown);
-  QMetaObject::invokeMethod(this, [message] { throw SkinError(message); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [message] { throw SkinError(message); }, Qt::QueuedConnection);
 }
 
 bool TSkinNumberEdit::Accepts(QChar c) const {
@@ -76,7 +77,8 @@ void TSkinNumberEdit::focusInEvent(QFocusEvent* event) {
 
 void TSkinNumberEdit::mouseReleaseEvent(QMouseEvent* event) {
   TSkinEdit::mouseReleaseEvent(event);
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) SelectLastSigns();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    SelectLastSigns();
 }
 
 void TSkinNumberEdit::focusOutEvent(QFocusEvent* event) {

@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kRepeatMs = 400;
 
-TSkinArrowButton* MakeButton(TSkinSpinButtons* owner, TSkinArrowButton::TSkinArrowButtonType arrow) {
+TSkinArrowButton* MakeButton(TSkinSpinButtons* owner,
+                             TSkinArrowButton::TSkinArrowButtonType arrow) {
   auto* button = new TSkinArrowButton(owner);
   button->SetArrow(arrow);
   button->SetTabStop(false);
@@ -21,9 +22,12 @@ TSkinArrowButton* MakeButton(TSkinSpinButtons* owner, TSkinArrowButton::TSkinArr
 }  // namespace
 
 TSkinSpinButtons::TSkinSpinButtons(QWidget* owner)
-    : TSkinWidget(owner), up_(MakeButton(this, TSkinArrowButton::skinUp)), down_(MakeButton(this, TSkinArrowButton::skinDown)) {
+    : TSkinWidget(owner),
+      up_(MakeButton(this, TSkinArrowButton::skinUp)),
+      down_(MakeButton(this, TSkinArrowButton::skinDown)) {
   for (TSkinArrowButton* button : {up_, down_}) {
-    const auto raise = button == up_ ? &TSkinSpinButtons::OnUpClick : &TSkinSpinButtons::OnDownClick;
+    const auto raise =
+        button == up_ ? &TSkinSpinButtons::OnUpClick : &TSkinSpinButtons::OnDownClick;
     connect(button, &TSkinCustomButton::OnClick, this, raise);
     connect(button, &TSkinCustomButton::OnMouseContinuouslyDown, this, raise);
   }

@@ -11,7 +11,8 @@
 #include "skin/inputs/keychar_p.h"
 #include "skin/inputs/spinbuttons.h"
 
-TSkinSpinEdit::TSkinSpinEdit(QWidget* owner) : TSkinEdit(owner), buttons_(new TSkinSpinButtons(this)) {
+TSkinSpinEdit::TSkinSpinEdit(QWidget* owner)
+    : TSkinEdit(owner), buttons_(new TSkinSpinButtons(this)) {
   connect(buttons_, &TSkinSpinButtons::OnUpClick, this, &TSkinSpinEdit::UpClick);
   connect(buttons_, &TSkinSpinButtons::OnDownClick, this, &TSkinSpinEdit::DownClick);
   setText(QStringLiteral("0"));
@@ -26,7 +27,8 @@ void TSkinSpinEdit::SetEditorEnabled(bool value) {
 }
 
 int TSkinSpinEdit::CheckValue(long long value) const {
-  if (minValue_ == maxValue_) return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+  if (minValue_ == maxValue_)
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
   return static_cast<int>(std::clamp<long long>(value, minValue_, maxValue_));
 }
 
@@ -43,7 +45,8 @@ void TSkinSpinEdit::Step(int direction) {
     SkinBeep();
     return;
   }
-  setText(QString::number(CheckValue(static_cast<long long>(Value()) + static_cast<long long>(direction) * increment_)));
+  setText(QString::number(CheckValue(static_cast<long long>(Value()) +
+                                     static_cast<long long>(direction) * increment_)));
 }
 
 void TSkinSpinEdit::UpClick() { Step(1); }
@@ -63,7 +66,8 @@ void TSkinSpinEdit::keyPressEvent(QKeyEvent* event) {
   } else if (event->key() == Qt::Key_Down) {
     DownClick();
   }
-  const bool clipboardEdit = event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste);
+  const bool clipboardEdit =
+      event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste);
   if ((clipboardEdit || event->key() == Qt::Key_Delete) && !Editable()) {
     event->accept();
     return;
@@ -90,7 +94,8 @@ void TSkinSpinEdit::contextMenuEvent(QContextMenuEvent* event) {
   if (!Editable()) {
     for (QAction* action : menu->actions()) {
       const QString name = action->objectName();
-      if (name == u"edit-cut" || name == u"edit-paste" || name == u"edit-delete") action->setEnabled(false);
+      if (name == u"edit-cut" || name == u"edit-paste" || name == u"edit-delete")
+        action->setEnabled(false);
     }
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -108,6 +113,7 @@ void TSkinSpinEdit::focusOutEvent(QFocusEvent* event) {
 void TSkinSpinEdit::resizeEvent(QResizeEvent* event) {
   TSkinEdit::resizeEvent(event);
   const int w = buttons_->width();
-  buttons_->setGeometry(width() - w - kBorderWidth, kBorderWidth, w, std::max(0, height() - 2 * kBorderWidth));
+  buttons_->setGeometry(width() - w - kBorderWidth, kBorderWidth, w,
+                        std::max(0, height() - 2 * kBorderWidth));
   setTextMargins(0, 0, buttons_->width() + 2, 0);
 }

@@ -4,7 +4,8 @@
 
 #include "skin/look/filetheme.h"
 
-SkinComponent::SkinComponent(QObject* self, std::function<void()> reread, std::function<void()> themeGone)
+SkinComponent::SkinComponent(QObject* self, std::function<void()> reread,
+                             std::function<void()> themeGone)
     : self_(self), reread_(std::move(reread)), themeGone_(std::move(themeGone)) {}
 
 SkinComponent::~SkinComponent() {

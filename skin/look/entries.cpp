@@ -9,6 +9,7 @@ constexpr SkinEntryValue P(const char* picture) { return {0, picture}; }
 constexpr SkinEntryValue True = {1, ""};
 constexpr SkinEntryValue False = {0, ""};
 
+// clang-format off
 constexpr SkinEntryInfo kEntries[kSkinThemeEntryCount] = {
     {SkinEntry::ButtonImage, "ButtonImage", skinItemBitmap, {P("MACOS_BUTTON"), P("WINXP_BUTTON"), P("DEEPBLUE_BUTTON"), P("PROTEIN_BUTTON"), P("BLUEGLASS_BUTTON")}},
     {SkinEntry::ButtonTransparentBool, "ButtonTransparentBool", skinItemBool, {True, False, False, False, True}},
@@ -59,6 +60,7 @@ constexpr SkinEntryInfo kEntries[kSkinThemeEntryCount] = {
     {SkinEntry::FormBottomRoundCornerInt, "FormBottomRoundCornerInt", skinItemInt, {V(0), V(0), V(0), V(0), V(0)}},
     {SkinEntry::MenuMenuBarColor, "MenuMenuBarColor", skinItemColor, {V(0xE7E7E7), V(0xDEEBEF), V(0xE8E8E8), V(0xFBFBFB), V(0xE7E7E7)}},
 };
+// clang-format on
 
 }  // namespace
 

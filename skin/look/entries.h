@@ -57,7 +57,12 @@ enum class SkinEntry : int {
 constexpr int kSkinThemeEntryCount = 48;
 
 // The kind of an entry, by the byte that stands for it.
-enum SkinItemKind : std::uint8_t { skinItemInt = 0, skinItemColor = 1, skinItemBitmap = 2, skinItemBool = 3 };
+enum SkinItemKind : std::uint8_t {
+  skinItemInt = 0,
+  skinItemColor = 1,
+  skinItemBitmap = 2,
+  skinItemBool = 3
+};
 
 // One value of one built-in look: a number (integer, colour, 0/1 for a boolean) or a picture's
 // resource name (empty: the look has no picture for the entry).
@@ -77,7 +82,9 @@ struct SkinEntryInfo {
 
 // The row of entry number 1..48; null for any other number.
 const SkinEntryInfo* SkinEntryRow(int entry);
-inline const SkinEntryInfo& SkinEntryRow(SkinEntry entry) { return *SkinEntryRow(static_cast<int>(entry)); }
+inline const SkinEntryInfo& SkinEntryRow(SkinEntry entry) {
+  return *SkinEntryRow(static_cast<int>(entry));
+}
 // The file item name of entry 1..48 ("" for any other number) and its kind.
 const char* SkinEntryName(int entry);
 inline const char* SkinEntryName(SkinEntry entry) { return SkinEntryName(static_cast<int>(entry)); }

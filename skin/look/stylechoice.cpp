@@ -1,5 +1,7 @@
 // Which look a component starts with, where it reads its entries, and how a container hands a
 // look down to its children.
+#include "skin/look/stylechoice.h"
+
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
@@ -7,7 +9,6 @@
 
 #include "skin/base/helpers.h"
 #include "skin/look/filetheme.h"
-#include "skin/look/stylechoice.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // look it came from, and describing a theme file's records.
 #include <QString>
 
-#include "skin/look/themefileformat.h"
 #include "skin/look/builtinlooks.h"
+#include "skin/look/themefileformat.h"
 
 // Writes every entry of a built-in look (pictures as 24-bit BMP files) under its file item
 // name; entries the look has no picture for are left out. Returns the number of entries

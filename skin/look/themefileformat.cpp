@@ -86,7 +86,8 @@ void ReadSkinThemeRecords(QIODevice& device, const QString& fileName,
   // The header may say it is longer than the fields known here; a shorter one gives no first
   // record.
   const QByteArray header = device.read(kHeaderSize);
-  if (header.size() < kHeaderSize || qFromLittleEndian<std::int32_t>(header.constData() + 12) < kHeaderSize) {
+  if (header.size() < kHeaderSize ||
+      qFromLittleEndian<std::int32_t>(header.constData() + 12) < kHeaderSize) {
     return;
   }
   const std::int64_t total = device.size();

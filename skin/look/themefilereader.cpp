@@ -62,6 +62,10 @@ int TSkinThemeFileReader::GetInteger(const QString& name) const {
   return integers_.value(Key(name), -1);
 }
 
-bool TSkinThemeFileReader::GetBool(const QString& name) const { return bools_.value(Key(name), false); }
+bool TSkinThemeFileReader::GetBool(const QString& name) const {
+  return bools_.value(Key(name), false);
+}
 
-QString TSkinThemeFileReader::GetStr(const QString& name) const { return strings_.value(Key(name)); }
+QString TSkinThemeFileReader::GetStr(const QString& name) const {
+  return strings_.value(Key(name));
+}

@@ -49,8 +49,8 @@ void TSkinThemeFileWriter::AddStr(const QString& name, const QString& value) {
 namespace {
 
 // Appends one record and its data to the file image.
-void AppendRecord(QByteArray& image, const QString& name, std::uint8_t type,
-                  const QByteArray& data, const QString& fileName) {
+void AppendRecord(QByteArray& image, const QString& name, std::uint8_t type, const QByteArray& data,
+                  const QString& fileName) {
   const qint64 dataOffset = image.size() + kRecordSize;
   if (dataOffset + data.size() > std::numeric_limits<std::int32_t>::max()) {
     throw SkinError(QStringLiteral("Theme file too large"), fileName);
@@ -86,8 +86,10 @@ void TSkinThemeFileWriter::Save() {
     }
     AppendRecord(image, picture.name, Picture, bytes, fileName_);
   }
-  for (const auto& entry : strings_) AppendRecord(image, entry.name, String, entry.value.toUtf8(), fileName_);
-  for (const auto& entry : integers_) AppendRecord(image, entry.name, Integer, Int32Bytes(entry.value), fileName_);
+  for (const auto& entry : strings_)
+    AppendRecord(image, entry.name, String, entry.value.toUtf8(), fileName_);
+  for (const auto& entry : integers_)
+    AppendRecord(image, entry.name, Integer, Int32Bytes(entry.value), fileName_);
   for (const auto& entry : bools_) {
     AppendRecord(image, entry.name, Boolean, QByteArray(1, entry.value ? '\1' : '\0'), fileName_);
   }

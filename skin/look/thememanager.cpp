@@ -57,8 +57,8 @@ void TSkinThemeManager::UpdateAll() {
     if (component == nullptr) continue;
     for (const char* property : {"UIStyle", "FileTheme"}) {
       if (!IsHasProperty(component, property)) {
-        throw SkinError(QStringLiteral("Property %1 does not exist in %2")
-                            .arg(QLatin1String(property), name));
+        throw SkinError(
+            QStringLiteral("Property %1 does not exist in %2").arg(QLatin1String(property), name));
       }
     }
     SkinApplyLook(component, style_, fileTheme_.data());

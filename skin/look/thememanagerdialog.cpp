@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "skin/look/thememanager.h"
 #include "skin/base/helpers.h"
+#include "skin/look/thememanager.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ ThemeManagerDialog::ThemeManagerDialog(TSkinThemeManager* manager, QWidget* pare
       auto* item = new QListWidgetItem(component->objectName(), list_);
       item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
       item->setCheckState(manager->CompList().contains(component->objectName()) ? Qt::Checked
-                                                                                  : Qt::Unchecked);
+                                                                                : Qt::Unchecked);
     }
   }
 

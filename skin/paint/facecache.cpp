@@ -1,8 +1,7 @@
-#include "skin/paint/facecache_p.h"
-
 #include <QCache>
 #include <QHashFunctions>
 
+#include "skin/paint/facecache_p.h"
 #include "skin/paint/keyedpicture_p.h"
 #include "skin/paint/slicing_p.h"
 
@@ -12,9 +11,9 @@ struct FaceKey {
   qint64 frame;
   int width;
   int height;
-  QRgb key;        // the key colour of a keyed picture
-  int stretched;   // 0 keyed picture, 1 face with plain corners, 2 face with keyed corners,
-                   // 3 three-sliced face
+  QRgb key;       // the key colour of a keyed picture
+  int stretched;  // 0 keyed picture, 1 face with plain corners, 2 face with keyed corners,
+                  // 3 three-sliced face
   bool operator==(const FaceKey&) const = default;
 };
 
@@ -55,7 +54,8 @@ void DrawCachedFace(QPainter& canvas, const FaceKey& key, const QRect& target, P
 
 }  // namespace
 
-void DrawStretchedFace(QPainter& canvas, const QImage& frame, const QRect& target, bool transparent) {
+void DrawStretchedFace(QPainter& canvas, const QImage& frame, const QRect& target,
+                       bool transparent) {
   if (frame.isNull() || target.isEmpty()) return;
   const FaceKey key{frame.cacheKey(), target.width(), target.height(), 0, transparent ? 2 : 1};
   DrawCachedFace(canvas, key, target, [&](QPainter& painter, const QRect& rect) {

@@ -10,7 +10,8 @@
 #include <QRect>
 
 // SpitDraw of frame over target, through the cache.
-void DrawStretchedFace(QPainter& canvas, const QImage& frame, const QRect& target, bool transparent);
+void DrawStretchedFace(QPainter& canvas, const QImage& frame, const QRect& target,
+                       bool transparent);
 // SpitDrawHorizontal of frame over target, magenta see-through, through the cache.
 void DrawThreeSliceFace(QPainter& canvas, const QImage& frame, const QRect& target);
 // The frame with every pixel of the key colour (alpha ignored) clear, through the cache.

@@ -1,7 +1,7 @@
-#include "skin/paint/focusrect_p.h"
-
 #include <QPainter>
 #include <QPolygon>
+
+#include "skin/paint/focusrect_p.h"
 
 void DrawFocusRect(QPainter& canvas, const QRect& rect) {
   if (rect.isEmpty()) return;

@@ -1,8 +1,8 @@
-#include "skin/paint/penpath_p.h"
-
 #include <QPainter>
 #include <QRect>
 #include <algorithm>
+
+#include "skin/paint/penpath_p.h"
 
 void DrawPenPath(QPainter& canvas, const QColor& colour, std::initializer_list<QPoint> points) {
   const QPoint* from = nullptr;

@@ -1,7 +1,7 @@
-#include "skin/paint/roundrect_p.h"
-
 #include <algorithm>
 #include <cstdint>
+
+#include "skin/paint/roundrect_p.h"
 
 std::vector<int> EllipseRowInsets(int width, int height) {
   std::vector<int> insets;

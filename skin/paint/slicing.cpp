@@ -1,6 +1,6 @@
-#include "skin/paint/slicing_p.h"
-
 #include <algorithm>
+
+#include "skin/paint/slicing_p.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ QImage StretchPiece(const QImage& argb, const QRect& from, const QSize& size, bo
 
 // Draws the source piece `from` over `to` (stretched when the sizes differ); empty pieces draw
 // nothing.
-void DrawPiece(QPainter& canvas, const QImage& argb, const QRect& from, const QRect& to,
-               bool keyed, QRgb key = kSkinKeyColor) {
+void DrawPiece(QPainter& canvas, const QImage& argb, const QRect& from, const QRect& to, bool keyed,
+               QRgb key = kSkinKeyColor) {
   if (from.width() <= 0 || from.height() <= 0 || to.width() <= 0 || to.height() <= 0) return;
   canvas.drawImage(to.topLeft(), StretchPiece(argb, from, to.size(), keyed, key));
 }
@@ -120,8 +120,8 @@ void SpitDrawHorizontal(const QImage& source, QPainter& canvas, const QRect& tar
   const int right = target.left() + target.width(), bottom = target.top() + target.height();
   DrawPiece(canvas, argb, QRect(0, 0, f, H), QRect(target.left(), target.top(), f, H), true, key);
   DrawPiece(canvas, argb, QRect(2 * f, 0, f, H), QRect(right - f, target.top(), f, H), true, key);
-  DrawPiece(canvas, argb, QRect(f, 0, f, H), Span(target.left() + f, target.top(), right - f, bottom),
-            true, key);
+  DrawPiece(canvas, argb, QRect(f, 0, f, H),
+            Span(target.left() + f, target.top(), right - f, bottom), true, key);
 }
 
 void TileDraw(QPainter& canvas, const QImage& picture, const QRect& rect) {

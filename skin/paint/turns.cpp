@@ -1,6 +1,6 @@
-#include "skin/paint/turns_p.h"
-
 #include <QWidget>
+
+#include "skin/paint/turns_p.h"
 
 namespace {
 
@@ -12,8 +12,8 @@ void Turn(QImage& bitmap, const QSize& size, Place place) {
   if (bitmap.isNull()) return;
   QImage from = bitmap;
   if (from.colorCount() > 0) {
-    from = from.convertToFormat(from.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                       : QImage::Format_RGB32);
+    from =
+        from.convertToFormat(from.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   }
   QImage to(size, from.format());
   for (int y = 0; y < from.height(); ++y) {

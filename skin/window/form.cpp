@@ -23,7 +23,8 @@ constexpr int kMinimumHeight = 50;
 
 // A window, or a widget shown as an MDI child: what a skinned form can take over.
 bool IsForm(const QWidget* owner) {
-  return owner != nullptr && (owner->isWindow() || qobject_cast<const QMdiSubWindow*>(owner->parentWidget()));
+  return owner != nullptr &&
+         (owner->isWindow() || qobject_cast<const QMdiSubWindow*>(owner->parentWidget()));
 }
 
 // Whether the owner carries a skinned form other than `self` already.
@@ -58,17 +59,21 @@ class SkinFormFrameHost : public SkinFrameHost {
   int HeadHeight() const override { return 0; }  // the form holds its bars itself
   void FrameChanged() override { form_->FrameChanged(); }
   void FrameActivated(bool active) override { form_->titleBar_->SetActive(active); }
-  void FrameCaptionChanged(const QString& caption) override { form_->titleBar_->SetCaption(caption); }
+  void FrameCaptionChanged(const QString& caption) override {
+    form_->titleBar_->SetCaption(caption);
+  }
   void PopupSystemMenu() override { form_->PopupSystemMenu(); }
 
  private:
   TSkinForm* form_;
 };
 
-TSkinForm::TSkinForm(QWidget* owner) : TSkinWidget(owner), frameLook_(std::make_unique<SkinFormLook>()) {
+TSkinForm::TSkinForm(QWidget* owner)
+    : TSkinWidget(owner), frameLook_(std::make_unique<SkinFormLook>()) {
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   titleBar_ = new TSkinTitleBar(this);
-  connect(titleBar_, &TSkinTitleBar::OnCustomBtnsClick, this, &TSkinForm::OnTitleBarCustomBtnsClick);
+  connect(titleBar_, &TSkinTitleBar::OnCustomBtnsClick, this,
+          &TSkinForm::OnTitleBarCustomBtnsClick);
   connect(titleBar_, &TSkinTitleBar::OnHelpBtnClick, this, &TSkinForm::OnTitleBarHelpBtnClick);
   if (IsForm(owner) && !HasOtherSkinForm(owner, this)) {
     titleBar_->SetCaption(owner->windowTitle());
@@ -116,12 +121,17 @@ void TSkinForm::ColorChanged() { PaintFormBorder(); }
 SkinFormFrame TSkinForm::Frame(const QSize& window) const {
   SkinFormLook look = *frameLook_;
   look.bodyColor = Color();
-  return FormFrameOf(window, look, *titleBar_, TitleBarShown(), menuBar_, menuBarColor_, RoundCorner());
+  return FormFrameOf(window, look, *titleBar_, TitleBarShown(), menuBar_, menuBarColor_,
+                     RoundCorner());
 }
 
-QRegion TSkinForm::Shape(const QSize& window) const { return FormRegion(window, RoundCorner(), RoundCornerBottom()); }
+QRegion TSkinForm::Shape(const QSize& window) const {
+  return FormRegion(window, RoundCorner(), RoundCornerBottom());
+}
 
-bool TSkinForm::Sizeable() const { return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin; }
+bool TSkinForm::Sizeable() const {
+  return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin;
+}
 
 void TSkinForm::FrameChanged() {
   setGeometry(frame_->Owner()->contentsRect());
@@ -143,7 +153,9 @@ QPoint TSkinForm::TitleBarOffset() const {
   return QPoint(margins.left(), margins.top());
 }
 
-QWidget* TSkinForm::FormWindow() const { return frame_ != nullptr ? frame_->FrameWindow() : window(); }
+QWidget* TSkinForm::FormWindow() const {
+  return frame_ != nullptr ? frame_->FrameWindow() : window();
+}
 
 bool TSkinForm::FormMaximized() const {
   return frame_ != nullptr ? frame_->IsMaximized() : window()->isMaximized();
@@ -233,7 +245,9 @@ void TSkinForm::SetCaption(const QString& value) {
 }
 
 void TSkinForm::SetPanel(QWidget* panel) {
-  if (panel == this) throw SkinError(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+  if (panel == this)
+    throw SkinError(
+        QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
   if (panel == panel_) return;
   panel_ = panel;
   if (panel == nullptr) return;

@@ -5,7 +5,14 @@
 
 namespace SkinFormEnums {
 Q_NAMESPACE
-enum TFormBorderStyle : unsigned char { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TFormBorderStyle : unsigned char {
+  bsNone,
+  bsSingle,
+  bsSizeable,
+  bsDialog,
+  bsToolWindow,
+  bsSizeToolWin
+};
 Q_ENUM_NS(TFormBorderStyle)
 }  // namespace SkinFormEnums
 

@@ -1,10 +1,9 @@
-#include "skin/window/formframe_p.h"
-
 #include <QPainter>
 #include <algorithm>
 
 #include "skin/paint/roundrect_p.h"
 #include "skin/paint/slicing_p.h"
+#include "skin/window/formframe_p.h"
 
 namespace {
 
@@ -16,7 +15,9 @@ constexpr int kThickBorder = 4;
 constexpr int kOutlinedCorner = 11;
 
 // (left, top, right, bottom) with right and bottom exclusive.
-QRect Span(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+QRect Span(int left, int top, int right, int bottom) {
+  return QRect(left, top, right - left, bottom - top);
+}
 
 // Draws `picture` at `at` with only the part inside `strip` showing.
 void DrawInStrip(QPainter& painter, const QRect& strip, const QImage& picture, QPoint at) {
@@ -28,7 +29,8 @@ void DrawInStrip(QPainter& painter, const QRect& strip, const QImage& picture, Q
 }
 
 // The middle picture stretched sideways from x to right, at its own height, inside `strip`.
-void DrawStretchedInStrip(QPainter& painter, const QRect& strip, const QImage& picture, int x, int right) {
+void DrawStretchedInStrip(QPainter& painter, const QRect& strip, const QImage& picture, int x,
+                          int right) {
   if (strip.isEmpty() || picture.isNull() || right <= x) return;
   painter.save();
   painter.setClipRect(strip);
@@ -38,16 +40,18 @@ void DrawStretchedInStrip(QPainter& painter, const QRect& strip, const QImage& p
 
 // The three rows above the title bar continue its pictures: left at bandLeft + leftAt, right at
 // bandLeft + rightAt, the middle stretched between.
-void DrawTopBand(QPainter& painter, const SkinFormFrame& f, const QRect& band, int leftAt, int rightAt,
-                 int middleFrom) {
-  DrawStretchedInStrip(painter, band, f.titleCenter, band.left() + middleFrom, band.left() + rightAt);
+void DrawTopBand(QPainter& painter, const SkinFormFrame& f, const QRect& band, int leftAt,
+                 int rightAt, int middleFrom) {
+  DrawStretchedInStrip(painter, band, f.titleCenter, band.left() + middleFrom,
+                       band.left() + rightAt);
   DrawInStrip(painter, band, f.titleLeft, QPoint(band.left() + leftAt, band.top()));
   DrawInStrip(painter, band, f.titleRight, QPoint(band.left() + rightAt, band.top()));
 }
 
 // The right piece inside its strip at strip x rightAt, or stretched over the whole strip when it
 // is at most stretchUpTo pixels wide.
-void DrawRightStrip(QPainter& painter, const SkinFormFrame& f, const QRect& strip, int rightAt, int stretchUpTo) {
+void DrawRightStrip(QPainter& painter, const SkinFormFrame& f, const QRect& strip, int rightAt,
+                    int stretchUpTo) {
   if (strip.isEmpty() || f.titleRight.isNull()) return;
   if (f.titleRight.width() <= stretchUpTo) {
     painter.drawImage(strip, f.titleRight);
@@ -87,7 +91,8 @@ void DrawPlainFrame(QPainter& painter, const SkinFormFrame& f) {
     const QRect right = Span(W - kBand, 0, W - kBand + stripWidth, height);
     DrawRightStrip(painter, f, right, 2 - f.titleRight.width(), 2);
     const QRect band = Span(2, 0, W - kBand, kBand);
-    DrawTopBand(painter, f, band, -2, band.width() - f.titleRight.width() + 3, f.titleLeft.width() - 2);
+    DrawTopBand(painter, f, band, -2, band.width() - f.titleRight.width() + 3,
+                f.titleLeft.width() - 2);
   }
   if (bw == 1 && f.roundCorner == kOutlinedCorner) DrawCornerOutline(painter, f);
   if (!f.titleBarVisible) {
@@ -101,7 +106,8 @@ void DrawPictureFrame(QPainter& painter, const SkinFormFrame& f) {
   const int s = f.rightBorder.width();
   const int bottom = H - f.bottomBorder.height();
   const int T = f.titleBarVisible ? f.titleBarHeight : 0;
-  if (!f.bottomBorder.isNull()) SpitDrawHorizontal(f.bottomBorder, painter, Span(0, bottom, W, H), false, false);
+  if (!f.bottomBorder.isNull())
+    SpitDrawHorizontal(f.bottomBorder, painter, Span(0, bottom, W, H), false, false);
   painter.drawImage(Span(0, T, s, bottom), f.leftBorder);
   painter.drawImage(Span(W - s, T, W, bottom), f.rightBorder);
   painter.fillRect(Span(s, T, s + 1, bottom), f.bodyColor);
@@ -118,7 +124,8 @@ void DrawPictureFrame(QPainter& painter, const SkinFormFrame& f) {
     const QRect right = Span(W - s - 2, 0, W, height);
     DrawRightStrip(painter, f, right, right.width() - f.titleRight.width(), right.width() - 1);
     const QRect band = Span(s, 0, W - s, kBand);
-    DrawTopBand(painter, f, band, 1 - s, band.width() + s - f.titleRight.width(), f.titleLeft.width() - s);
+    DrawTopBand(painter, f, band, 1 - s, band.width() + s - f.titleRight.width(),
+                f.titleLeft.width() - s);
   } else {
     painter.fillRect(Span(s, 0, W - s, kBand), f.hasMenuBar ? f.menuBarColor : f.bodyColor);
   }

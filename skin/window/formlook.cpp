@@ -1,8 +1,7 @@
-#include "skin/window/formlook_p.h"
-
 #include "skin/look/component.h"
 #include "skin/look/filetheme.h"
 #include "skin/paint/turns_p.h"
+#include "skin/window/formlook_p.h"
 #include "skin/window/menubar.h"
 #include "skin/window/titlebar.h"
 
@@ -38,13 +37,16 @@ SkinFormLook ReadFormLook(const SkinComponent& look) {
   }
   form.menuBarColor = form.bodyColor;
   const TSkinUIStyle style = look.EffectiveStyle();
-  if (style == TSkinUIStyle::MacOS) form.bodyPattern = LoadSkinResource(QStringLiteral("MACOS_FORM_BACKGROUND"));
-  if (style == TSkinUIStyle::Protein) form.bodyPattern = LoadSkinResource(QStringLiteral("PROTEIN_FORM_BACKGROUND"));
+  if (style == TSkinUIStyle::MacOS)
+    form.bodyPattern = LoadSkinResource(QStringLiteral("MACOS_FORM_BACKGROUND"));
+  if (style == TSkinUIStyle::Protein)
+    form.bodyPattern = LoadSkinResource(QStringLiteral("PROTEIN_FORM_BACKGROUND"));
   return form;
 }
 
-SkinFormFrame FormFrameOf(const QSize& window, const SkinFormLook& look, const TSkinTitleBar& titleBar,
-                          bool titleBarShown, const TSkinMenuBar* menuBar, TColor menuBarColor, int roundCorner) {
+SkinFormFrame FormFrameOf(const QSize& window, const SkinFormLook& look,
+                          const TSkinTitleBar& titleBar, bool titleBarShown,
+                          const TSkinMenuBar* menuBar, TColor menuBarColor, int roundCorner) {
   SkinFormFrame frame;
   frame.window = window;
   frame.borderWidth = look.borderWidth;

@@ -28,5 +28,6 @@ struct SkinFormLook {
 SkinFormLook ReadFormLook(const SkinComponent& look);
 
 // The frame of a window of the given size; the title bar counts only when shown.
-SkinFormFrame FormFrameOf(const QSize& window, const SkinFormLook& look, const TSkinTitleBar& titleBar,
-                          bool titleBarShown, const TSkinMenuBar* menuBar, TColor menuBarColor, int roundCorner);
+SkinFormFrame FormFrameOf(const QSize& window, const SkinFormLook& look,
+                          const TSkinTitleBar& titleBar, bool titleBarShown,
+                          const TSkinMenuBar* menuBar, TColor menuBarColor, int roundCorner);

@@ -1,5 +1,3 @@
-#include "skin/window/framewindow_p.h"
-
 #include <QEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -9,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "skin/window/framewindow_p.h"
 #include "skin/window/windowdrag_p.h"
 
 namespace {
@@ -84,7 +83,8 @@ SkinFrameWindow::SkinFrameWindow(QWidget* owner, SkinFrameHost* host) : owner_(o
   ownerMargins_ = owner->contentsMargins();
   designedBounds_ = owner->geometry();
   createdMaximized_ = (owner->windowState() & Qt::WindowMaximized) != 0;
-  owner->setMinimumSize(std::max(owner->minimumWidth(), kMinimumWidth), std::max(owner->minimumHeight(), kMinimumHeight));
+  owner->setMinimumSize(std::max(owner->minimumWidth(), kMinimumWidth),
+                        std::max(owner->minimumHeight(), kMinimumHeight));
   size_t i = 0;
   for (Qt::Edge edge : {Qt::TopEdge, Qt::BottomEdge, Qt::LeftEdge, Qt::RightEdge}) {
     grips_[i++] = new SkinFrameGrip(owner, edge, this, host);
@@ -99,7 +99,9 @@ SkinFrameWindow::~SkinFrameWindow() {
   if (!ownerGone_) Release();
 }
 
-QMdiSubWindow* SkinFrameWindow::SubWindow() const { return qobject_cast<QMdiSubWindow*>(owner_->parentWidget()); }
+QMdiSubWindow* SkinFrameWindow::SubWindow() const {
+  return qobject_cast<QMdiSubWindow*>(owner_->parentWidget());
+}
 
 QWidget* SkinFrameWindow::FrameWindow() const {
   QMdiSubWindow* sub = SubWindow();
@@ -256,7 +258,8 @@ bool SkinFrameWindow::eventFilter(QObject* watched, QEvent* e) {
       break;
     case QEvent::WindowStateChange:
       // Maximizing, by whatever means, puts the window where the frame wants it.
-      if ((owner_->windowState() & Qt::WindowMaximized) && SubWindow() == nullptr && !fitting_) Maximize();
+      if ((owner_->windowState() & Qt::WindowMaximized) && SubWindow() == nullptr && !fitting_)
+        Maximize();
       break;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:

@@ -32,7 +32,8 @@ class SkinMDIControlButton : public SkinButtonBase {
  public:
   SkinMDIControlButton(QWidget* parent, int frame, std::function<void()> action)
       : SkinButtonBase(parent), action_(std::move(action)) {
-    SpitBitmap(LoadSkinResource(QStringLiteral("MDI_CONTROL_BUTTON")), picture_, kControlButtons, frame);
+    SpitBitmap(LoadSkinResource(QStringLiteral("MDI_CONTROL_BUTTON")), picture_, kControlButtons,
+               frame);
     SetTransparent(true);
     SetTabStop(false);
     resize(kControlButtonSize, kControlButtonSize);
@@ -63,11 +64,18 @@ class SkinMDIFrameTop : public QWidget, public SkinTitleBarHost {
     menuBar = new TSkinMenuBar(this);
     menuBar->hide();
     const std::array<std::function<void()>, kControlButtons> actions = {
-        [form] { if (QMdiSubWindow* child = form->MaximizedChild()) child->showMinimized(); },
-        [form] { if (QMdiSubWindow* child = form->MaximizedChild()) child->showNormal(); },
-        [form] { if (QMdiSubWindow* child = form->MaximizedChild()) child->close(); }};
+        [form] {
+          if (QMdiSubWindow* child = form->MaximizedChild()) child->showMinimized();
+        },
+        [form] {
+          if (QMdiSubWindow* child = form->MaximizedChild()) child->showNormal();
+        },
+        [form] {
+          if (QMdiSubWindow* child = form->MaximizedChild()) child->close();
+        }};
     for (int i = 0; i < kControlButtons; ++i) {
-      controls[static_cast<size_t>(i)] = new SkinMDIControlButton(this, i + 1, actions[static_cast<size_t>(i)]);
+      controls[static_cast<size_t>(i)] =
+          new SkinMDIControlButton(this, i + 1, actions[static_cast<size_t>(i)]);
       controls[static_cast<size_t>(i)]->hide();
     }
   }
@@ -84,7 +92,8 @@ class SkinMDIFrameTop : public QWidget, public SkinTitleBarHost {
     menuBar->setVisible(menuShown);
     int row = 0;
     if (menuShown) {
-      const int menuWidth = controlsShown ? width - (kControlButtons * kControlButtonStep + 2) : width;
+      const int menuWidth =
+          controlsShown ? width - (kControlButtons * kControlButtonStep + 2) : width;
       row = menuBar->heightForWidth(menuWidth);
       menuBar->setGeometry(0, y, menuWidth, row);
     }
@@ -102,7 +111,9 @@ class SkinMDIFrameTop : public QWidget, public SkinTitleBarHost {
   QPoint TitleBarOffset() const override { return pos(); }
   bool IsMDIFrame() const override { return true; }
   QWidget* FormWindow() const override { return parentWidget(); }
-  bool FormMaximized() const override { return form_->frame_ != nullptr && form_->frame_->IsMaximized(); }
+  bool FormMaximized() const override {
+    return form_->frame_ != nullptr && form_->frame_->IsMaximized();
+  }
   void SetFormMaximized(bool maximized) override {
     if (form_->frame_ != nullptr) form_->frame_->SetMaximized(maximized);
   }
@@ -122,8 +133,8 @@ class SkinMDIFrameHost : public SkinFrameHost {
   SkinFormFrame Frame(const QSize& window) const override {
     const SkinMDIFrameTop& top = *form_->top_;
     const TSkinMenuBar* menuBar = top.menuBar->isHidden() ? nullptr : top.menuBar;
-    return FormFrameOf(window, *form_->frameLook_, *top.titleBar, !top.titleBar->isHidden(), menuBar,
-                       form_->menuBarColor_, form_->RoundCorner());
+    return FormFrameOf(window, *form_->frameLook_, *top.titleBar, !top.titleBar->isHidden(),
+                       menuBar, form_->menuBarColor_, form_->RoundCorner());
   }
   QRegion Shape(const QSize& window) const override {
     return FormRegion(window, form_->RoundCorner(), form_->RoundCornerBottom());
@@ -132,10 +143,13 @@ class SkinMDIFrameHost : public SkinFrameHost {
   int HeadHeight() const override { return form_->top_->height(); }
   void FrameChanged() override { form_->Relayout(); }
   void FrameActivated(bool active) override { form_->top_->titleBar->SetActive(active); }
-  void FrameCaptionChanged(const QString& caption) override { form_->top_->titleBar->SetCaption(caption); }
+  void FrameCaptionChanged(const QString& caption) override {
+    form_->top_->titleBar->SetCaption(caption);
+  }
   void PopupSystemMenu() override {
     const QRect window = form_->frame_->FrameWindow()->frameGeometry();
-    form_->top_->titleBar->PopupSystemMenu(window.left(), window.top() + form_->top_->titleBar->height());
+    form_->top_->titleBar->PopupSystemMenu(window.left(),
+                                           window.top() + form_->top_->titleBar->height());
   }
 
  private:
@@ -143,7 +157,9 @@ class SkinMDIFrameHost : public SkinFrameHost {
 };
 
 TSkinMDIForm::TSkinMDIForm(QWidget* owner)
-    : QObject(owner), look_(this, [this] { LookChanged(); }), frameLook_(std::make_unique<SkinFormLook>()) {
+    : QObject(owner),
+      look_(this, [this] { LookChanged(); }),
+      frameLook_(std::make_unique<SkinFormLook>()) {
   if (owner == nullptr || !owner->isWindow()) {
     throw SkinError(QStringLiteral("Sorry, TSkinMDIForm must be placed on a form"));
   }
@@ -172,7 +188,8 @@ void TSkinMDIForm::LookChanged() {
   *frameLook_ = ReadFormLook(look_);
   menuBarColor_ = frameLook_->menuBarColor;
   top_->titleBar->SetLook(UIStyle(), FileTheme());
-  if (auto* skinned = qobject_cast<SkinMenuBase*>(menu_.data())) skinned->SetLook(UIStyle(), FileTheme());
+  if (auto* skinned = qobject_cast<SkinMenuBase*>(menu_.data()))
+    skinned->SetLook(UIStyle(), FileTheme());
   UpdateMenuBar();
   top_->menuBar->SetColor(menuBarColor_);
   frame_->Refresh();
@@ -204,7 +221,9 @@ QMdiSubWindow* TSkinMDIForm::MaximizedChild() const {
 QMenu* TSkinMDIForm::ShownMenu() const {
   if (drawChildMenus_ && client_ != nullptr && client_->activeSubWindow() != nullptr) {
     const QWidget* child = client_->activeSubWindow()->widget();
-    const auto* form = child != nullptr ? child->findChild<TSkinForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const auto* form = child != nullptr
+                           ? child->findChild<TSkinForm*>(QString(), Qt::FindDirectChildrenOnly)
+                           : nullptr;
     if (form != nullptr && form->Menu() != nullptr) return form->Menu();
   }
   return menu_;
@@ -234,7 +253,9 @@ void TSkinMDIForm::Relayout() {
 }
 
 bool TSkinMDIForm::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == frame_->Owner() && (e->type() == QEvent::Show || e->type() == QEvent::ChildPolished)) AttachClient();
+  if (watched == frame_->Owner() &&
+      (e->type() == QEvent::Show || e->type() == QEvent::ChildPolished))
+    AttachClient();
   return false;
 }
 
@@ -285,7 +306,9 @@ void TSkinMDIForm::SetTitleBarDrawChildMenus(bool value) {
   UpdateMenuBar();
 }
 
-int TSkinMDIForm::RoundCorner() const { return titleBarVisible_ ? top_->titleBar->RoundCorner() : 0; }
+int TSkinMDIForm::RoundCorner() const {
+  return titleBarVisible_ ? top_->titleBar->RoundCorner() : 0;
+}
 
 void TSkinMDIForm::SetRoundCorner(int value) {
   top_->titleBar->SetRoundCorner(value);

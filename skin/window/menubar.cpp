@@ -61,7 +61,8 @@ void TSkinMenuBar::LookChanged() {
   selectedBorder_ = ToQColor(Look().Color(SkinEntry::MenuSelectedBorderColor));
   selectedFill_ = ToQColor(Look().Color(SkinEntry::MenuSelectedBackgroundColor));
   selectedText_ = ToQColor(Look().Color(SkinEntry::MenuSelectedFontColor));
-  const bool whiteText = Look().UsesFileTheme() && Look().Color(SkinEntry::ControlFontColor) == kWhiteTextMarker;
+  const bool whiteText =
+      Look().UsesFileTheme() && Look().Color(SkinEntry::ControlFontColor) == kWhiteTextMarker;
   text_ = whiteText ? QColor(Qt::white) : ToQColor(Look().Color(SkinEntry::MenuFontColor));
   for (TSkinMenuBarButton* button : buttons_) button->update();
 }
@@ -158,7 +159,8 @@ void TSkinMenuBar::MenuClosed() {
 
 TSkinMenuBarButton* TSkinMenuBar::ButtonAtGlobal(const QPoint& global) const {
   for (TSkinMenuBarButton* button : buttons_) {
-    if (button->isVisible() && button->rect().contains(button->mapFromGlobal(global))) return button;
+    if (button->isVisible() && button->rect().contains(button->mapFromGlobal(global)))
+      return button;
   }
   return nullptr;
 }
@@ -176,13 +178,15 @@ void TSkinMenuBar::Step(int by) {
 bool TSkinMenuBar::DroppedMenuEvent(QEvent* e) {
   switch (e->type()) {
     case QEvent::MouseMove: {
-      TSkinMenuBarButton* over = ButtonAtGlobal(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
+      TSkinMenuBarButton* over =
+          ButtonAtGlobal(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
       if (over == nullptr || over == dropped_ || !over->isEnabled()) return false;
       DropDown(over);
       return true;
     }
     case QEvent::MouseButtonPress: {
-      TSkinMenuBarButton* over = ButtonAtGlobal(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
+      TSkinMenuBarButton* over =
+          ButtonAtGlobal(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
       if (over == nullptr) return false;
       if (over == dropped_) {
         droppedMenu_->hide();
@@ -194,7 +198,8 @@ bool TSkinMenuBar::DroppedMenuEvent(QEvent* e) {
     case QEvent::KeyPress: {
       const int key = static_cast<QKeyEvent*>(e)->key();
       const QAction* active = droppedMenu_->activeAction();
-      if (key == Qt::Key_Left || (key == Qt::Key_Right && (active == nullptr || active->menu() == nullptr))) {
+      if (key == Qt::Key_Left ||
+          (key == Qt::Key_Right && (active == nullptr || active->menu() == nullptr))) {
         Step(key == Qt::Key_Left ? -1 : 1);
         return true;
       }
@@ -210,7 +215,8 @@ bool TSkinMenuBar::eventFilter(QObject* watched, QEvent* e) {
   if (qobject_cast<QMenu*>(watched) == nullptr) return false;
   if (watched == droppedMenu_ && DroppedMenuEvent(e)) return true;
   const QEvent::Type type = e->type();
-  if (type != QEvent::ActionAdded && type != QEvent::ActionRemoved && type != QEvent::ActionChanged) return false;
+  if (type != QEvent::ActionAdded && type != QEvent::ActionRemoved && type != QEvent::ActionChanged)
+    return false;
   if (watched == menu_) {
     if (type == QEvent::ActionChanged) {
       UpdateTopMenu();

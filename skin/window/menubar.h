@@ -16,7 +16,6 @@
 #include "skin/base/widget.h"
 #include "skin/window/menubarbutton.h"
 
-
 class TSkinMenuBar : public TSkinWidget {
   Q_OBJECT
 

@@ -103,7 +103,8 @@ void SkinMenuBase::SkinSubmenuOf(const QAction* action) {
 
 void SkinMenuBase::actionEvent(QActionEvent* e) {
   QMenu::actionEvent(e);
-  if (e->type() == QEvent::ActionAdded || e->type() == QEvent::ActionChanged) SkinSubmenuOf(e->action());
+  if (e->type() == QEvent::ActionAdded || e->type() == QEvent::ActionChanged)
+    SkinSubmenuOf(e->action());
 }
 
 bool SkinMenuBase::eventFilter(QObject* watched, QEvent* e) {
@@ -138,7 +139,9 @@ void SkinMenuBase::StoreColor(TColor& field, QColor SkinMenuLook::*drawn, TColor
   Restyle();
 }
 
-void SkinMenuBase::SetBarColor(TColor value) { StoreColor(barColor_, &SkinMenuLook::barColor, value); }
+void SkinMenuBase::SetBarColor(TColor value) {
+  StoreColor(barColor_, &SkinMenuLook::barColor, value);
+}
 void SkinMenuBase::SetColor(TColor value) { StoreColor(color_, &SkinMenuLook::color, value); }
 void SkinMenuBase::SetSeparatorColor(TColor value) {
   StoreColor(separatorColor_, &SkinMenuLook::separatorColor, value);
@@ -152,7 +155,9 @@ void SkinMenuBase::SetSelectedColor(TColor value) {
 void SkinMenuBase::SetSelectedFontColor(TColor value) {
   StoreColor(selectedFontColor_, &SkinMenuLook::selectedFontColor, value);
 }
-void SkinMenuBase::SetFontColor(TColor value) { StoreColor(fontColor_, &SkinMenuLook::fontColor, value); }
+void SkinMenuBase::SetFontColor(TColor value) {
+  StoreColor(fontColor_, &SkinMenuLook::fontColor, value);
+}
 
 void SkinMenuBase::SetBorderColor(TColor value) { borderColor_ = value; }
 

@@ -1,5 +1,3 @@
-#include "skin/window/menudraw_p.h"
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,6 +5,7 @@
 #include "skin/look/builtinlooks.h"
 #include "skin/paint/facecache_p.h"
 #include "skin/paint/keyedpicture_p.h"
+#include "skin/window/menudraw_p.h"
 
 namespace {
 
@@ -18,7 +17,9 @@ constexpr QRgb kCheckMarkKey = 0xFFFFFFFF;  // the check mark's white is see-thr
 const QColor kDisabledText(0x80, 0x80, 0x80);
 
 // (left, top, right, bottom) with right and bottom exclusive.
-QRect Span(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+QRect Span(int left, int top, int right, int bottom) {
+  return QRect(left, top, right - left, bottom - top);
+}
 
 // The top `rows` rows of a fixed picture stretched over rect.
 void DrawPictureRows(QPainter& painter, const QRect& rect, const char* name, int rows) {
@@ -37,15 +38,18 @@ QString VisibleText(const QString& caption) {
 }
 
 // The column beside the caption: BarColor across BarWidth at the leading edge, Color elsewhere.
-void DrawPlainBackground(QPainter& painter, const QRect& rect, const SkinMenuLook& look, bool rightToLeft) {
+void DrawPlainBackground(QPainter& painter, const QRect& rect, const SkinMenuLook& look,
+                         bool rightToLeft) {
   Menu_DrawBackGround(painter, rect, look.color);
   if (look.barWidth <= 0) return;
-  const QRect bar = rightToLeft ? Span(rect.right() + 1 - look.barWidth, rect.top(), rect.right() + 1, rect.bottom() + 1)
+  const QRect bar = rightToLeft ? Span(rect.right() + 1 - look.barWidth, rect.top(),
+                                       rect.right() + 1, rect.bottom() + 1)
                                 : QRect(rect.left(), rect.top(), look.barWidth, rect.height());
   Menu_DrawBackGround(painter, bar, look.barColor);
 }
 
-void DrawSeparator(QPainter& painter, const QRect& rect, const SkinMenuLook& look, bool rightToLeft) {
+void DrawSeparator(QPainter& painter, const QRect& rect, const SkinMenuLook& look,
+                   bool rightToLeft) {
   if (look.pictures) {
     Menu_DrawMacOSLineItem(painter, rect);
     return;
@@ -55,7 +59,8 @@ void DrawSeparator(QPainter& painter, const QRect& rect, const SkinMenuLook& loo
 }
 
 // The check mark or the item's picture at the glyph place.
-void DrawGlyph(QPainter& painter, const QRect& rect, const SkinMenuLook& look, const SkinMenuItem& item) {
+void DrawGlyph(QPainter& painter, const QRect& rect, const SkinMenuLook& look,
+               const SkinMenuItem& item) {
   const int x = item.rightToLeft ? rect.right() + 1 - 20 : rect.left() + 4;
   const int top = rect.top();
   const auto draw = [&](const QImage& picture) {
@@ -84,12 +89,13 @@ void DrawSubmenuArrow(QPainter& painter, const QRect& rect, bool rightToLeft) {
 QSize MeasureMenuItem(const SkinMenuLook& look, const SkinMenuItem& item) {
   const bool separator = item.separator || item.caption == QStringLiteral("-");
   const QFontMetrics metrics(look.font);
-  const int width = metrics.horizontalAdvance(VisibleText(item.caption)) + metrics.horizontalAdvance(item.shortcut) +
-                    look.barWidth + kExtraWidth;
+  const int width = metrics.horizontalAdvance(VisibleText(item.caption)) +
+                    metrics.horizontalAdvance(item.shortcut) + look.barWidth + kExtraWidth;
   return QSize(width, separator ? look.separatorHeight : look.itemHeight);
 }
 
-void DrawMenuItem(QPainter& painter, const QRect& rect, const SkinMenuLook& look, const SkinMenuItem& item) {
+void DrawMenuItem(QPainter& painter, const QRect& rect, const SkinMenuLook& look,
+                  const SkinMenuItem& item) {
   painter.save();
   if (item.separator || item.caption == QStringLiteral("-")) {
     DrawSeparator(painter, rect, look, item.rightToLeft);
@@ -111,22 +117,24 @@ void DrawMenuItem(QPainter& painter, const QRect& rect, const SkinMenuLook& look
   QFont font = look.font;
   font.setBold(item.isDefault);
   painter.setFont(font);
-  painter.setPen(!item.enabled ? kDisabledText : selected ? look.selectedFontColor : look.fontColor);
+  painter.setPen(!item.enabled ? kDisabledText
+                 : selected    ? look.selectedFontColor
+                               : look.fontColor);
   const int right = rect.right() + 1, bottom = rect.bottom() + 1;
   const int flags = Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignTop;
   const int textTop = rect.top() + kTextTop;
   if (item.rightToLeft) {
-    painter.drawText(Span(rect.left(), textTop, right - look.barWidth - kTextGap, bottom), flags | Qt::AlignRight,
-                     item.caption);
+    painter.drawText(Span(rect.left(), textTop, right - look.barWidth - kTextGap, bottom),
+                     flags | Qt::AlignRight, item.caption);
   } else {
-    painter.drawText(Span(rect.left() + look.barWidth + kTextGap, textTop, right, bottom), flags | Qt::AlignLeft,
-                     item.caption);
+    painter.drawText(Span(rect.left() + look.barWidth + kTextGap, textTop, right, bottom),
+                     flags | Qt::AlignLeft, item.caption);
   }
   if (!item.shortcut.isEmpty()) {
     const int width = QFontMetrics(font).horizontalAdvance(item.shortcut);
     const int x = item.rightToLeft ? rect.left() + kShortcutGap : right - width - kShortcutGap;
-    painter.drawText(Span(x, textTop, x + width, bottom), Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignTop,
-                     item.shortcut);
+    painter.drawText(Span(x, textTop, x + width, bottom),
+                     Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignTop, item.shortcut);
   }
   if (item.hasSubmenu) DrawSubmenuArrow(painter, rect, item.rightToLeft);
   DrawGlyph(painter, rect, look, item);
@@ -141,16 +149,21 @@ void Menu_DrawBorder(QPainter& painter, const QRect& rect, const QColor& color) 
   painter.fillRect(rect.right(), rect.top(), 1, rect.height(), color);
 }
 
-void Menu_DrawBackGround(QPainter& painter, const QRect& rect, const QColor& color) { painter.fillRect(rect, color); }
+void Menu_DrawBackGround(QPainter& painter, const QRect& rect, const QColor& color) {
+  painter.fillRect(rect, color);
+}
 
-void Menu_DrawLineItem(QPainter& painter, const QRect& rect, const QColor& color, int barWidth, bool leftToRight) {
+void Menu_DrawLineItem(QPainter& painter, const QRect& rect, const QColor& color, int barWidth,
+                       bool leftToRight) {
   const int left = rect.left(), right = rect.right() + 1, y = rect.top() + 2;
   const QRect line = leftToRight ? Span(left + barWidth + 4, y, right - 2, y + 1)
                                  : Span(left + 2, y, right - barWidth - 4, y + 1);
   if (!line.isEmpty()) painter.fillRect(line, color);
 }
 
-void Menu_DrawMacOSLineItem(QPainter& painter, const QRect& rect) { DrawPictureRows(painter, rect, "MACOS_MENU_BAR", 12); }
+void Menu_DrawMacOSLineItem(QPainter& painter, const QRect& rect) {
+  DrawPictureRows(painter, rect, "MACOS_MENU_BAR", 12);
+}
 
 void Menu_DrawMacOSSelectedItem(QPainter& painter, const QRect& rect) {
   DrawPictureRows(painter, rect, "MACOS_MENU_SELECT", 20);
@@ -160,7 +173,8 @@ void Menu_DrawMacOSNonSelectedItem(QPainter& painter, const QRect& rect) {
   DrawPictureRows(painter, rect, "MACOS_MENU_BAR", 20);
 }
 
-void Menu_DrawWindowBorder(QPainter& painter, const QRect& window, const QColor& outer, const QColor& edge) {
+void Menu_DrawWindowBorder(QPainter& painter, const QRect& window, const QColor& outer,
+                           const QColor& edge) {
   const int l = window.left(), t = window.top(), r = window.right() + 1, b = window.bottom() + 1;
   const QRect frame = Span(l, t + 1, r - 1, b - 1);
   Menu_DrawBorder(painter, frame, outer);

@@ -39,7 +39,7 @@ struct SkinMenuItem {
   bool checked = false;
   bool isDefault = false;  // drawn bold
   bool hasSubmenu = false;
-  QImage image;            // the item's picture, or none
+  QImage image;  // the item's picture, or none
   bool rightToLeft = false;
 };
 
@@ -47,17 +47,20 @@ struct SkinMenuItem {
 // shortcut text side by side, the colour column and 40 pixels.
 QSize MeasureMenuItem(const SkinMenuLook& look, const SkinMenuItem& item);
 // Draws the item over rect.
-void DrawMenuItem(QPainter& painter, const QRect& rect, const SkinMenuLook& look, const SkinMenuItem& item);
+void DrawMenuItem(QPainter& painter, const QRect& rect, const SkinMenuLook& look,
+                  const SkinMenuItem& item);
 
 void Menu_DrawBorder(QPainter& painter, const QRect& rect, const QColor& color);
 void Menu_DrawBackGround(QPainter& painter, const QRect& rect, const QColor& color);
 // The separator line, 2 pixels below the item's top, clear of the colour column.
-void Menu_DrawLineItem(QPainter& painter, const QRect& rect, const QColor& color, int barWidth, bool leftToRight);
+void Menu_DrawLineItem(QPainter& painter, const QRect& rect, const QColor& color, int barWidth,
+                       bool leftToRight);
 void Menu_DrawMacOSLineItem(QPainter& painter, const QRect& rect);
 void Menu_DrawMacOSSelectedItem(QPainter& painter, const QRect& rect);
 void Menu_DrawMacOSNonSelectedItem(QPainter& painter, const QRect& rect);
 // The flat border round a whole menu window: outer colour, white inside it, and the edge colour
 // along the top, the right and the bottom.
-void Menu_DrawWindowBorder(QPainter& painter, const QRect& window, const QColor& outer, const QColor& edge);
+void Menu_DrawWindowBorder(QPainter& painter, const QRect& window, const QColor& outer,
+                           const QColor& edge);
 // The platform's menu font.
 QFont Menu_GetSystemFont();

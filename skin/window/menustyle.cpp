@@ -1,8 +1,8 @@
-#include "skin/window/menustyle_p.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+
+#include "skin/window/menustyle_p.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ SkinMenuItem SkinMenuItemOf(const QStyleOptionMenuItem& option) {
   item.checked = option.checkType != QStyleOptionMenuItem::NotCheckable && option.checked;
   item.isDefault = option.menuItemType == QStyleOptionMenuItem::DefaultItem;
   item.hasSubmenu = option.menuItemType == QStyleOptionMenuItem::SubMenu;
-  if (!option.icon.isNull()) item.image = option.icon.pixmap(kItemPictureSize, kItemPictureSize).toImage();
+  if (!option.icon.isNull())
+    item.image = option.icon.pixmap(kItemPictureSize, kItemPictureSize).toImage();
   item.rightToLeft = option.direction == Qt::RightToLeft;
   return item;
 }
@@ -33,10 +34,11 @@ SkinMenuStyle::SkinMenuStyle(const SkinMenuLook* look, const bool* flat, QObject
   setParent(parent);
 }
 
-QSize SkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                                      const QWidget* widget) const {
+QSize SkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                      const QSize& size, const QWidget* widget) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-  if (type != CT_MenuItem || item == nullptr) return QProxyStyle::sizeFromContents(type, option, size, widget);
+  if (type != CT_MenuItem || item == nullptr)
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
   const SkinMenuItem shown = SkinMenuItemOf(*item);
   QSize measured = MeasureMenuItem(*look_, shown);
   // QMenu adds a column as wide as its widest shortcut itself.
@@ -44,8 +46,8 @@ QSize SkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
   return measured;
 }
 
-void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                                const QWidget* widget) const {
+void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
   if (element == CE_MenuItem && item != nullptr) {
     DrawMenuItem(*painter, option->rect, *look_, SkinMenuItemOf(*item));
@@ -56,8 +58,8 @@ void SkinMenuStyle::drawControl(ControlElement element, const QStyleOption* opti
   }
 }
 
-void SkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                                  const QWidget* widget) const {
+void SkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                  QPainter* painter, const QWidget* widget) const {
   if (element == PE_PanelMenu) {
     Menu_DrawBackGround(*painter, option->rect, look_->panelColor);
   } else if (element == PE_FrameMenu && *flat_) {
@@ -69,7 +71,8 @@ void SkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
   }
 }
 
-int SkinMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+int SkinMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                               const QWidget* widget) const {
   switch (metric) {
     case PM_MenuHMargin:
     case PM_MenuVMargin:

@@ -22,7 +22,8 @@ class SkinMenuStyle : public QProxyStyle {
                    const QWidget* widget) const override;
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
-  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override;
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override;
 

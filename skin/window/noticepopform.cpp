@@ -28,8 +28,9 @@ void TSkinNoticePopForm::Popup() {
   window_->ShowMessage(messageText_, messageFont_);
   emit OnShow();
   if (alive.isNull()) return;
-  window_->move(autoPosition_ ? TfrmNoticePopForm::BottomRightCorner(GetWorkAreaRect(), window_->size())
-                              : QPoint(positionX_, positionY_));
+  window_->move(autoPosition_
+                    ? TfrmNoticePopForm::BottomRightCorner(GetWorkAreaRect(), window_->size())
+                    : QPoint(positionX_, positionY_));
   window_->ShowNotice();
 }
 

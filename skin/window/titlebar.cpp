@@ -41,15 +41,19 @@ QString Shortened(const QString& caption, const QFontMetrics& metrics, int space
 }
 
 bool Over(const QPoint& point, const QRect& rect) {
-  return InRect(point, rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
+  return InRect(point, rect.left(), rect.top(), rect.left() + rect.width(),
+                rect.top() + rect.height());
 }
 
 }  // namespace
 
 TSkinTitleBar::TSkinTitleBar(QWidget* owner)
-    : TSkinWidget(owner), buttons_([this] { ItemsChanged(); }), sections_([this] { ItemsChanged(); }) {
+    : TSkinWidget(owner),
+      buttons_([this] { ItemsChanged(); }),
+      sections_([this] { ItemsChanged(); }) {
   systemMenu_ = new TSkinTitleBarPopupMenu(this);
-  for (TSkinTitleBarBtnType type : {skinControlBox, skinClose, skinMax, skinMin}) buttons_.Add()->SetButtonType(type);
+  for (TSkinTitleBarBtnType type : {skinControlBox, skinClose, skinMax, skinMin})
+    buttons_.Add()->SetButtonType(type);
   setMouseTracking(true);  // buttons light up under the pointer
   QFont font(QStringLiteral("Tahoma"), 8, QFont::Bold);
   setFont(font);
@@ -59,7 +63,9 @@ TSkinTitleBar::TSkinTitleBar(QWidget* owner)
 
 TSkinTitleBar::~TSkinTitleBar() = default;
 
-SkinTitleBarHost* TSkinTitleBar::Host() const { return dynamic_cast<SkinTitleBarHost*>(parentWidget()); }
+SkinTitleBarHost* TSkinTitleBar::Host() const {
+  return dynamic_cast<SkinTitleBarHost*>(parentWidget());
+}
 
 bool TSkinTitleBar::InMDIForm() const {
   const SkinTitleBarHost* host = Host();
@@ -113,7 +119,8 @@ void TSkinTitleBar::LookChanged() {
   roundCornerBottom_ = Look().UsesFileTheme() ? Look().Int(SkinEntry::FormBottomRoundCornerInt) : 0;
 
   const bool maximized = FormMaximized();
-  for (int i = 0; i < buttons_.Count(); ++i) buttons_.Items(i)->UpdateUIStyle(Look(), maximized, custom_);
+  for (int i = 0; i < buttons_.Count(); ++i)
+    buttons_.Items(i)->UpdateUIStyle(Look(), maximized, custom_);
   systemMenu_->SetLook(UIStyle(), FileTheme());
 
   if (Look().UsesFileTheme()) {
@@ -188,11 +195,14 @@ void TSkinTitleBar::SetLeftBtnXOffset(int value) { Store(leftOffset_, value); }
 void TSkinTitleBar::SetRightBtnXOffset(int value) { Store(rightOffset_, value); }
 void TSkinTitleBar::SetDrawAppIcon(bool value) { Store(drawAppIcon_, value); }
 
-void TSkinTitleBar::SetSections(const TSkinTitleBarSections& sections) { sections_.Assign(sections); }
+void TSkinTitleBar::SetSections(const TSkinTitleBarSections& sections) {
+  sections_.Assign(sections);
+}
 
 void TSkinTitleBar::ProcessMaxBtn() {
   const bool maximized = FormMaximized();
-  for (int i = 0; i < buttons_.Count(); ++i) buttons_.Items(i)->ProcessMaxBtn(Look(), maximized, custom_);
+  for (int i = 0; i < buttons_.Count(); ++i)
+    buttons_.Items(i)->ProcessMaxBtn(Look(), maximized, custom_);
 }
 
 TSkinTitleBarPlacement TSkinTitleBar::Place() const {
@@ -233,7 +243,8 @@ TSkinTitleBarPlacement TSkinTitleBar::Place() const {
   placement.caption = Shortened(caption_, metrics, x - left);
   const int top = (stripHeight_ - metrics.height()) / 2 + buttonTop_;
   const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
-  const int textX = rightToLeft ? x - kRightToLeftGap - metrics.horizontalAdvance(placement.caption) : left;
+  const int textX =
+      rightToLeft ? x - kRightToLeftGap - metrics.horizontalAdvance(placement.caption) : left;
   placement.captionAt = QPoint(textX, top);
   return placement;
 }
@@ -243,7 +254,8 @@ int TSkinTitleBar::ButtonAt(const QPoint& point) const {
   for (const TSkinTitleBarPlacement::Placed& placed : placement.buttons) {
     if (Over(point, placed.rect)) return placed.index;
   }
-  if (placement.controlBox >= 0 && Over(point, placement.controlBoxRect)) return placement.controlBox;
+  if (placement.controlBox >= 0 && Over(point, placement.controlBoxRect))
+    return placement.controlBox;
   return -1;
 }
 
@@ -289,7 +301,8 @@ void TSkinTitleBar::DrawButtons(QPainter& painter, const TSkinTitleBarPlacement&
   if (placement.controlBox >= 0) {
     if (placement.appIcon) {
       const QIcon icon = FormWindow()->windowIcon();
-      painter.drawPixmap(placement.controlBoxRect.topLeft(), icon.pixmap(kAppIconSize, kAppIconSize));
+      painter.drawPixmap(placement.controlBoxRect.topLeft(),
+                         icon.pixmap(kAppIconSize, kAppIconSize));
     } else {
       draw(*buttons_.Items(placement.controlBox), placement.controlBoxRect.topLeft());
     }
@@ -304,8 +317,9 @@ void TSkinTitleBar::paintEvent(QPaintEvent*) {
   DrawButtons(painter, placement);
   painter.setFont(font());
   painter.setPen(ToQColor(formActive_ ? fontColor_ : clInactiveCaptionText));
-  const QRect text(placement.captionAt, QSize(QFontMetrics(font()).horizontalAdvance(placement.caption) + 1,
-                                               QFontMetrics(font()).height()));
+  const QRect text(placement.captionAt,
+                   QSize(QFontMetrics(font()).horizontalAdvance(placement.caption) + 1,
+                         QFontMetrics(font()).height()));
   painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, placement.caption);
 }
 

@@ -33,11 +33,11 @@ struct TSkinTitleBarPlacement {
   std::vector<Placed> buttons;  // the right-hand buttons, in collection order
   int controlBox = -1;          // the control box's index, or -1
   QRect controlBoxRect;
-  bool appIcon = false;         // the control box shows the window's icon
-  int captionLeft = 0;          // where the caption's space begins
-  int captionRight = 0;         // the left edge of the leftmost right-hand button
-  QPoint captionAt;             // the caption's top-left corner
-  QString caption;              // as drawn, shortened to fit
+  bool appIcon = false;  // the control box shows the window's icon
+  int captionLeft = 0;   // where the caption's space begins
+  int captionRight = 0;  // the left edge of the leftmost right-hand button
+  QPoint captionAt;      // the caption's top-left corner
+  QString caption;       // as drawn, shortened to fit
 };
 
 class TSkinTitleBar : public TSkinWidget {

@@ -47,7 +47,8 @@ void TSkinTitleBarButton::SetButtonType(TSkinTitleBarBtnType value) {
     for (int i = 0; i < collection_->Count(); ++i) {
       const TSkinTitleBarButton* other = collection_->Items(i);
       if (other != this && other->type_ == skinControlBox) {
-        throw SkinError(QStringLiteral("Sorry, only one button's ButtonType property can be \"skinControlBox\""));
+        throw SkinError(QStringLiteral(
+            "Sorry, only one button's ButtonType property can be \"skinControlBox\""));
       }
     }
   }
@@ -73,7 +74,8 @@ void TSkinTitleBarButton::TakeFrames(const SkinComponent& look, int last) {
   picMouseDown_ = look.Bitmap(SkinEntry::TitleBarButtonImage, kStripFrames, last);
 }
 
-void TSkinTitleBarButton::UpdateUIStyle(const SkinComponent& look, bool formMaximized, bool custom) {
+void TSkinTitleBarButton::UpdateUIStyle(const SkinComponent& look, bool formMaximized,
+                                        bool custom) {
   style_ = look.UsesFileTheme() ? TSkinUIStyle::FromThemeFile : look.EffectiveStyle();
   transparent_ = look.Bool(SkinEntry::TitleBarButtonTransparentBool);
   top_ = look.Int(SkinEntry::TitleBarButtonTopInt);
@@ -85,7 +87,8 @@ void TSkinTitleBarButton::UpdateUIStyle(const SkinComponent& look, bool formMaxi
   collection_->Changed();
 }
 
-void TSkinTitleBarButton::ProcessMaxBtn(const SkinComponent& look, bool formMaximized, bool custom) {
+void TSkinTitleBarButton::ProcessMaxBtn(const SkinComponent& look, bool formMaximized,
+                                        bool custom) {
   if (type_ != skinMax || custom) return;
   TakeFrames(look, formMaximized ? kRestoreLastFrame : LastFrame(skinMax));
   collection_->Changed();

@@ -5,7 +5,14 @@
 namespace SkinTitleBarEnums {
 Q_NAMESPACE
 // What a caption button does, and which frames of the look's button strip it shows.
-enum TSkinTitleBarBtnType : unsigned char { skinMax, skinMin, skinClose, skinHelp, skinControlBox, skinCustom };
+enum TSkinTitleBarBtnType : unsigned char {
+  skinMax,
+  skinMin,
+  skinClose,
+  skinHelp,
+  skinControlBox,
+  skinCustom
+};
 Q_ENUM_NS(TSkinTitleBarBtnType)
 enum TSkinTitleBarAlign : unsigned char { skinLeft, skinRight, skinClient };
 Q_ENUM_NS(TSkinTitleBarAlign)

@@ -6,7 +6,8 @@ namespace {
 constexpr int kRightToLeftShift = 176;
 }
 
-TSkinTitleBarPopupMenu::TSkinTitleBarPopupMenu(TSkinTitleBar* bar) : TSkinPopupMenu(bar), bar_(bar) {
+TSkinTitleBarPopupMenu::TSkinTitleBarPopupMenu(TSkinTitleBar* bar)
+    : TSkinPopupMenu(bar), bar_(bar) {
   minimize_ = addAction(QStringLiteral("最小化(&N)"), this, &TSkinTitleBarPopupMenu::OnMin);
   maximize_ = addAction(QStringLiteral("最大化/还原(&X)"), this, &TSkinTitleBarPopupMenu::OnMax);
   addSeparator();

@@ -21,7 +21,8 @@ void TSkinTitleBarSection::SetAlign(TSkinTitleBarAlign value) {
     for (int i = 0; i < collection_->Count(); ++i) {
       const TSkinTitleBarSection* other = collection_->Items(i);
       if (other != this && other->align_ == skinClient) {
-        throw SkinError(QStringLiteral("Sorry, only one section's Align property can be \"skinClient\""));
+        throw SkinError(
+            QStringLiteral("Sorry, only one section's Align property can be \"skinClient\""));
       }
     }
     stretch_ = true;

@@ -1,7 +1,7 @@
-#include "skin/window/windowdrag_p.h"
-
 #include <QWindow>
 #include <algorithm>
+
+#include "skin/window/windowdrag_p.h"
 
 void SkinWindowDrag::Arm(QWidget* window, Qt::Edges edges, const QPoint& global) {
   window_ = window;
@@ -14,8 +14,9 @@ bool SkinWindowDrag::Follow(const QPoint& global) {
   if (!Active()) return false;
   if (state_ == State::Armed) {
     QWindow* handle = window_->isWindow() ? window_->windowHandle() : nullptr;
-    const bool taken = handle != nullptr && (edges_ == Qt::Edges() ? handle->startSystemMove()
-                                                                   : handle->startSystemResize(edges_));
+    const bool taken =
+        handle != nullptr &&
+        (edges_ == Qt::Edges() ? handle->startSystemMove() : handle->startSystemResize(edges_));
     state_ = taken ? State::Platform : State::Following;
     start_ = window_->geometry();
   }
@@ -24,19 +25,25 @@ bool SkinWindowDrag::Follow(const QPoint& global) {
   if (edges_ == Qt::Edges()) {
     window_->move(start_.topLeft() + by);
   } else {
-    window_->setGeometry(ResizedBounds(start_, edges_, by, window_->minimumSize(), window_->maximumSize()));
+    window_->setGeometry(
+        ResizedBounds(start_, edges_, by, window_->minimumSize(), window_->maximumSize()));
   }
   return true;
 }
 
 QRect ResizedBounds(const QRect& start, Qt::Edges edges, const QPoint& by, const QSize& minimum,
                     const QSize& maximum) {
-  const auto clampLength = [](int length, int low, int high) { return std::clamp(length, low, std::max(low, high)); };
+  const auto clampLength = [](int length, int low, int high) {
+    return std::clamp(length, low, std::max(low, high));
+  };
   int left = start.left(), right = start.left() + start.width();
   int top = start.top(), bottom = start.top() + start.height();
-  if (edges & Qt::LeftEdge) left = right - clampLength(start.width() - by.x(), minimum.width(), maximum.width());
-  if (edges & Qt::RightEdge) right = left + clampLength(start.width() + by.x(), minimum.width(), maximum.width());
-  if (edges & Qt::TopEdge) top = bottom - clampLength(start.height() - by.y(), minimum.height(), maximum.height());
+  if (edges & Qt::LeftEdge)
+    left = right - clampLength(start.width() - by.x(), minimum.width(), maximum.width());
+  if (edges & Qt::RightEdge)
+    right = left + clampLength(start.width() + by.x(), minimum.width(), maximum.width());
+  if (edges & Qt::TopEdge)
+    top = bottom - clampLength(start.height() - by.y(), minimum.height(), maximum.height());
   if (edges & Qt::BottomEdge) {
     bottom = top + clampLength(start.height() + by.y(), minimum.height(), maximum.height());
   }

@@ -32,4 +32,5 @@ class SkinWindowDrag {
 
 // start with the given edges moved by `by`, never smaller than minimum nor larger than maximum;
 // the opposite edges stay.
-QRect ResizedBounds(const QRect& start, Qt::Edges edges, const QPoint& by, const QSize& minimum, const QSize& maximum);
+QRect ResizedBounds(const QRect& start, Qt::Edges edges, const QPoint& by, const QSize& minimum,
+                    const QSize& maximum);

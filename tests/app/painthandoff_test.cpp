@@ -24,7 +24,8 @@ TEST_F(PaintProgramTest, TheFirstPaintProgramFoundOpensTheWholeFileName) {
 
   const std::string file = "/tmp/my sketches/a b.jpg";
   ASSERT_EQ(StartPaintProgram(file), 0);
-  EXPECT_EQ(ArgumentsOf(QStringLiteral("gimp")), QList<QByteArray>{QByteArray::fromStdString(file)});
+  EXPECT_EQ(ArgumentsOf(QStringLiteral("gimp")),
+            QList<QByteArray>{QByteArray::fromStdString(file)});
 }
 
 TEST_F(PaintProgramTest, WithoutAnyProgramTheErrorCodeSaysNotFound) {

@@ -11,11 +11,11 @@
 namespace {
 
 TEST(QtNameFiltersTest, TextAndPatternPairsBecomeQtFilters) {
-  EXPECT_EQ(QtNameFilters(QString::fromUtf8(kOpenPictureFilters)),
-            (QStringList{QStringLiteral("All (*.jpg *.jpeg *.bmp)"),
-                         QStringLiteral("JPEG Image File (*.jpg)"),
-                         QStringLiteral("JPEG Image File (*.jpeg)"),
-                         QStringLiteral("Bitmaps (*.bmp)")}));
+  EXPECT_EQ(
+      QtNameFilters(QString::fromUtf8(kOpenPictureFilters)),
+      (QStringList{QStringLiteral("All (*.jpg *.jpeg *.bmp)"),
+                   QStringLiteral("JPEG Image File (*.jpg)"),
+                   QStringLiteral("JPEG Image File (*.jpeg)"), QStringLiteral("Bitmaps (*.bmp)")}));
   // Texts without their patterns get them; a trailing text without patterns is dropped.
   EXPECT_EQ(QtNameFilters(QStringLiteral("Pictures|*.png;*.gif|Odd")),
             (QStringList{QStringLiteral("Pictures (*.png *.gif)")}));
@@ -34,8 +34,8 @@ TEST(PictureDialogTest, TheChosenFilterIsKeptForTheNextRun) {
   EXPECT_EQ(dialog.Execute(nullptr), QStringLiteral("/tmp/sketch"));
   EXPECT_EQ(dialog.FilterIndex(), 3);
   dialog.Execute(nullptr);
-  EXPECT_EQ(offered, (QStringList{QStringLiteral("Bitmaps (*.bmp)"),
-                                  QStringLiteral("Metafiles (*.wmf)")}));
+  EXPECT_EQ(offered,
+            (QStringList{QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Metafiles (*.wmf)")}));
 }
 
 TEST(ConfirmReplaceWrittenTest, AsksOnlyWhenTheLongerNameExists) {

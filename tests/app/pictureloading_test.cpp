@@ -17,8 +17,8 @@ TEST(LoadPictureScaledTest, GivesThePictureAndItsViewAsIfScaledAfterwards) {
   ASSERT_TRUE(folder.isValid());
   const std::string jpeg = folder.filePath(QStringLiteral("photo.jpg")).toStdString();
   graphitine::WriteJpeg(PatternPhoto(900, 700), jpeg, 90);
-  const std::string bitmap = WritePatternPhoto(folder, QStringLiteral("photo.bmp"), 90, 70)
-                                 .toStdString();
+  const std::string bitmap =
+      WritePatternPhoto(folder, QStringLiteral("photo.bmp"), 90, 70).toStdString();
   for (const std::string& file : {jpeg, bitmap}) {
     SCOPED_TRACE(file);
     const graphitine::Raster expected = graphitine::LoadPicture(file);

@@ -13,7 +13,8 @@ TEST(ProgramFolderTest, BesideTheExecutableElseTheInstalledDataFolder) {
   ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("bin")));
   ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("share/graphitine")));
   const std::filesystem::path bin = root.filePath(QStringLiteral("bin")).toStdString();
-  const std::filesystem::path share = root.filePath(QStringLiteral("share/graphitine")).toStdString();
+  const std::filesystem::path share =
+      root.filePath(QStringLiteral("share/graphitine")).toStdString();
 
   EXPECT_EQ(ProgramFolderFor(bin), share);
   QFile start(QString::fromStdString((bin / "J.jpg").string()));

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
-#include <unordered_set>
 #include <stdexcept>
+#include <unordered_set>
 
 #include "sketch/batchlist.h"
 #include "sketch/batchplan.h"
@@ -49,7 +49,7 @@ TEST(BatchNames, SameNameFromTwoFoldersGetsItsPosition) {
   TempDir out;
   const auto jobs = PlanBatch(Items({"/p/a.jpg", "/q/a.jpg", "/q/b.bmp"}), out.str());
   EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{out.str() + "/a.jpg", out.str() + "/a1.jpg",
-                                                      out.str() + "/b.bmp"}));
+                                                     out.str() + "/b.bmp"}));
   EXPECT_EQ(jobs[0].kind, 1);
   EXPECT_EQ(jobs[2].kind, 2);
   EXPECT_EQ(jobs[1].index, 1u);
@@ -60,7 +60,8 @@ TEST(BatchNames, OutputFolderEqualToTheSourceNumbersEveryItem) {
   WriteText(src / "a.jpg", "photo");
   WriteText(src / "b.bmp", "photo");
   const auto jobs = PlanBatch(Items({src.str() + "/a.jpg", src.str() + "/b.bmp"}), src.str());
-  EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{src.str() + "/a0.jpg", src.str() + "/b1.bmp"}));
+  EXPECT_EQ(Outputs(jobs),
+            (std::vector<std::string>{src.str() + "/a0.jpg", src.str() + "/b1.bmp"}));
 }
 
 TEST(BatchNames, TakenNumberedNamesAreNumberedFurther) {
@@ -80,7 +81,8 @@ TEST(BatchNames, AnExistingFolderOrDanglingLinkCountsAsTaken) {
   fs::create_directory(out / "a.jpg");
   fs::create_symlink(out / "nowhere", out / "b.bmp");
   const auto jobs = PlanBatch(Items({"/p/a.jpg", "/p/b.bmp"}), out.str());
-  EXPECT_EQ(Outputs(jobs), (std::vector<std::string>{out.str() + "/a0.jpg", out.str() + "/b1.bmp"}));
+  EXPECT_EQ(Outputs(jobs),
+            (std::vector<std::string>{out.str() + "/a0.jpg", out.str() + "/b1.bmp"}));
 }
 
 TEST(BatchNames, AnItemNamedWhenItStartsAvoidsFilesAndNamesTakenByTheRun) {
@@ -115,7 +117,8 @@ TEST(BatchRun, JobsDecidedWhileTheRunGoesAreEachRunOnce) {
           const std::lock_guard<std::mutex> guard(lock);
           ran.push_back(job.index);
         },
-        parallel, [&](const BatchProgress& progress, const BatchFailure*) {
+        parallel,
+        [&](const BatchProgress& progress, const BatchFailure*) {
           totals.push_back(progress.total);
         });
     std::sort(ran.begin(), ran.end());
@@ -133,7 +136,9 @@ TEST(BatchRun, AStopAskedBetweenJobsEndsTheRunAsStopped) {
   std::stop_source stop;
   std::size_t handedOut = 0;
   const BatchReport report = RunBatch(
-      [&]() -> std::optional<BatchJob> { return BatchJob{handedOut++, {}, "", 1}; },
+      [&]() -> std::optional<BatchJob> {
+        return BatchJob{handedOut++, {}, "", 1};
+      },
       [&](const BatchJob& job, std::stop_token) {
         if (job.index == 2) stop.request_stop();
       },
@@ -232,9 +237,8 @@ TEST_F(BatchFolders, ConvertsIntoTheOutputFolderAndNeverReplacesAFile) {
   const std::vector<BatchJob> jobs = Plan(output);
   ASSERT_EQ(jobs.size(), 4u);
   ConvertSettings settings;
-  const BatchReport report =
-      RunBatch(jobs, [&](const BatchJob& job, std::stop_token) { ConvertBatchJob(job, settings); },
-               2);
+  const BatchReport report = RunBatch(
+      jobs, [&](const BatchJob& job, std::stop_token) { ConvertBatchJob(job, settings); }, 2);
   EXPECT_EQ(report.written, 3u);
   ASSERT_EQ(report.failures.size(), 1u);
   EXPECT_EQ(report.failures[0].source, (src_ / "Two" / "broken.bmp").string());
@@ -270,9 +274,9 @@ TEST_F(BatchFolders, ResultDoesNotDependOnHowManyRunAtOnce) {
   settings.choice.checked = SketchTool::Pen;
   for (const char* folder : {"first", "second"}) {
     const int parallel = std::string(folder) == "first" ? 1 : 3;
-    RunBatch(Plan((out_ / folder).string()),
-             [&](const BatchJob& job, std::stop_token) { ConvertBatchJob(job, settings); },
-             parallel);
+    RunBatch(
+        Plan((out_ / folder).string()),
+        [&](const BatchJob& job, std::stop_token) { ConvertBatchJob(job, settings); }, parallel);
   }
   const std::vector<std::string> names = out_.Names(out_ / "first");
   ASSERT_EQ(names, out_.Names(out_ / "second"));

@@ -94,6 +94,7 @@ std::vector<DecodeCase> DecodeCases() {
   const Raster six = SixColourPicture();
   std::vector<DecodeCase> cases;
   // Rows are stored bottom-up unless the height is negative; each row is padded to 4 bytes.
+  // clang-format off
   cases.push_back({"core header, 24 bits", {12, 3, 2, 24, 0, {}, {},
       {0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0,
        0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0}}, six});
@@ -145,6 +146,7 @@ std::vector<DecodeCase> DecodeCases() {
         0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0}}, six});
   cases.push_back({"8 bits, index beyond a short palette is black", {40, 2, 1, 8, 0, {},
       {kRed}, {0, 7, 0, 0}}, RasterOf({{kRed, kBlack}})});
+  // clang-format on
   return cases;
 }
 

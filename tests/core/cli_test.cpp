@@ -1,13 +1,12 @@
 // graphitine-sketch, run as a program: exit codes, messages and its output against the core's.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <thread>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "sketch/bmpfile.h"
 #include "sketch/engine.h"
@@ -49,7 +48,8 @@ TEST_F(Converter, UsageErrorsExitWith2AndSayWhatIsAllowed) {
   const std::vector<Case> cases = {
       {{}, "expected PHOTO and SKETCH"},
       {{"only-one.jpg"}, "expected PHOTO and SKETCH"},
-      {{"--precision", "201", "a.jpg", "b.jpg"}, "--precision must be a whole number from 0 to 200 (got '201')"},
+      {{"--precision", "201", "a.jpg", "b.jpg"},
+       "--precision must be a whole number from 0 to 200 (got '201')"},
       {{"--precision=-1", "a.jpg", "b.jpg"}, "from 0 to 200"},
       {{"--precision", "1x", "a.jpg", "b.jpg"}, "from 0 to 200"},
       {{"--line", "0", "a.jpg", "b.jpg"}, "--line must be a whole number from 1 to 15 (got '0')"},
@@ -58,13 +58,15 @@ TEST_F(Converter, UsageErrorsExitWith2AndSayWhatIsAllowed) {
       {{"--max-pixels", "0", "a.jpg", "b.jpg"},
        "--max-pixels must be a whole number from 1 to 268435456 (got '0')"},
       {{"--max-pixels=268435457", "a.jpg", "b.jpg"}, "from 1 to 268435456"},
-      {{"--style", "crayon", "a.jpg", "b.jpg"}, "--style must be pen, pencil or soft (got 'crayon')"},
+      {{"--style", "crayon", "a.jpg", "b.jpg"},
+       "--style must be pen, pencil or soft (got 'crayon')"},
       {{"--line"}, "--line needs a value"},
       {{"--colour", "a.jpg", "b.jpg"}, "unknown option '--colour'"},
       {{"--stretch", "a.jpg", "b.jpg"}, "--stretch needs a paper"},
       {{"a.jpg", "b.png"}, "it must end in .jpg, .jpeg, .bmp, .wmf or .emf"},
       {{"--batch", "."}, "--batch needs at least one FOLDER"},
-      {{"--batch", "no-such-output", "."}, "the output folder 'no-such-output' is not an existing folder"},
+      {{"--batch", "no-such-output", "."},
+       "the output folder 'no-such-output' is not an existing folder"},
       {{"--batch", ".", "no-such-folder"}, "'no-such-folder' is not an existing folder"},
   };
   for (const Case& c : cases) {
@@ -98,11 +100,17 @@ TEST_F(Converter, SinglePhotoEqualsTheCoresConvert) {
   const std::vector<Case> cases = {
       {{}, {170, 1, {SketchTool::Pencil, SketchPage::Automatic}, nullptr}, PaperMode::Tile, false},
       {{"--precision", "150", "--line", "2", "--style", "pen"},
-       {150, 2, {SketchTool::Pen, SketchPage::Automatic}, nullptr}, PaperMode::Tile, false},
+       {150, 2, {SketchTool::Pen, SketchPage::Automatic}, nullptr},
+       PaperMode::Tile,
+       false},
       {{"--style=soft", "--paper", "paper.bmp"},
-       {170, 1, {SketchTool::Soft, SketchPage::Automatic}, nullptr}, PaperMode::Tile, true},
+       {170, 1, {SketchTool::Soft, SketchPage::Automatic}, nullptr},
+       PaperMode::Tile,
+       true},
       {{"--paper", "paper.bmp", "--stretch", "--line", "3"},
-       {170, 3, {SketchTool::Pencil, SketchPage::Automatic}, nullptr}, PaperMode::Stretch, true},
+       {170, 3, {SketchTool::Pencil, SketchPage::Automatic}, nullptr},
+       PaperMode::Stretch,
+       true},
   };
   const Raster photo = LoadPicture(dir_ / "photo.jpg");
   for (const Case& c : cases) {
@@ -130,10 +138,10 @@ TEST_F(Converter, SketchExtensionDecidesTheFormatAndTheNameIsKept) {
     const char* name;
     PictureFormat format;
   };
-  for (const Case& c : {Case{"s.jpeg", PictureFormat::Jpeg}, Case{"S.JPG", PictureFormat::Jpeg},
-                        Case{"s.bmp", PictureFormat::Bitmap},
-                        Case{"s.wmf", PictureFormat::PlaceableMetafile},
-                        Case{"s.emf", PictureFormat::EnhancedMetafile}}) {
+  for (const Case& c :
+       {Case{"s.jpeg", PictureFormat::Jpeg}, Case{"S.JPG", PictureFormat::Jpeg},
+        Case{"s.bmp", PictureFormat::Bitmap}, Case{"s.wmf", PictureFormat::PlaceableMetafile},
+        Case{"s.emf", PictureFormat::EnhancedMetafile}}) {
     SCOPED_TRACE(c.name);
     ASSERT_EQ(Convert({At("photo.jpg"), At(c.name)}).exitCode, 0);
     WritePicture(sketch, dir_ / "expected", c.format, {60, 40});
@@ -145,7 +153,7 @@ TEST_F(Converter, UnreadablePhotoOrPaperExitsWith1AndNamesTheFile) {
   ProcessResult result = Convert({At("broken.bmp"), At("out.jpg")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.err, "graphitine-sketch: Bitmap image is not valid (file size 9 bytes): \"" +
-                        At("broken.bmp") + "\"\n");
+                            At("broken.bmp") + "\"\n");
   result = Convert({At("missing.jpg"), At("out.jpg")});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_THAT(result.err, HasSubstr("Cannot open file \"" + At("missing.jpg") + "\""));
@@ -277,7 +285,8 @@ TEST_F(Converter, BatchReportsFailedItemsGoesOnAndExitsWith1) {
 
 TEST_F(Converter, BatchOutputDoesNotDependOnJobs) {
   for (int i = 0; i < 5; ++i) {
-    WriteJpeg(SamplePhoto(40, 30, 10 + i), InNewFolder(dir_ / "in" / ("p" + std::to_string(i) + ".jpg")), 90);
+    WriteJpeg(SamplePhoto(40, 30, 10 + i),
+              InNewFolder(dir_ / "in" / ("p" + std::to_string(i) + ".jpg")), 90);
   }
   WriteBmp(SamplePhoto(20, 20, 3), dir_ / "in" / "p0.bmp");
   fs::create_directory(dir_ / "one");

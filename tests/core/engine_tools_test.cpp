@@ -15,10 +15,10 @@
 namespace graphitine {
 namespace {
 
-using testing::Colour;
 using testing::ChangedPixels;
-using testing::ColumnGradient;
+using testing::Colour;
 using testing::ColourAt;
+using testing::ColumnGradient;
 using testing::Plain;
 using testing::SetPixel;
 using Pixels = std::vector<std::pair<int, int>>;

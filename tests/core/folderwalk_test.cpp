@@ -27,7 +27,8 @@ class FolderTree : public ::testing::Test {
  protected:
   void SetUp() override {
     const Raster picture = SamplePhoto(6, 5);
-    for (const char* bitmap : {"Rough.BMP", ".bmp", "Sub/Deep.bmp", ".hidden/h.bmp", "ReadOnly/r.bmp"}) {
+    for (const char* bitmap :
+         {"Rough.BMP", ".bmp", "Sub/Deep.bmp", ".hidden/h.bmp", "ReadOnly/r.bmp"}) {
       WriteBmp(picture, InNewFolder(root() / bitmap));
     }
     for (const char* jpeg : {"Photo.JPG", "pic.jpeg", "same.jpg", "Sub/inner.jpg",

@@ -2,12 +2,11 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 #include "sketch/errors.h"
 #include "sketch/picturefile.h"
@@ -95,30 +94,61 @@ TEST(JpegFile, EveryColourSpaceEndsAs24BitBgr) {
     int tolerance;
   };
   const std::vector<Case> cases = {
-      {"greyscale", {16, 16, 1, JCS_GRAYSCALE, JCS_GRAYSCALE},
+      {"greyscale",
+       {16, 16, 1, JCS_GRAYSCALE, JCS_GRAYSCALE},
        [](int bx, int by) { return Bytes{static_cast<std::uint8_t>(85 * (bx + 2 * by))}; },
        [](int bx, int by) {
          const auto v = static_cast<std::uint8_t>(85 * (bx + 2 * by));
          return Bgr{v, v, v};
        },
        0},
-      {"RGB stored as RGB", {16, 8, 3, JCS_RGB, JCS_RGB},
-       [](int bx, int) { return bx == 0 ? Bytes{200, 10, 30} : Bytes{0, 128, 255}; },
-       [](int bx, int) { return bx == 0 ? Bgr{30, 10, 200} : Bgr{255, 128, 0}; }, 0},
+      {"RGB stored as RGB",
+       {16, 8, 3, JCS_RGB, JCS_RGB},
+       [](int bx, int) {
+         return bx == 0 ? Bytes{200, 10, 30} : Bytes{0, 128, 255};
+       },
+       [](int bx, int) {
+         return bx == 0 ? Bgr{30, 10, 200} : Bgr{255, 128, 0};
+       },
+       0},
       // Adobe's inverted CMYK: 255 is no ink; red = C * K / 255 and so on.
-      {"CMYK, Adobe (inverted)", {16, 8, 4, JCS_CMYK, JCS_CMYK, true},
-       [](int bx, int) { return bx == 0 ? Bytes{255, 0, 255, 255} : Bytes{255, 255, 255, 51}; },
-       [](int bx, int) { return bx == 0 ? Bgr{255, 0, 255} : Bgr{51, 51, 51}; }, 0},
-      {"CMYK without Adobe's mark (plain ink)", {16, 8, 4, JCS_CMYK, JCS_CMYK, false},
-       [](int bx, int) { return bx == 0 ? Bytes{0, 255, 0, 0} : Bytes{0, 0, 0, 204}; },
-       [](int bx, int) { return bx == 0 ? Bgr{255, 0, 255} : Bgr{51, 51, 51}; }, 0},
+      {"CMYK, Adobe (inverted)",
+       {16, 8, 4, JCS_CMYK, JCS_CMYK, true},
+       [](int bx, int) {
+         return bx == 0 ? Bytes{255, 0, 255, 255} : Bytes{255, 255, 255, 51};
+       },
+       [](int bx, int) {
+         return bx == 0 ? Bgr{255, 0, 255} : Bgr{51, 51, 51};
+       },
+       0},
+      {"CMYK without Adobe's mark (plain ink)",
+       {16, 8, 4, JCS_CMYK, JCS_CMYK, false},
+       [](int bx, int) {
+         return bx == 0 ? Bytes{0, 255, 0, 0} : Bytes{0, 0, 0, 204};
+       },
+       [](int bx, int) {
+         return bx == 0 ? Bgr{255, 0, 255} : Bgr{51, 51, 51};
+       },
+       0},
       // Chroma is subsampled by default in these two; 16 x 16 blocks keep each colour whole.
-      {"YCCK", {32, 16, 4, JCS_CMYK, JCS_YCCK, true},
-       [](int bx, int) { return bx < 2 ? Bytes{255, 0, 255, 255} : Bytes{100, 200, 50, 255}; },
-       [](int bx, int) { return bx < 2 ? Bgr{255, 0, 255} : Bgr{50, 200, 100}; }, 3},
-      {"YCbCr", {32, 16, 3, JCS_RGB, JCS_YCbCr},
-       [](int bx, int) { return bx < 2 ? Bytes{200, 60, 30} : Bytes{20, 90, 220}; },
-       [](int bx, int) { return bx < 2 ? Bgr{30, 60, 200} : Bgr{220, 90, 20}; }, 4},
+      {"YCCK",
+       {32, 16, 4, JCS_CMYK, JCS_YCCK, true},
+       [](int bx, int) {
+         return bx < 2 ? Bytes{255, 0, 255, 255} : Bytes{100, 200, 50, 255};
+       },
+       [](int bx, int) {
+         return bx < 2 ? Bgr{255, 0, 255} : Bgr{50, 200, 100};
+       },
+       3},
+      {"YCbCr",
+       {32, 16, 3, JCS_RGB, JCS_YCbCr},
+       [](int bx, int) {
+         return bx < 2 ? Bytes{200, 60, 30} : Bytes{20, 90, 220};
+       },
+       [](int bx, int) {
+         return bx < 2 ? Bgr{30, 60, 200} : Bgr{220, 90, 20};
+       },
+       4},
   };
   TempDir dir;
   for (const Case& c : cases) {

@@ -76,7 +76,7 @@ TEST(Metafile, PlaceableHeaderChecksumAndRecords) {
   EXPECT_EQ(le::U16(&b[records[1].offset + 8]), kPhotoWidth);
   EXPECT_EQ(records[2].function, 0x0F43);  // StretchDIB of the whole sketch at its own size
   const std::uint8_t* stretch = &b[records[2].offset];
-  EXPECT_EQ(le::U32(stretch + 6), 0x00CC0020u);  // copy
+  EXPECT_EQ(le::U32(stretch + 6), 0x00CC0020u);       // copy
   EXPECT_EQ(le::U16(stretch + 12), sketch.Height());  // source
   EXPECT_EQ(le::U16(stretch + 14), sketch.Width());
   EXPECT_EQ(le::U16(stretch + 20), sketch.Height());  // destination

@@ -1,12 +1,11 @@
 #include "sketch/picturefile.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <chrono>
 #include <future>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "sketch/bmpfile.h"
 #include "sketch/errors.h"
@@ -44,9 +43,8 @@ TEST(LoadPicture, FormatComesFromTheContentNotTheName) {
     bool jpeg;
   };
   const std::vector<Case> cases = {
-      {"Photo.JPG", true},           {"photo.Jpeg", true},
-      {"a jpeg called.bmp", true},   {"x.jpg/inside.bmp", false},
-      {"no extension", false},       {"Mixed.Bmp", false},
+      {"Photo.JPG", true},         {"photo.Jpeg", true},    {"a jpeg called.bmp", true},
+      {"x.jpg/inside.bmp", false}, {"no extension", false}, {"Mixed.Bmp", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -229,8 +227,8 @@ TEST(LoadPicturePreview, ReducesAJpegAsFarAsTheViewAllows) {
     for (int by = 0; by < 120 / 16; ++by) {
       for (int bx = 0; bx < 200 / 16; ++bx) {
         const Bgr want = PixelAt(photo, bx * 16 + 8, by * 16 + 8);
-        const Bgr got = PixelAt(preview.picture, (bx * 16 + 8) * c.width / 200,
-                                (by * 16 + 8) * c.height / 120);
+        const Bgr got =
+            PixelAt(preview.picture, (bx * 16 + 8) * c.width / 200, (by * 16 + 8) * c.height / 120);
         for (int i = 0; i < 3; ++i) ASSERT_NEAR(got[i], want[i], 12) << bx << "," << by;
       }
     }
@@ -262,7 +260,7 @@ TEST(SavePicture, NameRules) {
       {"sketch", 1, "sketch.jpg"},
       {"a.jpeg", 1, "a.jpeg.jpg"},  // ".jpeg" does not contain ".jpg"
       {"Photo.JPG", 1, "Photo.JPG"},
-      {"a.Jpg", 1, "a.Jpg.jpg"},    // mixed case matches neither test
+      {"a.Jpg", 1, "a.Jpg.jpg"},        // mixed case matches neither test
       {"x.jpg/name", 1, "x.jpg/name"},  // the whole name is searched, folders too
       {"a.jpg", 2, "a.jpg.bmp"},
       {"a.bmp.old", 2, "a.bmp.old"},

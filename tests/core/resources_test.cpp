@@ -29,7 +29,8 @@ TEST(ShippedData, TextureFolderHoldsTileablePapers) {
     auto jump = [&](int x0, int y0, int x1, int y1) {
       int total = 0;
       for (int i = 0; i < 256; ++i) {
-        const int ax = x0 < 0 ? i : x0, ay = y0 < 0 ? i : y0, bx = x1 < 0 ? i : x1, by = y1 < 0 ? i : y1;
+        const int ax = x0 < 0 ? i : x0, ay = y0 < 0 ? i : y0, bx = x1 < 0 ? i : x1,
+                  by = y1 < 0 ? i : y1;
         for (int c = 0; c < 3; ++c) {
           total += std::abs(paper.Row(ay)[3 * ax + c] - paper.Row(by)[3 * bx + c]);
         }

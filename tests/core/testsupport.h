@@ -66,7 +66,8 @@ class TempDir {
 inline void WriteFile(const fs::path& file, const Bytes& bytes) {
   fs::create_directories(file.parent_path());
   std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 // The file's path, after creating the folders it needs.
@@ -121,7 +122,9 @@ inline Raster SamplePhoto(int width, int height, unsigned seed = 1) {
   return MakeRaster(width, height, [&](int x, int y) {
     const bool inside = (x - cx) * (x - cx) + (y - cy) * (y - cy) < r2;
     const int noise = static_cast<int>(random() % 9);
-    const auto v = [&](int base) { return static_cast<std::uint8_t>(std::clamp(base + noise, 0, 255)); };
+    const auto v = [&](int base) {
+      return static_cast<std::uint8_t>(std::clamp(base + noise, 0, 255));
+    };
     return inside ? Bgr{v(40), v(60 + y % 50), v(90)} : Bgr{v(200 - x % 60), v(210), v(190)};
   });
 }
@@ -168,7 +171,7 @@ struct ProcessResult {
 
 // Runs a program with arguments, its standard output and error captured into files of dir.
 inline ProcessResult RunProgram(const fs::path& program, const std::vector<std::string>& arguments,
-                         const fs::path& dir) {
+                                const fs::path& dir) {
   std::string command = ShellQuote(program.string());
   for (const std::string& argument : arguments) command += " " + ShellQuote(argument);
   const fs::path out = dir / "stdout.txt", err = dir / "stderr.txt";

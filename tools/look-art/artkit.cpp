@@ -7,9 +7,9 @@ namespace art {
 
 QColor Mix(const QColor& a, const QColor& b, qreal t) {
   const qreal s = 1 - t;
-  return QColor::fromRgbF(float(a.redF() * s + b.redF() * t), float(a.greenF() * s + b.greenF() * t),
-                          float(a.blueF() * s + b.blueF() * t),
-                          float(a.alphaF() * s + b.alphaF() * t));
+  return QColor::fromRgbF(
+      float(a.redF() * s + b.redF() * t), float(a.greenF() * s + b.greenF() * t),
+      float(a.blueF() * s + b.blueF() * t), float(a.alphaF() * s + b.alphaF() * t));
 }
 
 QColor WithAlpha(const QColor& color, qreal alpha) {
@@ -163,8 +163,8 @@ void PaintFace(QPainter& p, const QPainterPath& outline, const Face& face) {
   if (face.sheen > 0) {
     const QRectF upper(box.left() + 1, box.top() + 0.5, box.width() - 2,
                        box.height() * face.sheenEnd);
-    const qreal radius = face.sheenRadius >= 0 ? face.sheenRadius
-                                               : std::min(upper.width(), upper.height()) * 0.45;
+    const qreal radius =
+        face.sheenRadius >= 0 ? face.sheenRadius : std::min(upper.width(), upper.height()) * 0.45;
     p.setBrush(Vertical(upper, {{0, WithAlpha(Qt::white, face.sheen)},
                                 {1, WithAlpha(Qt::white, face.sheen * 0.25)}}));
     p.drawRoundedRect(upper, radius, radius);

@@ -53,13 +53,13 @@ Stops Faded(const Stops& stops, const QColor& toward, qreal t);
 struct Face {
   Stops fill;
   QColor border;
-  qreal sheen = 0;     // opacity of the white sheen at its top
-  qreal sheenEnd = 0.5;  // how far down the sheen reaches, as a fraction of the height
+  qreal sheen = 0;         // opacity of the white sheen at its top
+  qreal sheenEnd = 0.5;    // how far down the sheen reaches, as a fraction of the height
   qreal sheenRadius = -1;  // corner radius of the sheen; below 0: a capsule
-  QColor glow;         // invalid: none
-  Stops ring;          // empty: none
+  QColor glow;             // invalid: none
+  Stops ring;              // empty: none
   qreal ringWidth = 2;
-  QColor innerLight;   // invalid: none
+  QColor innerLight;  // invalid: none
 };
 // A face of just a fill and an outline.
 Face Plain(Stops fill, const QColor& border);

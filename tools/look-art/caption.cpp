@@ -26,9 +26,11 @@ QImage TitlePiece(const CaptionDesign& design, QSize size,
 Pictures CaptionPictures(const Look& look, const CaptionDesign& design) {
   const LookSizes& size = look.size;
   Pictures pictures;
-  pictures.push_back({look.prefix + "_TITLE_LEFT", TitlePiece(design, size.titleLeft, design.decorateLeft)});
+  pictures.push_back(
+      {look.prefix + "_TITLE_LEFT", TitlePiece(design, size.titleLeft, design.decorateLeft)});
   pictures.push_back({look.prefix + "_TITLE_CLIENT", TitlePiece(design, size.titleClient, {})});
-  pictures.push_back({look.prefix + "_TITLE_RIGHT", TitlePiece(design, size.titleRight, design.decorateRight)});
+  pictures.push_back(
+      {look.prefix + "_TITLE_RIGHT", TitlePiece(design, size.titleRight, design.decorateRight)});
 
   const bool keyed = GetInsideThemeBool(look.style, 6);
   const int buttonTop = GetInsideThemeInt(look.style, 9);
@@ -55,12 +57,18 @@ Pictures CaptionPictures(const Look& look, const CaptionDesign& design) {
 
 Symbol CaptionSign(CaptionKind kind) {
   switch (kind) {
-    case CaptionKind::ControlBox: return Symbol::SystemMenu;
-    case CaptionKind::Help: return Symbol::Help;
-    case CaptionKind::Maximize: return Symbol::Maximize;
-    case CaptionKind::Restore: return Symbol::Restore;
-    case CaptionKind::Minimize: return Symbol::Minimize;
-    case CaptionKind::Close: break;
+    case CaptionKind::ControlBox:
+      return Symbol::SystemMenu;
+    case CaptionKind::Help:
+      return Symbol::Help;
+    case CaptionKind::Maximize:
+      return Symbol::Maximize;
+    case CaptionKind::Restore:
+      return Symbol::Restore;
+    case CaptionKind::Minimize:
+      return Symbol::Minimize;
+    case CaptionKind::Close:
+      break;
   }
   return Symbol::Close;
 }

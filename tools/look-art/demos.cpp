@@ -1,8 +1,9 @@
 // Scenes that put a look's pictures to work the way the controls cut, stretch and key them, so
 // that the preview shows how the artwork survives its use.
+#include "demos.h"
+
 #include <QFont>
 
-#include "demos.h"
 #include "skin/paint/slicing_p.h"
 #include "skin/paint/turns_p.h"
 
@@ -71,7 +72,8 @@ QImage TitleBar(const Look& look, const Pictures& pictures, int width) {
   QImage scene = Canvas(width, left.height() + 30, look.form);
   QPainter p(&scene);
   p.drawImage(0, 0, left);
-  p.drawImage(QRect(left.width(), 0, width - left.width() - right.width(), client.height()), client);
+  p.drawImage(QRect(left.width(), 0, width - left.width() - right.width(), client.height()),
+              client);
   p.drawImage(width - right.width(), 0, right);
   const bool keyed = GetInsideThemeBool(look.style, 6);
   const int top = GetInsideThemeInt(look.style, 9);

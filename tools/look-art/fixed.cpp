@@ -7,8 +7,7 @@ namespace art {
 
 namespace {
 
-QImage Opaque(QSize size, const std::function<void(QPainter&)>& paint,
-              const QColor& background) {
+QImage Opaque(QSize size, const std::function<void(QPainter&)>& paint, const QColor& background) {
   QImage layer = Layer(size.width(), size.height());
   {
     Pen p(&layer);
@@ -166,8 +165,10 @@ QImage NoticePopForm() {
         const QRectF all(QPointF(0, 0), QSizeF(size));
         p.fillRect(all, Vertical(all, {{0, Rgb(0xFFFFFF)}, {1, Rgb(0xE4EEFA)}}));
         const QRectF title(0, 0, size.width(), 28);
-        p.fillRect(title, Vertical(title, {{0, Rgb(0xE6F1FD)}, {0.5, Rgb(0xCFE2F8)},
-                                           {0.52, Rgb(0xC2D9F4)}, {1, Rgb(0xB2CEF0)}}));
+        p.fillRect(title, Vertical(title, {{0, Rgb(0xE6F1FD)},
+                                           {0.5, Rgb(0xCFE2F8)},
+                                           {0.52, Rgb(0xC2D9F4)},
+                                           {1, Rgb(0xB2CEF0)}}));
         p.fillRect(QRectF(0, 28, size.width(), 1), Rgb(0x8FB3E0));
         // A soft wave in the body's lower right corner.
         QPainterPath wave(QPointF(60, size.height()));

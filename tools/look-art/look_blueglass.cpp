@@ -92,13 +92,25 @@ Look BlueGlassLook() {
   look.style = TSkinUIStyle::BlueGlass;
   look.prefix = "BLUEGLASS";
   look.sharedScrollButton = true;
-  look.size = {
-      .button = {77, 27}, .checkBox = {13, 13}, .radioButton = {13, 13}, .checkList = {11, 11},
-      .captionButton = {19, 19}, .titleLeft = {162, 33}, .titleClient = {179, 33},
-      .titleRight = {101, 33}, .progress = {1, 10}, .trackBar = {45, 4}, .slider = {11, 20},
-      .sliderV = {18, 11}, .scrollButton = {17, 16}, .scrollThumb = {7, 16},
-      .tabScrollButton = {18, 17}, .tab = {9, 17}, .tabLine = {10, 5}, .sideHandle = {8, 86},
-      .sideBar = {1, 21}};
+  look.size = {.button = {77, 27},
+               .checkBox = {13, 13},
+               .radioButton = {13, 13},
+               .checkList = {11, 11},
+               .captionButton = {19, 19},
+               .titleLeft = {162, 33},
+               .titleClient = {179, 33},
+               .titleRight = {101, 33},
+               .progress = {1, 10},
+               .trackBar = {45, 4},
+               .slider = {11, 20},
+               .sliderV = {18, 11},
+               .scrollButton = {17, 16},
+               .scrollThumb = {7, 16},
+               .tabScrollButton = {18, 17},
+               .tab = {9, 17},
+               .tabLine = {10, 5},
+               .sideHandle = {8, 86},
+               .sideBar = {1, 21}};
   look.form = Rgb(0xE7E7E7);
   look.control = Rgb(0xE7E7E7);
   look.controlBorder = Rgb(0x000000);
@@ -120,7 +132,8 @@ Look BlueGlassLook() {
   look.groove = Plain({{0, Rgb(0x7FA6D6)}, {1, Rgb(0xD6E8FA)}}, Rgb(kEdge));
   look.knob = Glass(0xBFE0FF, 0x86BAF0, 0x4C8FE0, 0x8CC4F8, 0x2A5A98);
   look.thumb = look.knob;
-  look.progress = {{0, Rgb(0xD2EAFF)}, {0.48, Rgb(0x7CB2EE)}, {0.52, Rgb(0x4C8FE0)}, {1, Rgb(0x8CC4F8)}};
+  look.progress = {
+      {0, Rgb(0xD2EAFF)}, {0.48, Rgb(0x7CB2EE)}, {0.52, Rgb(0x4C8FE0)}, {1, Rgb(0x8CC4F8)}};
 
   look.arrowRadius = 3;
   look.arrowNormal = look.buttonNormal;
@@ -133,7 +146,8 @@ Look BlueGlassLook() {
   look.tabInactive = Glass(0xDCECFC, 0xC4DEF8, 0xAED0F2, 0xC2DCF4, 0x000000);
   look.tabLine = {{0, Rgb(0xEEF2F6)}, {1, Rgb(0xE7E7E7)}};
 
-  look.sideBar = {{0, Rgb(0xA8D0F8)}, {0.48, Rgb(0x6CA0E0)}, {0.52, Rgb(0x4A84CC)}, {1, Rgb(0x74AAE8)}};
+  look.sideBar = {
+      {0, Rgb(0xA8D0F8)}, {0.48, Rgb(0x6CA0E0)}, {0.52, Rgb(0x4A84CC)}, {1, Rgb(0x74AAE8)}};
   look.sideHandle = Rgb(0x2A5A98);
 
   look.caption = [](const Look& l) {

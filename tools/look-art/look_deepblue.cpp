@@ -34,9 +34,8 @@ void CaptionButton(QPainter& p, const QRectF& frame, CaptionKind kind, CaptionSt
                     ? Stops{{0, Rgb(0xEE7A64)}, {0.5, Rgb(0xCC4028)}, {1, Rgb(0xA82A18)}}
                     : Stops{{0, Rgb(0x7398DE)}, {0.5, Rgb(0x4670BC)}, {1, Rgb(0x3760AA)}};
   } else if (state == CaptionState::Pressed) {
-    face.fill = kind == CaptionKind::Close
-                    ? Stops{{0, Rgb(0x8A2010)}, {1, Rgb(0xB8402A)}}
-                    : Stops{{0, Rgb(0x142A58)}, {1, Rgb(0x2A4C8C)}};
+    face.fill = kind == CaptionKind::Close ? Stops{{0, Rgb(0x8A2010)}, {1, Rgb(0xB8402A)}}
+                                           : Stops{{0, Rgb(0x142A58)}, {1, Rgb(0x2A4C8C)}};
   }
   face.innerLight = WithAlpha(Qt::white, state == CaptionState::Pressed ? 0.1 : 0.28);
   face.sheen = 0.22;
@@ -51,26 +50,38 @@ Look DeepBlueLook() {
   look.style = TSkinUIStyle::DeepBlue;
   look.prefix = "DEEPBLUE";
   look.sharedScrollButton = true;
-  look.size = {
-      .button = {74, 21}, .checkBox = {13, 13}, .radioButton = {13, 13}, .checkList = {11, 11},
-      .captionButton = {19, 19}, .titleLeft = {97, 32}, .titleClient = {98, 32},
-      .titleRight = {97, 32}, .progress = {1, 10}, .trackBar = {45, 4}, .slider = {11, 20},
-      .sliderV = {18, 11}, .scrollButton = {16, 16}, .scrollThumb = {7, 16},
-      .tabScrollButton = {18, 17}, .tab = {6, 17}, .tabLine = {5, 5}, .sideHandle = {8, 83},
-      .sideBar = {1, 20}};
+  look.size = {.button = {74, 21},
+               .checkBox = {13, 13},
+               .radioButton = {13, 13},
+               .checkList = {11, 11},
+               .captionButton = {19, 19},
+               .titleLeft = {97, 32},
+               .titleClient = {98, 32},
+               .titleRight = {97, 32},
+               .progress = {1, 10},
+               .trackBar = {45, 4},
+               .slider = {11, 20},
+               .sliderV = {18, 11},
+               .scrollButton = {16, 16},
+               .scrollThumb = {7, 16},
+               .tabScrollButton = {18, 17},
+               .tab = {6, 17},
+               .tabLine = {5, 5},
+               .sideHandle = {8, 83},
+               .sideBar = {1, 20}};
   look.form = Rgb(0xE8E8E8);
   look.control = Rgb(0xE8E8E8);
   look.controlBorder = Rgb(0x000000);
   look.scrollBack = Rgb(0xF5F5F5);
 
   look.buttonRadius = 2;
-  look.buttonNormal = Plain(
-      {{0, Rgb(0xF6F8FC)}, {0.5, Rgb(0xDEE6F3)}, {0.52, Rgb(0xD0DBEE)}, {1, Rgb(0xE6EDF8)}},
-      Rgb(kNavy));
+  look.buttonNormal =
+      Plain({{0, Rgb(0xF6F8FC)}, {0.5, Rgb(0xDEE6F3)}, {0.52, Rgb(0xD0DBEE)}, {1, Rgb(0xE6EDF8)}},
+            Rgb(kNavy));
   look.buttonNormal.innerLight = WithAlpha(Qt::white, 0.7);
-  look.buttonHover = Plain(
-      {{0, Rgb(0xFFFFFF)}, {0.5, Rgb(0xE8F0FD)}, {0.52, Rgb(0xD8E6FB)}, {1, Rgb(0xF0F6FF)}},
-      Rgb(0x2F63C0));
+  look.buttonHover =
+      Plain({{0, Rgb(0xFFFFFF)}, {0.5, Rgb(0xE8F0FD)}, {0.52, Rgb(0xD8E6FB)}, {1, Rgb(0xF0F6FF)}},
+            Rgb(0x2F63C0));
   look.buttonHover.ring = {{0, Rgb(0xB4D0FF)}, {1, Rgb(0x6A9AEC)}};
   look.buttonHover.ringWidth = 1;
   look.buttonPressed = Plain({{0, Rgb(0xB4C5E4)}, {1, Rgb(0xD8E2F3)}}, Rgb(kNavy));
@@ -86,7 +97,8 @@ Look DeepBlueLook() {
   look.knob.sheen = 0.45;
   look.thumb = look.knob;
   // Light enough for the black percentage written over it.
-  look.progress = {{0, Rgb(0xB4CCF2)}, {0.5, Rgb(0x6E94D8)}, {0.55, Rgb(0x5F87CF)}, {1, Rgb(0x82A6E4)}};
+  look.progress = {
+      {0, Rgb(0xB4CCF2)}, {0.5, Rgb(0x6E94D8)}, {0.55, Rgb(0x5F87CF)}, {1, Rgb(0x82A6E4)}};
 
   look.arrowRadius = 2;
   look.arrowNormal = Plain({{0, Rgb(0xF0F4FA)}, {1, Rgb(0xC9D5EA)}}, Rgb(kNavy));

@@ -90,13 +90,25 @@ Look MacOSLook() {
   Look look;
   look.style = TSkinUIStyle::MacOS;
   look.prefix = "MACOS";
-  look.size = {
-      .button = {84, 23}, .checkBox = {15, 17}, .radioButton = {16, 17}, .checkList = {10, 11},
-      .captionButton = {17, 17}, .titleLeft = {48, 23}, .titleClient = {49, 23},
-      .titleRight = {48, 23}, .progress = {13, 10}, .trackBar = {45, 5}, .slider = {11, 20},
-      .sliderV = {19, 11}, .scrollButton = {16, 22}, .scrollThumb = {11, 16},
-      .tabScrollButton = {18, 18}, .tab = {18, 27}, .tabLine = {17, 7}, .sideHandle = {7, 84},
-      .sideBar = {1, 21}};
+  look.size = {.button = {84, 23},
+               .checkBox = {15, 17},
+               .radioButton = {16, 17},
+               .checkList = {10, 11},
+               .captionButton = {17, 17},
+               .titleLeft = {48, 23},
+               .titleClient = {49, 23},
+               .titleRight = {48, 23},
+               .progress = {13, 10},
+               .trackBar = {45, 5},
+               .slider = {11, 20},
+               .sliderV = {19, 11},
+               .scrollButton = {16, 22},
+               .scrollThumb = {11, 16},
+               .tabScrollButton = {18, 18},
+               .tab = {18, 27},
+               .tabLine = {17, 7},
+               .sideHandle = {7, 84},
+               .sideBar = {1, 21}};
   look.form = Rgb(0xE7E7E7);
   look.control = Rgb(0xE7E7E7);
   look.controlBorder = Rgb(0x7F7F7F);
@@ -117,8 +129,8 @@ Look MacOSLook() {
   look.groove.border = Rgb(0x7A7A7A);
   look.knob = kAqua;
   look.thumb = kAqua;
-  look.progress = {{0, Rgb(0xD2E8FF)}, {0.45, Rgb(0x8CC0FA)}, {0.5, Rgb(0x4F93EC)},
-                   {1, Rgb(0xA4D4FF)}};
+  look.progress = {
+      {0, Rgb(0xD2E8FF)}, {0.45, Rgb(0x8CC0FA)}, {0.5, Rgb(0x4F93EC)}, {1, Rgb(0xA4D4FF)}};
 
   look.arrowRadius = 3;
   look.arrowNormal = kWhiteGel;

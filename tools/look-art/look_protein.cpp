@@ -29,7 +29,8 @@ void TitleLeftBand(QPainter& p, const QSizeF& size) {
   // Gloss over the upper half of the band.
   p.setClipPath(band);
   const QRectF upper(0, 1, size.width(), (bottom - 1) * 0.48);
-  p.fillRect(upper, Vertical(upper, {{0, WithAlpha(Qt::white, 0.45)}, {1, WithAlpha(Qt::white, 0.12)}}));
+  p.fillRect(upper,
+             Vertical(upper, {{0, WithAlpha(Qt::white, 0.45)}, {1, WithAlpha(Qt::white, 0.12)}}));
   p.setClipping(false);
   p.fillRect(QRectF(0, 1, 1, bottom - 1), WithAlpha(Qt::white, 0.35));
 }
@@ -58,13 +59,25 @@ Look ProteinLook() {
   look.style = TSkinUIStyle::Protein;
   look.prefix = "PROTEIN";
   look.sharedScrollButton = true;
-  look.size = {
-      .button = {74, 21}, .checkBox = {13, 13}, .radioButton = {13, 13}, .checkList = {11, 11},
-      .captionButton = {19, 19}, .titleLeft = {441, 23}, .titleClient = {1, 23},
-      .titleRight = {1, 23}, .progress = {1, 10}, .trackBar = {45, 4}, .slider = {11, 20},
-      .sliderV = {18, 11}, .scrollButton = {16, 16}, .scrollThumb = {7, 16},
-      .tabScrollButton = {18, 17}, .tab = {9, 17}, .tabLine = {10, 5}, .sideHandle = {8, 83},
-      .sideBar = {1, 21}};
+  look.size = {.button = {74, 21},
+               .checkBox = {13, 13},
+               .radioButton = {13, 13},
+               .checkList = {11, 11},
+               .captionButton = {19, 19},
+               .titleLeft = {441, 23},
+               .titleClient = {1, 23},
+               .titleRight = {1, 23},
+               .progress = {1, 10},
+               .trackBar = {45, 4},
+               .slider = {11, 20},
+               .sliderV = {18, 11},
+               .scrollButton = {16, 16},
+               .scrollThumb = {7, 16},
+               .tabScrollButton = {18, 17},
+               .tab = {9, 17},
+               .tabLine = {10, 5},
+               .sideHandle = {8, 83},
+               .sideBar = {1, 21}};
   look.form = Rgb(0xFBFBFB);
   look.control = Rgb(0xFBFBFB);
   look.controlBorder = Rgb(0x000000);

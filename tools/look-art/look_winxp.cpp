@@ -50,20 +50,33 @@ Look WinXPLook() {
   Look look;
   look.style = TSkinUIStyle::WinXP;
   look.prefix = "WINXP";
-  look.size = {
-      .button = {18, 21}, .checkBox = {13, 13}, .radioButton = {13, 13}, .checkList = {11, 11},
-      .captionButton = {21, 21}, .titleLeft = {35, 29}, .titleClient = {37, 29},
-      .titleRight = {35, 29}, .progress = {6, 10}, .trackBar = {45, 8}, .slider = {11, 21},
-      .sliderV = {22, 11}, .scrollButton = {16, 17}, .scrollThumb = {7, 16},
-      .tabScrollButton = {18, 18}, .tab = {9, 18}, .tabLine = {8, 1}, .sideHandle = {8, 86},
-      .sideBar = {1, 21}};
+  look.size = {.button = {18, 21},
+               .checkBox = {13, 13},
+               .radioButton = {13, 13},
+               .checkList = {11, 11},
+               .captionButton = {21, 21},
+               .titleLeft = {35, 29},
+               .titleClient = {37, 29},
+               .titleRight = {35, 29},
+               .progress = {6, 10},
+               .trackBar = {45, 8},
+               .slider = {11, 21},
+               .sliderV = {22, 11},
+               .scrollButton = {16, 17},
+               .scrollThumb = {7, 16},
+               .tabScrollButton = {18, 18},
+               .tab = {9, 18},
+               .tabLine = {8, 1},
+               .sideHandle = {8, 86},
+               .sideBar = {1, 21}};
   look.form = Rgb(0xEFEBDE);
   look.control = Rgb(0xEFEBDE);
   look.controlBorder = Rgb(0x686868);
   look.scrollBack = Rgb(0xF9F9F9);
 
   look.buttonRadius = 3;
-  look.buttonNormal = Plain({{0, Rgb(0xFFFFFF)}, {0.8, Rgb(0xF0F0EA)}, {1, Rgb(0xD6D0C5)}}, Rgb(0x003C74));
+  look.buttonNormal =
+      Plain({{0, Rgb(0xFFFFFF)}, {0.8, Rgb(0xF0F0EA)}, {1, Rgb(0xD6D0C5)}}, Rgb(0x003C74));
   look.buttonHover = look.buttonNormal;
   look.buttonHover.ring = {{0, Rgb(0xFFF0CF)}, {0.25, Rgb(0xFDD889)}, {1, Rgb(0xE5970B)}};
   look.buttonHover.ringWidth = 2;
@@ -77,8 +90,9 @@ Look WinXPLook() {
   look.markOn = Rgb(0x21A121);
 
   look.groove = Plain({{0, Rgb(0xDCDAD2)}, {1, Rgb(0xF6F6F3)}}, Rgb(0x9D9C99));
-  look.knob = Plain({{0, Rgb(0xFFFFFF)}, {0.65, Rgb(0xEDEDE6)}, {0.8, Rgb(0x8ED88E)}, {1, Rgb(0x21A121)}},
-                    Rgb(0x1C5180));
+  look.knob =
+      Plain({{0, Rgb(0xFFFFFF)}, {0.65, Rgb(0xEDEDE6)}, {0.8, Rgb(0x8ED88E)}, {1, Rgb(0x21A121)}},
+            Rgb(0x1C5180));
   look.thumb = Plain({{0, Rgb(0xD2E0FD)}, {1, Rgb(0xB4C9F7)}}, Rgb(0x98B1EB));
   look.thumb.innerLight = WithAlpha(Qt::white, 0.8);
   look.progress = {{0, Rgb(0xA8EEA8)}, {0.4, Rgb(0x3CD43C)}, {1, Rgb(0x2BB52B)}};

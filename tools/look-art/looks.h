@@ -41,7 +41,8 @@ struct Look {
 
   qreal boxRadius = 2;
   Face boxOff, boxOn;  // check box and radio button faces, unchecked and checked
-  QColor mark, markOn;  // the check mark or dot on the unchecked (for the check list) and checked face
+  QColor mark,
+      markOn;  // the check mark or dot on the unchecked (for the check list) and checked face
 
   Face groove;  // track-bar channel
   Face knob;    // track-bar slider

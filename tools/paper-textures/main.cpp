@@ -31,11 +31,11 @@ struct Recipe {
   double unevenness;        // slow clouding of the sheet
   double tooth;             // lit relief of the grain
   int toothCells;           // coarseness of the grain: cells across the sheet
-  double fleck;           // pixel-fine noise
+  double fleck;             // pixel-fine noise
   int fibres;
-  double fibreDarkness;     // negative: fibres lighter than the sheet
+  double fibreDarkness;  // negative: fibres lighter than the sheet
   double fibreLength;
-  double laid;              // laid and chain lines of a mould, 0 for wove paper
+  double laid;  // laid and chain lines of a mould, 0 for wove paper
 };
 
 constexpr Recipe kRecipes[] = {
@@ -71,8 +71,8 @@ graphitine::Raster MakePaper(const Recipe& recipe) {
                         recipe.fibreDarkness, random);
   if (recipe.name == std::string("xuan")) {
     // A second layer of lighter strands, as the sheet is couched from several.
-    const Field light = Fibres(kSize, recipe.fibres, recipe.fibreLength * 0.4,
-                               recipe.fibreLength, -recipe.fibreDarkness, random);
+    const Field light = Fibres(kSize, recipe.fibres, recipe.fibreLength * 0.4, recipe.fibreLength,
+                               -recipe.fibreDarkness, random);
     for (int y = 0; y < kSize; ++y) {
       for (int x = 0; x < kSize; ++x) fibres.At(x, y) += light.At(x, y);
     }
@@ -87,7 +87,8 @@ graphitine::Raster MakePaper(const Recipe& recipe) {
                            recipe.laid * MouldLines(x, y) - std::clamp(fibres.At(x, y), -0.3, 0.5);
       const double bgr[3] = {recipe.blue, recipe.green, recipe.red};
       for (int c = 0; c < 3; ++c) {
-        row[3 * x + c] = static_cast<std::uint8_t>(std::clamp(std::lround(bgr[c] * light), 0L, 255L));
+        row[3 * x + c] =
+            static_cast<std::uint8_t>(std::clamp(std::lround(bgr[c] * light), 0L, 255L));
       }
     }
   }

@@ -75,8 +75,8 @@ Field Relief(const Field& height) {
   Field relief(size);
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
-      relief.At(x, y) = (height.At(x - 1, y) - height.At(x + 1, y)) +
-                        (height.At(x, y - 1) - height.At(x, y + 1));
+      relief.At(x, y) =
+          (height.At(x - 1, y) - height.At(x + 1, y)) + (height.At(x, y - 1) - height.At(x, y + 1));
     }
   }
   relief.Normalise();

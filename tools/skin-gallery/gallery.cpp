@@ -22,8 +22,9 @@ std::vector<GallerySection>& GallerySections() {
 
 std::vector<GallerySection> SortedGallerySections() {
   std::vector<GallerySection> sections = GallerySections();
-  std::stable_sort(sections.begin(), sections.end(),
-                   [](const GallerySection& a, const GallerySection& b) { return a.order < b.order; });
+  std::stable_sort(
+      sections.begin(), sections.end(),
+      [](const GallerySection& a, const GallerySection& b) { return a.order < b.order; });
   return sections;
 }
 
@@ -57,7 +58,8 @@ QLabel* Heading(const QString& text, int pointSize) {
 
 }  // namespace
 
-std::unique_ptr<QWidget> BuildGallerySheet(const QString& title, TSkinUIStyle style, TSkinFileTheme* theme) {
+std::unique_ptr<QWidget> BuildGallerySheet(const QString& title, TSkinUIStyle style,
+                                           TSkinFileTheme* theme) {
   auto sheet = std::make_unique<QWidget>();
   TSkinUIStyle effective;
   const TColor form = UsingFileTheme(theme, style, effective) ? theme->GetColor(15)

@@ -3,7 +3,8 @@
 // itself with a static GalleryRegistration and builds, for one look, a widget that shows its
 // controls in their states (normal, hover, pressed, disabled, focused, checked ...):
 //
-//   static GalleryRegistration buttons{"Buttons", 20, [](TSkinUIStyle style, TSkinFileTheme* theme) {
+//   static GalleryRegistration buttons{"Buttons", 20, [](TSkinUIStyle style, TSkinFileTheme* theme)
+//   {
 //     auto* box = new QWidget; ...; return box;
 //   }};
 #include <QImage>
@@ -36,7 +37,8 @@ void GalleryPress(QWidget* control);
 void GalleryMarkFocused(QWidget* control);
 
 // One sheet: the title, then every section under its title, on the look's form colour.
-std::unique_ptr<QWidget> BuildGallerySheet(const QString& title, TSkinUIStyle style, TSkinFileTheme* theme);
+std::unique_ptr<QWidget> BuildGallerySheet(const QString& title, TSkinUIStyle style,
+                                           TSkinFileTheme* theme);
 
 // Shows the sheet off screen so that layouts settle and sections can put their controls into
 // states, and returns what it shows, every marked sample with its focus.

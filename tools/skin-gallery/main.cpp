@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "gallery.h"
-#include "skin/look/themeexport.h"
-#include "skin/look/filetheme.h"
 #include "skin/look/builtinlooks.h"
+#include "skin/look/filetheme.h"
+#include "skin/look/themeexport.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
   if (args.size() != 2 || args[0] != "--out") return Usage();
   const QDir out(args[1]);
   try {
-    if (!QDir().mkpath(out.path())) throw std::runtime_error("Cannot create folder " + out.path().toStdString());
+    if (!QDir().mkpath(out.path()))
+      throw std::runtime_error("Cannot create folder " + out.path().toStdString());
     for (TSkinUIStyle style : {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP, TSkinUIStyle::DeepBlue,
                                TSkinUIStyle::Protein, TSkinUIStyle::BlueGlass}) {
       const std::unique_ptr<QWidget> sheet = BuildGallerySheet(StyleName(style), style, nullptr);
@@ -52,8 +53,8 @@ int main(int argc, char** argv) {
     const auto theme = std::make_unique<TSkinFileTheme>();
     theme->SetThemeFile(themeFile);
     const std::unique_ptr<QWidget> sheet =
-        BuildGallerySheet("File theme " + QDir::toNativeSeparators(themeFile), TSkinUIStyle::FromThemeFile,
-                   theme.get());
+        BuildGallerySheet("File theme " + QDir::toNativeSeparators(themeFile),
+                          TSkinUIStyle::FromThemeFile, theme.get());
     Render(*sheet, out.filePath("FileTheme-" + StyleName(exported) + ".png"));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "skin-gallery: %s\n", error.what());

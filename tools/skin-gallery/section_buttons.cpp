@@ -6,14 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "skin/bars/statusbar.h"
+#include "skin/bars/toolbar.h"
+#include "skin/bars/toolbutton.h"
 #include "skin/buttons/arrowbutton.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/controlbutton.h"
 #include "skin/buttons/imagebutton.h"
-#include "skin/bars/statusbar.h"
-#include "skin/bars/toolbar.h"
 #include "skin/buttons/toolbarspeedbutton.h"
-#include "skin/bars/toolbutton.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {
@@ -33,8 +33,8 @@ void Show(QWidget* control, Shown state) {
     case Shown::Pressed: {
       QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
       QApplication::sendEvent(control, &enter);
-      QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
-                        Qt::NoModifier);
+      QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
       QApplication::sendEvent(control, &press);
       break;
     }
@@ -69,8 +69,8 @@ QImage Flat(QSize size, QColor colour) {
 }
 
 template <class Button>
-Button* MakeButton(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, const QString& caption, Shown state,
-                   QSize size = {65, 25}) {
+Button* MakeButton(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme,
+                   const QString& caption, Shown state, QSize size = {65, 25}) {
   auto* button = new Button(parent);
   button->SetFileTheme(theme);
   button->SetUIStyle(style);
@@ -92,22 +92,24 @@ void AddPushButtons(QGridLayout* grid, int& row, TSkinUIStyle style, TSkinFileTh
   const struct {
     const char* caption;
     Shown state;
-  } cells[] = {{"&Normal", Shown::Normal},     {"&Hover", Shown::Hover},      {"&Pressed", Shown::Pressed},
-               {"&Disabled", Shown::Disabled}, {"&Focused", Shown::Focused}, {" &转　换 ", Shown::Normal}};
+  } cells[] = {{"&Normal", Shown::Normal},   {"&Hover", Shown::Hover},
+               {"&Pressed", Shown::Pressed}, {"&Disabled", Shown::Disabled},
+               {"&Focused", Shown::Focused}, {" &转　换 ", Shown::Normal}};
   int column = 1;
   for (const auto& cell : cells) {
-    grid->addWidget(MakeButton<TSkinButton>(parent, style, theme, QString::fromUtf8(cell.caption), cell.state), row,
-                    column++);
+    grid->addWidget(
+        MakeButton<TSkinButton>(parent, style, theme, QString::fromUtf8(cell.caption), cell.state),
+        row, column++);
   }
   ++row;
 
   AddLabel(grid, row, "glyphs");
   column = 1;
-  for (TSkinButton::TButtonLayout layout :
-       {TSkinButton::blGlyphLeft, TSkinButton::blGlyphRight, TSkinButton::blGlyphTop, TSkinButton::blGlyphBottom}) {
+  for (TSkinButton::TButtonLayout layout : {TSkinButton::blGlyphLeft, TSkinButton::blGlyphRight,
+                                            TSkinButton::blGlyphTop, TSkinButton::blGlyphBottom}) {
     const bool upright = layout == TSkinButton::blGlyphTop || layout == TSkinButton::blGlyphBottom;
-    auto* button = MakeButton<TSkinButton>(parent, style, theme, "&Glyph", Shown::Normal, upright ? QSize(65, 44)
-                                                                                                  : QSize(80, 25));
+    auto* button = MakeButton<TSkinButton>(parent, style, theme, "&Glyph", Shown::Normal,
+                                           upright ? QSize(65, 44) : QSize(80, 25));
     button->SetGlyph(MakeGlyph(false));
     button->SetLayout(layout);
     grid->addWidget(button, row, column++);

@@ -3,16 +3,16 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "skin/buttons/checkbox.h"
 #include "skin/bars/progressbar.h"
+#include "skin/buttons/checkbox.h"
 #include "skin/buttons/radiobutton.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {
 
 template <class Control>
-Control* MakeCheck(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, const QString& caption,
-                   bool checked, bool enabled) {
+Control* MakeCheck(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme,
+                   const QString& caption, bool checked, bool enabled) {
   auto* control = new Control(parent);
   control->SetFileTheme(theme);
   control->SetUIStyle(style);
@@ -52,7 +52,8 @@ void AddFocusedRow(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileThem
   GalleryMarkFocused(check);
 }
 
-TSkinProgressBar* MakeBar(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, int position) {
+TSkinProgressBar* MakeBar(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme,
+                          int position) {
   auto* bar = new TSkinProgressBar(parent);
   bar->SetFileTheme(theme);
   bar->SetUIStyle(style);

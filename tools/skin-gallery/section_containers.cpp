@@ -39,7 +39,8 @@ Control* Make(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, QSize 
 void HoverStrip(TSkinTab* tabs, QPoint at) {
   auto* strip = tabs->findChild<TSkinTabControlTopPanel*>();
   const QPointF point(at);
-  QMouseEvent move(QEvent::MouseMove, point, strip->mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, point, strip->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(strip, &move);
 }
 
@@ -55,7 +56,12 @@ void AddTabControls(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileThe
   cut->SetTabIndex(1);
   grid->addWidget(cut, row, 2);
   // Laid out once shown; the pointer then rests on the next button.
-  QMetaObject::invokeMethod(cut, [cut] { HoverStrip(cut, {cut->width() - 10, 14}); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      cut,
+      [cut] {
+        HoverStrip(cut, {cut->width() - 10, 14});
+      },
+      Qt::QueuedConnection);
 
   auto* bottom = Make<TSkinTabControl>(parent, style, theme, {288, 90});
   bottom->SetTabs({"Top", "Bottom"});
@@ -79,8 +85,8 @@ Control* Place(QWidget* page, TSkinUIStyle style, TSkinFileTheme* theme, QRect w
 }
 
 template <class Check>
-Check* PlaceCheck(QWidget* page, TSkinUIStyle style, TSkinFileTheme* theme, const char* caption, QRect where,
-                  bool checked) {
+Check* PlaceCheck(QWidget* page, TSkinUIStyle style, TSkinFileTheme* theme, const char* caption,
+                  QRect where, bool checked) {
   auto* check = Place<Check>(page, style, theme, where);
   check->SetCaption(QString::fromUtf8(caption));
   check->SetChecked(checked);
@@ -93,7 +99,8 @@ void AddPageControls(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileTh
   grid->addWidget(new QLabel("page controls", parent), row, 0);
   auto* conversion = Make<TSkinPageControl>(parent, style, theme, {229, 157});
   TSkinTabSheet* automatic = AddPage(conversion, "自动转换  ");
-  Place<TSkinButton>(automatic, style, theme, {60, 68, 75, 25})->SetCaption2(QString::fromUtf8(" &转　换 "));
+  Place<TSkinButton>(automatic, style, theme, {60, 68, 75, 25})
+      ->SetCaption2(QString::fromUtf8(" &转　换 "));
   AddPage(conversion, "手动制作");
   conversion->SetActivePage(automatic);
   grid->addWidget(conversion, row, 1);
@@ -102,7 +109,8 @@ void AddPageControls(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileTh
   TSkinTabSheet* sketch = AddPage(settings, "& 素描 ");
   const char* tools[] = {"Pen", "铅笔  ", "柔和的", "画笔 ", "橡皮  "};
   const int tops[] = {11, 29, 48, 66, 85};
-  for (int i = 0; i < 5; ++i) PlaceCheck<TSkinRadioButton>(sketch, style, theme, tools[i], {23, tops[i], 60, 21}, i == 1);
+  for (int i = 0; i < 5; ++i)
+    PlaceCheck<TSkinRadioButton>(sketch, style, theme, tools[i], {23, tops[i], 60, 21}, i == 1);
   AddPage(settings, "& 纹理  ");
   settings->SetActivePage(sketch);
   grid->addWidget(settings, row, 2);
@@ -142,7 +150,8 @@ void AddGroups(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileTheme* t
   grid->addWidget(radios, row + 1, 2);
 }
 
-GalleryRegistration containers{"Tabs, pages, group boxes", 50, [](TSkinUIStyle style, TSkinFileTheme* theme) {
+GalleryRegistration containers{"Tabs, pages, group boxes", 50,
+                               [](TSkinUIStyle style, TSkinFileTheme* theme) {
                                  auto* box = new QWidget;
                                  auto* grid = new QGridLayout(box);
                                  AddTabControls(grid, 0, style, theme);

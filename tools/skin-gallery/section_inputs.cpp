@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "skin/buttons/arrowbutton.h"
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/drivecombobox.h"
 #include "skin/inputs/edit.h"
@@ -12,7 +13,6 @@
 #include "skin/inputs/numberedit.h"
 #include "skin/inputs/spinbuttons.h"
 #include "skin/inputs/spinedit.h"
-#include "skin/buttons/arrowbutton.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {
@@ -94,7 +94,8 @@ void AddCombos(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileTheme* t
   grid->addWidget(filter, row + 1, 2);
 }
 
-GalleryRegistration inputs{"Edits and combo boxes", 60, [](TSkinUIStyle style, TSkinFileTheme* theme) {
+GalleryRegistration inputs{"Edits and combo boxes", 60,
+                           [](TSkinUIStyle style, TSkinFileTheme* theme) {
                              auto* box = new QWidget;
                              auto* grid = new QGridLayout(box);
                              AddEdits(grid, 0, style, theme);

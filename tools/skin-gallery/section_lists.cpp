@@ -53,8 +53,8 @@ void AddScrollBars(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileThem
     TSkinScrollBar* bar = MakeBar(lying, style, theme, skinHorizontal);
     bar->setGeometry(0, i * 24, 250, bar->height());
     bar->SetPosition(positions[i]);
-    if (i == 1) bar->SetPageSize(50);                   // half the track
-    if (i == 2) bar->SetLineButton(30);                 // a fixed length
+    if (i == 1) bar->SetPageSize(50);    // half the track
+    if (i == 2) bar->SetLineButton(30);  // a fixed length
     if (i == 2) GalleryHover(bar->SecondButton());
   }
   TSkinScrollBar* disabled = MakeBar(lying, style, theme, skinHorizontal);
@@ -115,7 +115,8 @@ void AddMemo(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileTheme* the
       QString::fromUtf8("请看附件！                    "),
       "",
       "============================",
-      QString::fromUtf8("告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
+      QString::fromUtf8(
+          "告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
       QString::fromUtf8("官方下载：   "),
       "https://graphitine.example/download/sketches/and/more",
   };
@@ -136,7 +137,8 @@ void AddMemo(QGridLayout* grid, int row, TSkinUIStyle style, TSkinFileTheme* the
   }
 }
 
-GalleryRegistration lists{"Scroll bars, list boxes and memos", 50, [](TSkinUIStyle style, TSkinFileTheme* theme) {
+GalleryRegistration lists{"Scroll bars, list boxes and memos", 50,
+                          [](TSkinUIStyle style, TSkinFileTheme* theme) {
                             auto* box = new QWidget;
                             auto* grid = new QGridLayout(box);
                             AddScrollBars(grid, 0, style, theme);

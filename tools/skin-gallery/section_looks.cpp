@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "gallery.h"
-#include "skin/look/filetheme.h"
 #include "skin/look/builtinlooks.h"
+#include "skin/look/filetheme.h"
 #include "skin/look/stylechoice.h"
 
 namespace {
@@ -21,13 +21,15 @@ struct NamedPicture {
 std::vector<const char*> FixedNames(TSkinUIStyle style) {
   std::vector<const char*> names;
   if (style == TSkinUIStyle::MacOS) {
-    names = {"MACOS_FORM_BACKGROUND", "MACOS_MENU_BAR", "MACOS_MENU_SELECT", "MACOS_COMBOBOX_BUTTON"};
+    names = {"MACOS_FORM_BACKGROUND", "MACOS_MENU_BAR", "MACOS_MENU_SELECT",
+             "MACOS_COMBOBOX_BUTTON"};
   } else if (style == TSkinUIStyle::WinXP) {
     names = {"WINXP_COMBOBOX_BUTTON"};
   } else if (style == TSkinUIStyle::Protein) {
     names = {"PROTEIN_FORM_BACKGROUND"};
   }
-  for (const char* shared : {"MENU_CHECKED", "MDI_CONTROL_BUTTON", "PANEL_BUTTON", "NOTICEPOPFORM"}) {
+  for (const char* shared :
+       {"MENU_CHECKED", "MDI_CONTROL_BUTTON", "PANEL_BUTTON", "NOTICEPOPFORM"}) {
     names.push_back(shared);
   }
   return names;

@@ -22,7 +22,8 @@ QLabel* NoticePicture(QWidget* parent, const QString& title, const QString& mess
 QWidget* BuildNotices(TSkinUIStyle, TSkinFileTheme*) {
   auto* box = new QWidget;
   auto* row = new QHBoxLayout(box);
-  row->addWidget(NoticePicture(box, "Graphitine", "The sketch has been saved in the output folder."));
+  row->addWidget(
+      NoticePicture(box, "Graphitine", "The sketch has been saved in the output folder."));
   row->addWidget(NoticePicture(box, QString::fromUtf8("提示"), QString::fromUtf8("转换完成!")));
   row->addStretch();
   return box;

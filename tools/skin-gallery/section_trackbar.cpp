@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "skin/bars/trackbar.h"
 #include "skin/containers/imagepanel.h"
 #include "skin/containers/panel.h"
-#include "skin/bars/trackbar.h"
 #include "tools/skin-gallery/gallery.h"
 
 namespace {
@@ -19,8 +19,8 @@ void Cell(QGridLayout* grid, int row, int column, QWidget* control) {
   grid->addWidget(holder, row, column, Qt::AlignTop);
 }
 
-TSkinTrackBar* MakeBar(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, int min,
-                       int max, int position, int frequency) {
+TSkinTrackBar* MakeBar(QWidget* parent, TSkinUIStyle style, TSkinFileTheme* theme, int min, int max,
+                       int position, int frequency) {
   auto* holder = new QWidget(parent);
   auto* bar = new TSkinTrackBar(holder);
   bar->SetFileTheme(theme);

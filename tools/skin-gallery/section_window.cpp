@@ -30,7 +30,8 @@ struct DemoWindow {
     skin->SetCaption(QStringLiteral("Graphitine - a skinned window"));
     menu = new TSkinMainMenu(&window);
     file = menu->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Open..."))->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    file->addAction(QStringLiteral("&Open..."))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     file->addAction(QStringLiteral("&Save"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     QAction* grid = file->addAction(QStringLiteral("Show &grid"));
     grid->setCheckable(true);
@@ -86,7 +87,8 @@ QImage WithMenuDown(TSkinUIStyle style, TSkinFileTheme* theme) {
   const QImage window = demo.Picture();
   const QImage menu = demo.file->grab().toImage();
   const QPoint at = demo.file->pos() - demo.window.pos();
-  QImage both(window.width(), std::max(window.height(), at.y() + menu.height()), QImage::Format_ARGB32);
+  QImage both(window.width(), std::max(window.height(), at.y() + menu.height()),
+              QImage::Format_ARGB32);
   both.fill(Qt::transparent);
   QPainter painter(&both);
   painter.drawImage(0, 0, window);

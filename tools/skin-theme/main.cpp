@@ -1,7 +1,7 @@
 // skin-theme export STYLE FILE   writes the 48 entries of a built-in look as a theme file
 // skin-theme dump FILE           lists the records of a theme file
-#include <QFile>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -31,9 +31,11 @@ int Export(const QString& styleName, const QString& fileName) {
 
 int Dump(const QString& fileName) {
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) throw SkinError(QStringLiteral("Cannot open file"), fileName);
+  if (!file.open(QIODevice::ReadOnly))
+    throw SkinError(QStringLiteral("Cannot open file"), fileName);
   QTextStream out(stdout);
-  out << QStringLiteral("  offset  type      data at      size  name                                value\n");
+  out << QStringLiteral(
+      "  offset  type      data at      size  name                                value\n");
   int records = 0;
   ReadSkinThemeRecords(file, fileName, [&](const SkinThemeRecord& record) {
     out << DescribeSkinThemeRecord(record) << '\n';

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the theme file reader: it must end, stay inside the buffer, take no
 // more data than the buffer holds, and fail only with SkinError.
 #include <QBuffer>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,7 +9,6 @@
 #include "skin/base/error.h"
 #include "skin/look/themefileformat.h"
 #include "skin/look/themefilereader.h"
-#include <QStringList>
 
 namespace {
 
@@ -19,8 +19,8 @@ void Check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                             static_cast<qsizetype>(size));
+  QByteArray bytes =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   try {

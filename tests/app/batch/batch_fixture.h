@@ -42,7 +42,9 @@ class BatchTest : public OldFormTest {
 
   QStringList Listed() const { return BatchForm->ListBox1->Items(); }
 
-  QString InTree(const QString& name) const { return QDir::toNativeSeparators(tree_.filePath(name)); }
+  QString InTree(const QString& name) const {
+    return QDir::toNativeSeparators(tree_.filePath(name));
+  }
 
   QTemporaryDir tree_;
 };

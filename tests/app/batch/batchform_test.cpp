@@ -21,7 +21,8 @@ TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
   QStringList shownButtons;
   const TSkinTitleBarButtons& buttons = batch.skinForm1->TitleBar()->Buttons();
   for (int i = 0; i < buttons.Count(); ++i) {
-    if (buttons.Items(i)->Visible()) shownButtons << QString::number(buttons.Items(i)->ButtonType());
+    if (buttons.Items(i)->Visible())
+      shownButtons << QString::number(buttons.Items(i)->ButtonType());
   }
   EXPECT_EQ(shownButtons, QStringList{QString::number(skinClose)});
   const std::pair<QWidget*, QRect> places[] = {
@@ -71,10 +72,9 @@ TEST_F(BatchTest, AddingFoldersListsTheirPicturesOnceByLowerCasedNames) {
   // The parent lists the sub-folder again, by its lower-cased name; the same folder a second
   // time adds nothing.
   AddFolder(InTree(QStringLiteral("Pics")));
-  QStringList expected = {InTree(QStringLiteral("Pics/Sub/x.jpg")),
-                          InTree(QStringLiteral("Pics/photo.jpg")),
-                          InTree(QStringLiteral("Pics/b.bmp")),
-                          InTree(QStringLiteral("Pics/sub/x.jpg"))};
+  QStringList expected = {
+      InTree(QStringLiteral("Pics/Sub/x.jpg")), InTree(QStringLiteral("Pics/photo.jpg")),
+      InTree(QStringLiteral("Pics/b.bmp")), InTree(QStringLiteral("Pics/sub/x.jpg"))};
   QStringList listed = Listed();
   std::sort(expected.begin() + 1, expected.end());
   std::sort(listed.begin() + 1, listed.end());
@@ -91,7 +91,8 @@ TEST_F(BatchTest, AddingFoldersListsTheirPicturesOnceByLowerCasedNames) {
   const int lower = static_cast<int>(Listed().indexOf(InTree(QStringLiteral("Pics/sub/x.jpg"))));
   BatchForm->ListBox1->setCurrentRow(lower);
   emit BatchForm->ListBox1->OnClick();
-  EXPECT_EQ(Photo(), graphitine::LoadPicture(tree_.filePath(QStringLiteral("Pics/Sub/X.jpg")).toStdString()));
+  EXPECT_EQ(Photo(), graphitine::LoadPicture(
+                         tree_.filePath(QStringLiteral("Pics/Sub/X.jpg")).toStdString()));
 }
 
 TEST_F(BatchTest, CancellingTheFolderDialogAddsNothing) {
@@ -128,11 +129,7 @@ TEST_F(BatchTest, DeleteRemovesTheSelectedItemsOnly) {
     QStringList left;
   };
   const Case cases[] = {
-      {{}, all},
-      {{1, 3}, {all[0], all[2]}},
-      {{0}, {all[2]}},
-      {{0}, {}},
-      {{}, {}},
+      {{}, all}, {{1, 3}, {all[0], all[2]}}, {{0}, {all[2]}}, {{0}, {}}, {{}, {}},
   };
   for (const Case& c : cases) {
     BatchForm->ListBox1->clearSelection();

@@ -9,8 +9,8 @@
 #include "batch/batch_fixture.h"
 #include "skin/bars/statusbar.h"
 #include "skin/bars/trackbar.h"
-#include "skin/buttons/radiobutton.h"
 #include "skin/buttons/button.h"
+#include "skin/buttons/radiobutton.h"
 #include "skin/inputs/edit.h"
 
 namespace {
@@ -99,8 +99,8 @@ TEST_F(BatchRunTest, WritesWhatTheConverterWritesListsFailuresAndReplacesNothing
   EXPECT_FALSE(Photo().IsEmpty());
   EXPECT_FALSE(Sketch().IsEmpty());
   // The views show the last picture at their own size, their images made by the run.
-  const std::pair<TPictureView*, const graphitine::Raster*> views[] = {
-      {form_->Image1, &Photo()}, {form_->Image2, &Sketch()}};
+  const std::pair<TPictureView*, const graphitine::Raster*> views[] = {{form_->Image1, &Photo()},
+                                                                       {form_->Image2, &Sketch()}};
   for (const auto& [view, picture] : views) {
     ScaledPicture whole;
     whole.Scale(*picture, view->size());
@@ -111,12 +111,13 @@ TEST_F(BatchRunTest, WritesWhatTheConverterWritesListsFailuresAndReplacesNothing
   const QStringList lines = watch.Messages().first().split(QLatin1Char('\n'));
   ASSERT_EQ(lines.size(), 2);
   EXPECT_EQ(lines[0], TBatchForm::kFailuresHeading);
-  EXPECT_TRUE(lines[1].startsWith(tree_.filePath(QStringLiteral("broken.jpg")) + QStringLiteral(": ")));
+  EXPECT_TRUE(
+      lines[1].startsWith(tree_.filePath(QStringLiteral("broken.jpg")) + QStringLiteral(": ")));
 
   QProcess converter;
-  converter.start(QStringLiteral(GRAPHITINE_BIN_DIR "/graphitine-sketch"),
-                  {QStringLiteral("--quiet"), QStringLiteral("--batch"), converterOut.path(),
-                   tree_.path()});
+  converter.start(
+      QStringLiteral(GRAPHITINE_BIN_DIR "/graphitine-sketch"),
+      {QStringLiteral("--quiet"), QStringLiteral("--batch"), converterOut.path(), tree_.path()});
   ASSERT_TRUE(converter.waitForFinished(60000));
   EXPECT_EQ(converter.exitCode(), 1);  // the broken file
   const std::map<QString, QByteArray> written = Contents(out_.path());
@@ -190,7 +191,8 @@ TEST_F(BatchRunTest, QuittingDuringARunStopsTheWorkerAndLeavesNoHalfFile) {
   form_.reset();
   EXPECT_FALSE(BatchForm);
   for (const auto& [name, bytes] : Contents(out_.path())) {
-    EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString())) << name.toStdString();
+    EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString()))
+        << name.toStdString();
   }
 }
 
@@ -223,11 +225,12 @@ TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
     if (round == 5) Click(BatchForm->Button2);  // add a folder
     QTest::qWait(5);
   }
-  EXPECT_EQ(form_->StatusBar1->SimpleText(), BatchForm->Running() ? TOldForm::kBatchStatus
-                                                                   : TOldForm::kAutomaticStatus);
+  EXPECT_EQ(form_->StatusBar1->SimpleText(),
+            BatchForm->Running() ? TOldForm::kBatchStatus : TOldForm::kAutomaticStatus);
   WaitForTheEnd();
   for (const auto& [name, bytes] : Contents(out_.path())) {
-    EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString())) << name.toStdString();
+    EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString()))
+        << name.toStdString();
   }
 }
 

@@ -81,13 +81,16 @@ TEST_F(MailFormTest, OpensWithTheDefaultTexts) {
                          Spaced(QStringLiteral("嗨,发现一款不错的软件！"), 17)}));
   EXPECT_EQ(form_->ComboBox1->currentIndex(), 1);
   EXPECT_FALSE(form_->Memo1->WordWrap());
-  EXPECT_EQ(form_->Memo1->Lines(),
-            (QStringList{
-                Spaced(QStringLiteral("请看附件！"), 20), QString(), QString(28, u'='),
-                Spaced(QStringLiteral("告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!"), 20),
-                Spaced(QStringLiteral("官方下载："), 3), QStringLiteral("https://graphitine.example.org/"),
-                Spaced(QStringLiteral("下载地址："), 9),
-                QStringLiteral("https://graphitine.example.org/download/")}));
+  EXPECT_EQ(
+      form_->Memo1->Lines(),
+      (QStringList{
+          Spaced(QStringLiteral("请看附件！"), 20), QString(), QString(28, u'='),
+          Spaced(QStringLiteral("告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!"),
+                 20),
+          Spaced(QStringLiteral("官方下载："), 3),
+          QStringLiteral("https://graphitine.example.org/"),
+          Spaced(QStringLiteral("下载地址："), 9),
+          QStringLiteral("https://graphitine.example.org/download/")}));
   EXPECT_EQ(form_->GroupBox1->Caption(), QStringLiteral("-连同附件内容一起-"));
   EXPECT_EQ(form_->CheckBox1->Caption(), Spaced(QStringLiteral("当前素描"), 6));
   EXPECT_TRUE(form_->CheckBox1->Checked());
@@ -122,9 +125,9 @@ TEST_F(MailFormTest, UntickedTheMessageGoesWithoutTheSketchAsTyped) {
   form_->ComboBox1->setCurrentIndex(0);
   form_->Memo1->SetLines({QStringLiteral("hi"), QStringLiteral("你好")});
   Click(form_->Button1);
-  const QList<QByteArray> expected{
-      "--subject", Spaced(QStringLiteral("我自己的素描，嘿嘿！"), 2).toUtf8(), "--body",
-      QStringLiteral("hi\r\n你好\r\n").toUtf8()};
+  const QList<QByteArray> expected{"--subject",
+                                   Spaced(QStringLiteral("我自己的素描，嘿嘿！"), 2).toUtf8(),
+                                   "--body", QStringLiteral("hi\r\n你好\r\n").toUtf8()};
   EXPECT_EQ(ArgumentsOf(QStringLiteral("xdg-email")), expected);
 }
 

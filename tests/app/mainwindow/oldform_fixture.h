@@ -15,6 +15,7 @@
 #include "app/mainwindow/dockpanel.h"
 #include "app/mainwindow/oldform.h"
 #include "app/pictureview.h"
+#include "sketch/picturefile.h"
 #include "skin/bars/statusbar.h"
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
@@ -23,7 +24,6 @@
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/edit.h"
 #include "skin/window/form.h"
-#include "sketch/picturefile.h"
 #include "support/modalwatch.h"
 #include "support/photos.h"
 

@@ -185,7 +185,8 @@ TEST_F(OldFormTest, EditAndPrintAsksToSaveFirst) {
   qputenv("PATH", programs.path().toLocal8Bit());
   QFile paint(programs.filePath(QStringLiteral("mtpaint")));
   ASSERT_TRUE(paint.open(QIODevice::WriteOnly));
-  paint.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1/opened'\n").arg(programs.path()).toUtf8());
+  paint.write(
+      QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1/opened'\n").arg(programs.path()).toUtf8());
   paint.close();
   paint.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QString saveAs;  // empty: cancel the save dialog
@@ -200,8 +201,8 @@ TEST_F(OldFormTest, EditAndPrintAsksToSaveFirst) {
 
   Click(form_->Button3);
   Click(form_->Button6);  // asked, then cancelled: nothing opens
-  EXPECT_EQ(watch.Seen(), (QStringList{QStringLiteral("MessageBox"),
-                                       QStringLiteral("SavePictureDialog")}));
+  EXPECT_EQ(watch.Seen(),
+            (QStringList{QStringLiteral("MessageBox"), QStringLiteral("SavePictureDialog")}));
   saveAs = folder_.filePath(QStringLiteral("sketch one"));
   Click(form_->Button6);  // asked, saved as a bitmap (the dialog's first filter), opened
   const QString written = saveAs + QStringLiteral(".bmp");
@@ -216,8 +217,8 @@ TEST_F(OldFormTest, EditAndPrintAsksToSaveFirst) {
   const qsizetype seenBefore = watch.Seen().size();
   saveAs.clear();
   Click(form_->Button6);
-  EXPECT_EQ(watch.Seen().mid(seenBefore), (QStringList{QStringLiteral("MessageBox"),
-                                                       QStringLiteral("SavePictureDialog")}));
+  EXPECT_EQ(watch.Seen().mid(seenBefore),
+            (QStringList{QStringLiteral("MessageBox"), QStringLiteral("SavePictureDialog")}));
   qputenv("PATH", savedPath);
   QFile list(opened);
   ASSERT_TRUE(list.open(QIODevice::ReadOnly));

@@ -32,9 +32,8 @@ TEST(BrushBoxTest, PointsWithinTheLineStepOfTheEdgePaintNothing) {
     int y;
     bool paints;
   };
-  const Point points[] = {{3, 100, false},   {4, 100, true},   {342, 100, false},
-                          {341, 100, true},  {100, 3, false},  {100, 255, false},
-                          {100, 254, true}};
+  const Point points[] = {{3, 100, false}, {4, 100, true},    {342, 100, false}, {341, 100, true},
+                          {100, 3, false}, {100, 255, false}, {100, 254, true}};
   for (const Point& p : points) {
     EXPECT_EQ(BrushBoxAt(p.x, p.y, 10, s, view).has_value(), p.paints) << p.x << "," << p.y;
   }

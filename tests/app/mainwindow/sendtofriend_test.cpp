@@ -24,7 +24,9 @@ struct Offer {
 class SendToFriendTest : public OldFormTest {
  protected:
   // Presses the send-to button and closes the dialog it opens.
-  Offer Send() { return SendBy([this] { Click(form_->BitBtn2); }); }
+  Offer Send() {
+    return SendBy([this] { Click(form_->BitBtn2); });
+  }
 
   // The same, the handler reached by the given press; returns once the dialog has closed or an
   // error was reported.

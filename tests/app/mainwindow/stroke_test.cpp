@@ -59,8 +59,8 @@ TEST_F(StrokeTest, AHeldStrokePaintsOnEveryMthMove) {
     int radius;
     std::vector<int> paintedMoves;  // of moves 1..8, after the press
   };
-  const Case cases[] = {{2, {1, 2, 3, 4, 5, 6, 7, 8}}, {4, {2, 4, 6, 8}}, {9, {3, 6}},
-                        {32, {5}}, {62, {7}}};
+  const Case cases[] = {
+      {2, {1, 2, 3, 4, 5, 6, 7, 8}}, {4, {2, 4, 6, 8}}, {9, {3, 6}}, {32, {5}}, {62, {7}}};
   for (const Case& c : cases) {
     form_->TrackBar2->SetPosition(c.radius);
     Click(form_->Button4);  // bare paper for each case

@@ -1,13 +1,13 @@
 #include "support/modalwatch.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QLabel>
-
-#include <gtest/gtest.h>
+#include <QLineEdit>
 
 #include "skin/buttons/button.h"
 

@@ -1,10 +1,10 @@
 // The real-scale viewer: its size for small and large pictures, the fitting, and which
 // double-clicks open it.
 #include "app/viewer/viewform.h"
-#include "app/fitting.h"
 
 #include <QScreen>
 
+#include "app/fitting.h"
 #include "app/pictureview.h"
 #include "mainwindow/oldform_fixture.h"
 
@@ -24,8 +24,7 @@ TEST(ViewFormTest, OpensInTheWorkAreasCornerAndFitsThePictureToTheWindow) {
     QSize picture;
     QSize window;
   };
-  const Case cases[] = {{{400, 300}, {410, 330}},
-                        {workArea.size() * 2, workArea.size()}};
+  const Case cases[] = {{{400, 300}, {410, 330}}, {workArea.size() * 2, workArea.size()}};
   for (const Case& c : cases) {
     TViewForm viewer(nullptr, PatternPhoto(c.picture.width(), c.picture.height()));
     viewer.show();

@@ -1,5 +1,7 @@
 // The progress bar: percentage caption, the filled share in pixels, stepping, the upright bar
 // and the look's picture and colours.
+#include "skin/bars/progressbar.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -8,8 +10,6 @@
 #include <QTest>
 #include <limits>
 #include <vector>
-
-#include "skin/bars/progressbar.h"
 
 namespace {
 
@@ -26,7 +26,9 @@ QImage Flat(int w, int h, TColor color) {
   return picture;
 }
 
-QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Grab(QWidget& widget) {
+  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // A bar in flat colours: red picture, green empty part, blue frame, caption hidden unless asked.
 struct FlatBar {
@@ -71,11 +73,20 @@ TEST(ProgressBar, CaptionIsTheTruncatedUnclampedPercentage) {
   constexpr int kBig = std::numeric_limits<int>::max();
   constexpr int kSmall = std::numeric_limits<int>::min();
   const PercentCase cases[] = {
-      {0, 100, 57, "57%"},   {0, 100, 0, "0%"},      {0, 100, 100, "100%"},
-      {0, 100, 101, "101%"}, {0, 100, -5, "-5%"},    {10, 20, 15, "50%"},
-      {0, 3, 1, "33%"},      {0, 3, -1, "-33%"},     {0, 3, 2, "66%"},
-      {5, 5, 7, "0%"},       {100, 0, 50, "50%"},    {100, 0, 150, "-50%"},
-      {kSmall, kBig, kBig, "100%"}, {0, 1, kBig, "214748364700%"},
+      {0, 100, 57, "57%"},
+      {0, 100, 0, "0%"},
+      {0, 100, 100, "100%"},
+      {0, 100, 101, "101%"},
+      {0, 100, -5, "-5%"},
+      {10, 20, 15, "50%"},
+      {0, 3, 1, "33%"},
+      {0, 3, -1, "-33%"},
+      {0, 3, 2, "66%"},
+      {5, 5, 7, "0%"},
+      {100, 0, 50, "50%"},
+      {100, 0, 150, "-50%"},
+      {kSmall, kBig, kBig, "100%"},
+      {0, 1, kBig, "214748364700%"},
   };
   for (const PercentCase& c : cases) {
     TSkinProgressBar bar;
@@ -103,9 +114,8 @@ struct FillCase {
 TEST(ProgressBar, PictureFillsTheShareOfTheInnerWidth) {
   // 142 wide: the share is taken of 141 columns.
   const FillCase cases[] = {
-      {0, 100, 57, 80},  {0, 100, 0, 1},    {0, 100, -20, 1}, {0, 100, 1, 1},
-      {0, 100, 100, 141}, {0, 100, 250, 141}, {5, 5, 5, 1},    {5, 5, 9, 1},
-      {100, 0, 50, 1},   {0, 200, 199, 140},
+      {0, 100, 57, 80},   {0, 100, 0, 1}, {0, 100, -20, 1}, {0, 100, 1, 1},  {0, 100, 100, 141},
+      {0, 100, 250, 141}, {5, 5, 5, 1},   {5, 5, 9, 1},     {100, 0, 50, 1}, {0, 200, 199, 140},
   };
   for (const FillCase& c : cases) {
     FlatBar flat;
@@ -188,7 +198,8 @@ TEST(ProgressBar, CaptionIsCentredInCaptionColorAndIgnoresTheWidgetFont) {
   const QFontMetrics metrics{QFont()};
   const QRect cell((142 - metrics.horizontalAdvance("57%")) / 2, (40 - metrics.height()) / 2,
                    metrics.horizontalAdvance("57%"), metrics.height());
-  for (const QPoint& p : caption) EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(p)) << p.x() << "," << p.y();
+  for (const QPoint& p : caption)
+    EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(p)) << p.x() << "," << p.y();
 
   QFont huge;
   huge.setPixelSize(30);
@@ -235,10 +246,10 @@ TEST(ProgressBar, UprightBarFillsFromTheBottom) {
     const int middle = c.fill + (141 - c.fill) / 2;  // the first row of the picture's upper half
     for (int y = 1; y <= 140; ++y) {
       const bool twoHalves = 141 - c.fill >= 2;
-      const QRgb expected = y < c.fill                      ? Rgb(kGreen)
-                            : twoHalves && y < middle       ? Rgb(kYellow)
-                            : twoHalves                     ? Rgb(kRed)
-                            : face.pixel(1, y);  // one row: either half may show
+      const QRgb expected = y < c.fill                ? Rgb(kGreen)
+                            : twoHalves && y < middle ? Rgb(kYellow)
+                            : twoHalves               ? Rgb(kRed)
+                                        : face.pixel(1, y);  // one row: either half may show
       ASSERT_EQ(face.pixel(1, y), expected) << "row " << y;
       ASSERT_EQ(face.pixel(15, y), expected) << "row " << y;
       if (y >= c.fill) {

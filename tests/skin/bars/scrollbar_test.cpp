@@ -1,12 +1,13 @@
 // The skinned scroll bar: its size and parts in every look, the thumb's length rules and
 // picture, holding the arrow buttons (real presses on a manual clock), and hiding at size 0.
+#include "skin/bars/scrollbar.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
 #include <set>
 
-#include "skin/bars/scrollbar.h"
 #include "skin/bars/scrolltrackbar.h"
 #include "skin/base/timer_p.h"
 #include "skin/buttons/imagebutton.h"
@@ -69,14 +70,16 @@ TEST_F(ScrollBarTest, ArrowFramesSizeTheBarInEveryLook) {
     EXPECT_EQ(bar.size(), QSize(first.width(), 200)) << int(style);
     EXPECT_EQ(bar.FirstButton()->size(), first.size());
     EXPECT_EQ(bar.SecondButton()->pos(), QPoint(0, 200 - first.height()));
-    EXPECT_EQ(bar.Track()->geometry(), QRect(0, first.height(), thumbThickness, 200 - 2 * first.height() - 1))
+    EXPECT_EQ(bar.Track()->geometry(),
+              QRect(0, first.height(), thumbThickness, 200 - 2 * first.height() - 1))
         << "the upright track stops one pixel short of the second button";
 
     bar.SetOrientation(skinHorizontal);
     bar.resize(200, 50);
     EXPECT_EQ(bar.size(), QSize(200, first.width())) << int(style);
     EXPECT_EQ(bar.FirstButton()->size(), first.size().transposed());
-    EXPECT_EQ(bar.Track()->geometry(), QRect(first.height(), 0, 200 - 2 * first.height(), thumbThickness));
+    EXPECT_EQ(bar.Track()->geometry(),
+              QRect(first.height(), 0, 200 - 2 * first.height(), thumbThickness));
   }
 }
 
@@ -89,7 +92,8 @@ TEST_F(ScrollBarTest, MacOSLyingBarIsSixteenHighFromTurnedFrames) {
     RoundPicture(turned);
     TSkinImageButton* button = frame <= 3 ? bar->FirstButton() : bar->SecondButton();
     const QImage pictures[] = {button->PicNormal(), button->PicMouseOn(), button->PicMouseDown()};
-    EXPECT_EQ(pictures[(frame - 1) % 3].convertToFormat(QImage::Format_RGB32), turned) << "frame " << frame;
+    EXPECT_EQ(pictures[(frame - 1) % 3].convertToFormat(QImage::Format_RGB32), turned)
+        << "frame " << frame;
   }
 }
 
@@ -99,10 +103,10 @@ TEST_F(ScrollBarTest, ThumbLengthFollowsLineButtonOrPageShare) {
     int lineButton;
     int length;  // on a 200-pixel track
   } const cases[] = {
-      {2, 0, 20},      // below 10 percent counts as 10
-      {9, 0, 20},   {10, 0, 20}, {50, 0, 100}, {100, 0, 200},
-      {50, 5, 18},     // a short LineButton is raised to 18
-      {50, 40, 40},    {50, 200, 200},
+      {2, 0, 20},  // below 10 percent counts as 10
+      {9, 0, 20},    {10, 0, 20},    {50, 0, 100},
+      {100, 0, 200}, {50, 5, 18},  // a short LineButton is raised to 18
+      {50, 40, 40},  {50, 200, 200},
   };
   for (const Case& c : cases) {
     TSkinScrollBar* bar = MacOSBar(skinHorizontal, 200);
@@ -145,7 +149,8 @@ TEST_F(ScrollBarTest, ThumbKeepsItsCapsAndStretchesTheMiddle) {
     const auto line = [upright](const QImage& image, int i) {
       std::vector<QRgb> pixels;
       const int across = upright ? image.width() : image.height();
-      for (int j = 0; j < across; ++j) pixels.push_back(upright ? image.pixel(j, i) : image.pixel(i, j));
+      for (int j = 0; j < across; ++j)
+        pixels.push_back(upright ? image.pixel(j, i) : image.pixel(i, j));
       return pixels;
     };
     const int pieceLength = upright ? caps[1].height() : caps[1].width();

@@ -1,10 +1,11 @@
 // TSkinStatusBar: which text it shows, its colour by look, and the size grip of a sizeable window.
+#include "skin/bars/statusbar.h"
+
 #include <gtest/gtest.h>
 
 #include <QTest>
 
 #include "tests/skin/support/control_picture_fixture.h"
-#include "skin/bars/statusbar.h"
 
 namespace {
 
@@ -90,8 +91,9 @@ TEST_F(StatusBarTest, LookGivesTheFormColour) {
     TSkinUIStyle style;
     TColor colour;
   } cases[] = {
-      {TSkinUIStyle::MacOS, 0xE7E7E7},   {TSkinUIStyle::WinXP, 0xDEEBEF},     {TSkinUIStyle::DeepBlue, 0xE8E8E8},
-      {TSkinUIStyle::Protein, 0xFBFBFB}, {TSkinUIStyle::BlueGlass, 0xE7E7E7},
+      {TSkinUIStyle::MacOS, 0xE7E7E7},     {TSkinUIStyle::WinXP, 0xDEEBEF},
+      {TSkinUIStyle::DeepBlue, 0xE8E8E8},  {TSkinUIStyle::Protein, 0xFBFBFB},
+      {TSkinUIStyle::BlueGlass, 0xE7E7E7},
   };
   TSkinStatusBar* bar = NewBar();
   for (const auto& c : cases) {
@@ -144,9 +146,11 @@ TEST_F(StatusBarTest, FixedSizeWindowKeepsItsTextUpToTheEdge) {
   EXPECT_FALSE(bar->GripResizes());
   // On the sizeable window the grip column is kept clear of text.
   bool textInGripColumn = false;
-  for (const QPoint& p : PixelsOf(fixed, kTextColour)) textInGripColumn |= p.x() >= 244 && p.x() < 259 && p.y() >= 3;
+  for (const QPoint& p : PixelsOf(fixed, kTextColour))
+    textInGripColumn |= p.x() >= 244 && p.x() < 259 && p.y() >= 3;
   EXPECT_TRUE(textInGripColumn);
-  for (const QPoint& p : sizeable) EXPECT_FALSE(p.x() >= 244 && p.x() < 259 && p.y() >= 3) << p.x() << ", " << p.y();
+  for (const QPoint& p : sizeable)
+    EXPECT_FALSE(p.x() >= 244 && p.x() < 259 && p.y() >= 3) << p.x() << ", " << p.y();
 }
 
 TEST_F(StatusBarTest, DraggingTheGripResizesTheWindowUnlessMaximized) {

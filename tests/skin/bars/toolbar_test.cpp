@@ -1,12 +1,13 @@
 // TSkinToolBar: colours and transparency by look, and how each button state is drawn.
+#include "skin/bars/toolbar.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
 
-#include "tests/skin/support/control_picture_fixture.h"
-#include "skin/bars/toolbar.h"
 #include "skin/bars/toolbutton.h"
+#include "tests/skin/support/control_picture_fixture.h"
 
 namespace {
 
@@ -20,7 +21,8 @@ class ToolBarTest : public ControlPictureTest {
     bar->SetUIStyle(style);
     return bar;
   }
-  static TSkinToolButton* NewButton(TSkinToolBar* bar, TSkinToolButton::TToolButtonStyle style = TSkinToolButton::tbsButton) {
+  static TSkinToolButton* NewButton(
+      TSkinToolBar* bar, TSkinToolButton::TToolButtonStyle style = TSkinToolButton::tbsButton) {
     auto* button = new TSkinToolButton(bar);
     button->SetStyle(style);
     button->show();
@@ -40,7 +42,8 @@ class ToolBarTest : public ControlPictureTest {
       for (int x = 0; x < w; ++x) {
         const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
         if (face.pixel(x, y) != (edge ? border : fill)) {
-          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << std::hex << face.pixel(x, y);
+          ADD_FAILURE() << what << ": (" << x << ", " << y << ") is " << std::hex
+                        << face.pixel(x, y);
           return;
         }
       }
@@ -81,7 +84,8 @@ TEST_F(ToolBarTest, TransparentBarShowsItsParentBehindTheButtons) {
     TSkinToolButton* button = NewButton(bar);
     const QRgb behind = bar->Transparent() ? kFormColour : kButtonColour;
     EXPECT_EQ(Render(bar).pixel(150, 10), behind) << static_cast<int>(style);
-    EXPECT_EQ(RenderButton(button).pixel(10, 10), behind) << "a button at rest has no face of its own";
+    EXPECT_EQ(RenderButton(button).pixel(10, 10), behind)
+        << "a button at rest has no face of its own";
     delete bar;
   }
 }
@@ -104,7 +108,8 @@ TEST_F(ToolBarTest, ButtonsSitSideBySide) {
 
 TEST_F(ToolBarTest, EachStateHasItsFace) {
   TSkinToolBar* bar = NewBar();
-  const QRgb border = Rgb(bar->ButtonBorderColor()), hot = Rgb(bar->ButtonColor()), down = Rgb(bar->ButtonDownColor());
+  const QRgb border = Rgb(bar->ButtonBorderColor()), hot = Rgb(bar->ButtonColor()),
+             down = Rgb(bar->ButtonDownColor());
   TSkinToolButton* button = NewButton(bar, TSkinToolButton::tbsCheck);
   QSignalSpy clicks(button, &TSkinToolButton::OnClick);
 
@@ -167,7 +172,8 @@ TEST_F(ToolBarTest, ImagesSitAtTheirPlaceAndHotImagesReplaceThem) {
     const QRect expected(list ? QPoint(5, 3) : QPoint((23 - 16) / 2, 3), QSize(16, 16));
     EXPECT_EQ(Bounds(PixelsOf(RenderButton(button), kImageColour)), expected) << "list " << list;
     Hover(button);
-    EXPECT_EQ(Bounds(PixelsOf(RenderButton(button), kImageColour)), expected) << "no hot images: the same";
+    EXPECT_EQ(Bounds(PixelsOf(RenderButton(button), kImageColour)), expected)
+        << "no hot images: the same";
     bar->SetHotImages({hotImage});
     EXPECT_EQ(Bounds(PixelsOf(RenderButton(button), kHotImageColour)), expected);
     Unhover(button);

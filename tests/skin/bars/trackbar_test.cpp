@@ -1,5 +1,7 @@
 // The track bar with real mouse and key events: clicks, holding, dragging, keys, ticks and the
 // rules for OnChange, on horizontal and vertical bars.
+#include "skin/bars/trackbar.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,12 +11,11 @@
 #include <set>
 #include <vector>
 
-#include "skin/containers/imagepanel.h"
 #include "skin/bars/scrolltrackbar.h"
-#include "skin/look/themefilewriter.h"
-#include "skin/bars/trackbar.h"
-#include "skin/base/timer_p.h"
 #include "skin/bars/trackbarmath_p.h"
+#include "skin/base/timer_p.h"
+#include "skin/containers/imagepanel.h"
+#include "skin/look/themefilewriter.h"
 #include "tests/skin/support/themefilebytes.h"
 #include "tests/skin/support/themepicture.h"
 
@@ -114,11 +115,11 @@ TEST_F(TrackBarTest, MacOSPutsTheSliderEdgeAt92ForPosition170) {
 TEST_F(TrackBarTest, ThicknessComesFromTheLooksPictures) {
   struct Case {
     TSkinUIStyle style;
-    int height;        // horizontal: max(bar height, slider height)
-    int width;         // vertical: max(bar height, vertical slider width)
+    int height;  // horizontal: max(bar height, slider height)
+    int width;   // vertical: max(bar height, vertical slider width)
   } const cases[] = {
-      {TSkinUIStyle::MacOS, 20, 19},   {TSkinUIStyle::WinXP, 21, 22},
-      {TSkinUIStyle::DeepBlue, 20, 18}, {TSkinUIStyle::Protein, 20, 18},
+      {TSkinUIStyle::MacOS, 20, 19},     {TSkinUIStyle::WinXP, 21, 22},
+      {TSkinUIStyle::DeepBlue, 20, 18},  {TSkinUIStyle::Protein, 20, 18},
       {TSkinUIStyle::BlueGlass, 20, 18},
   };
   for (const Case& c : cases) {
@@ -210,8 +211,8 @@ TEST_F(TrackBarTest, ClickOnTheBarMovesOnePageThenHoldingWalksSixATickToThePoint
   EXPECT_EQ(bar.Position(), 150) << "350 ms held: three steps of 6";
   clock_.Advance(2000);
   // At 108 the slider's edge (58) has passed the pointer, so the last step lands on 101.
-  EXPECT_THAT(reported, ElementsAreArray({168, 162, 156, 150, 144, 138, 132, 126, 120, 114, 108,
-                                          101}));
+  EXPECT_THAT(reported,
+              ElementsAreArray({168, 162, 156, 150, 144, 138, 132, 126, 120, 114, 108, 101}));
 
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(60, 10));
   EXPECT_EQ(RepeatTimer(bar), nullptr);
@@ -225,8 +226,7 @@ TEST_F(TrackBarTest, ClickStepsOnePageButNeverPastThePointer) {
       {100, 2, 110, 102},  // right of the slider (edge 54): one page up
       {100, 2, 30, 98},    // left of it: one page down
       {170, 20, 91, 158},  // the page would pass the pixel's position (158): stop there
-      {170, 20, 119, 190},
-      {3, 5, 0, 0},        // clamped to the range
+      {170, 20, 119, 190}, {3, 5, 0, 0},  // clamped to the range
   };
   for (const Case& c : cases) {
     TSkinTrackBar bar(&host_);
@@ -351,10 +351,10 @@ TEST_F(TrackBarTest, KeysMoveWithinTheRange) {
     Qt::Key key;
     int from, expected;
   } const cases[] = {
-      {Qt::Key_PageUp, 5, 3},  {Qt::Key_PageDown, 5, 7}, {Qt::Key_End, 5, 10},
-      {Qt::Key_Home, 5, 0},    {Qt::Key_Left, 5, 4},     {Qt::Key_Up, 5, 4},
-      {Qt::Key_Right, 5, 6},   {Qt::Key_Down, 5, 6},     {Qt::Key_PageUp, 1, 0},
-      {Qt::Key_PageDown, 9, 10}, {Qt::Key_Left, 0, 0},   {Qt::Key_Down, 10, 10},
+      {Qt::Key_PageUp, 5, 3},    {Qt::Key_PageDown, 5, 7}, {Qt::Key_End, 5, 10},
+      {Qt::Key_Home, 5, 0},      {Qt::Key_Left, 5, 4},     {Qt::Key_Up, 5, 4},
+      {Qt::Key_Right, 5, 6},     {Qt::Key_Down, 5, 6},     {Qt::Key_PageUp, 1, 0},
+      {Qt::Key_PageDown, 9, 10}, {Qt::Key_Left, 0, 0},     {Qt::Key_Down, 10, 10},
       {Qt::Key_A, 5, 5},
   };
   TSkinTrackBar bar(&host_);

@@ -20,13 +20,13 @@ TEST(TrackBarMath, SliderOffsetTruncatesTowardZero) {
   struct Case {
     int track, slider, min, max, position, offset;
   } const cases[] = {
-      {kTrack, kSlider, 0, 200, 170, 92},   // 109 * 170 / 200 = 92.65
+      {kTrack, kSlider, 0, 200, 170, 92},  // 109 * 170 / 200 = 92.65
       {kTrack, kSlider, 0, 200, 0, 0},
       {kTrack, kSlider, 0, 200, 200, 109},  // the slider's right edge meets the track's
       {kTrack, kSlider, 0, 200, 101, 55},
       {kTrack, kSlider, -100, 100, 0, 54},
-      {kTrack, kSlider, 5, 5, 5, 0},        // an empty range keeps the slider at the start
-      {10, 11, 0, 10, 5, 0},                // a slider longer than the track: -1 * 5 / 10 -> 0
+      {kTrack, kSlider, 5, 5, 5, 0},  // an empty range keeps the slider at the start
+      {10, 11, 0, 10, 5, 0},          // a slider longer than the track: -1 * 5 / 10 -> 0
       {10, 14, 0, 10, 5, -2},
   };
   for (const Case& c : cases) {
@@ -52,11 +52,11 @@ TEST(TrackBarMath, PositionAtPixelRoundsHalvesToEven) {
       {70, kTrack, kSlider, 0, 200, 119},  // 65 * 200 / 109 = 119.27
       {5, kTrack, kSlider, 0, 200, 0},
       // Track 6, slider 2: (pixel - 1) / 4 positions; halves go to the even neighbour.
-      {3, 6, 2, 0, 1, 0},    // 0.5
-      {7, 6, 2, 0, 1, 2},    // 1.5
-      {11, 6, 2, 0, 1, 2},   // 2.5
-      {-1, 6, 2, 0, 1, 0},   // -0.5
-      {-5, 6, 2, 0, 1, -2},  // -1.5
+      {3, 6, 2, 0, 1, 0},     // 0.5
+      {7, 6, 2, 0, 1, 2},     // 1.5
+      {11, 6, 2, 0, 1, 2},    // 2.5
+      {-1, 6, 2, 0, 1, 0},    // -0.5
+      {-5, 6, 2, 0, 1, -2},   // -1.5
       {7, 6, 2, 10, 11, 12},  // the range's start is added after rounding
       // Not clamped: outside the track the result leaves the range.
       {300, kTrack, kSlider, 0, 200, 541},
@@ -81,7 +81,8 @@ TEST(TrackBarMath, SliderIsCentredAcrossTheTrack) {
 // distances from min.
 std::vector<int> TickPositions(int min, int max, int frequency) {
   std::vector<int> positions;
-  for (int offset : trackbar::TickOffsets(max - min, 0, min, max, frequency)) positions.push_back(min + offset);
+  for (int offset : trackbar::TickOffsets(max - min, 0, min, max, frequency))
+    positions.push_back(min + offset);
   return positions;
 }
 
@@ -98,7 +99,8 @@ TEST(TrackBarMath, TicksFallOnEveryFrequencyStepAndOnMax) {
 
 TEST(TrackBarMath, PositionsSharingAPixelGiveOneTick) {
   // 10 pixels of room for 100 positions: ten positions a pixel, then max.
-  EXPECT_THAT(trackbar::TickOffsets(15, 5, 0, 100, 1), ElementsAre(2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12));
+  EXPECT_THAT(trackbar::TickOffsets(15, 5, 0, 100, 1),
+              ElementsAre(2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12));
   EXPECT_THAT(trackbar::TickOffsets(15, 5, 0, 100, 30), ElementsAre(2, 5, 8, 11, 12));
   // A slider longer than the track: offsets run backwards, truncated toward zero.
   EXPECT_THAT(trackbar::TickOffsets(5, 15, 0, 4, 1), ElementsAre(7, 5, 2, 0, -3));

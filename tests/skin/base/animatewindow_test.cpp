@@ -86,7 +86,8 @@ TEST(SkinAnimateWindow, TheWindowMayGoAtTheEndOrBeforeIt) {
   SkinManualClock clock;
   auto* deletedAtTheEnd = new QWidget;
   deletedAtTheEnd->resize(50, 50);
-  ASSERT_TRUE(SkinAnimateWindow(deletedAtTheEnd, 100, kSlideIn, [deletedAtTheEnd] { delete deletedAtTheEnd; }));
+  ASSERT_TRUE(SkinAnimateWindow(deletedAtTheEnd, 100, kSlideIn,
+                                [deletedAtTheEnd] { delete deletedAtTheEnd; }));
   clock.Advance(200);
 
   int ends = 0;

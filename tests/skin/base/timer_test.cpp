@@ -16,9 +16,9 @@ TEST(SkinTimerTest, TicksOneIntervalApartFromTheStart) {
     std::vector<int> steps;  // successive Advance calls
     int ticks;
   } cases[] = {
-      {100, {350}, 3},      {100, {99}, 0},       {100, {100}, 1},        {100, {50, 50}, 1},
-      {100, {99, 1, 99}, 1}, {100, {100, 100}, 2}, {7, {1000}, 142},      {0, {1000}, 0},
-      {-1, {1000}, 0},
+      {100, {350}, 3},    {100, {99}, 0},        {100, {100}, 1},
+      {100, {50, 50}, 1}, {100, {99, 1, 99}, 1}, {100, {100, 100}, 2},
+      {7, {1000}, 142},   {0, {1000}, 0},        {-1, {1000}, 0},
   };
   for (const auto& c : cases) {
     SkinManualClock clock;
@@ -36,7 +36,8 @@ TEST(SkinTimerTest, TimersTickInTimeOrderAndTiesInStartOrder) {
   QStringList order;
   QObject::connect(&slow, &SkinTimer::Tick, [&] { order << QString("slow@%1").arg(clock.Now()); });
   QObject::connect(&fast, &SkinTimer::Tick, [&] { order << QString("fast@%1").arg(clock.Now()); });
-  QObject::connect(&alsoSlow, &SkinTimer::Tick, [&] { order << QString("alsoSlow@%1").arg(clock.Now()); });
+  QObject::connect(&alsoSlow, &SkinTimer::Tick,
+                   [&] { order << QString("alsoSlow@%1").arg(clock.Now()); });
   slow.Start(100);
   fast.Start(40);
   alsoSlow.Start(100);

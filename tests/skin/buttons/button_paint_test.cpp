@@ -5,9 +5,9 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "tests/skin/support/control_picture_fixture.h"
 #include "skin/buttons/arrowbutton.h"
 #include "skin/buttons/button.h"
+#include "tests/skin/support/control_picture_fixture.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ class ButtonPaintTest : public ControlPictureTest {
   // for pixel: corners unscaled (at most half the face each, trimmed on the side away from
   // their corner), the left and right edges the frame's middle rows stretched down. Magenta
   // shows what lies behind: always for the edges, for the corners only when they are keyed.
-  static void ExpectStretchedFrame(const QImage& face, const QImage& frame, QRgb behind, bool cornersKeyed,
-                                   const std::string& what) {
+  static void ExpectStretchedFrame(const QImage& face, const QImage& frame, QRgb behind,
+                                   bool cornersKeyed, const std::string& what) {
     ASSERT_FALSE(frame.isNull()) << what;
     const int W = frame.width(), H = frame.height(), DW = face.width(), DH = face.height();
     ASSERT_EQ(H % 2, 1) << "an odd frame height gives the edges one middle row";
@@ -46,8 +46,9 @@ class ButtonPaintTest : public ControlPictureTest {
       const QRgb source = frame.pixel(fx, fy);
       const QRgb wanted = keyed && source == kMagenta ? behind : source;
       if (face.pixel(x, y) != wanted && ++mismatches <= 5) {
-        ADD_FAILURE() << what << ": face (" << x << ", " << y << ") is " << std::hex << face.pixel(x, y)
-                      << ", frame (" << std::dec << fx << ", " << fy << ") gives " << std::hex << wanted;
+        ADD_FAILURE() << what << ": face (" << x << ", " << y << ") is " << std::hex
+                      << face.pixel(x, y) << ", frame (" << std::dec << fx << ", " << fy
+                      << ") gives " << std::hex << wanted;
       }
     };
     for (int y = 0; y < DH; ++y) {
@@ -73,7 +74,9 @@ TEST_F(ButtonPaintTest, MacOSButtonOfTheProgramsSize) {
   const QImage face = Render(button);
   const QImage frame = StripFrame(TSkinUIStyle::MacOS, 1);
   ASSERT_EQ(frame.size(), QSize(84, 23));
-  auto shown = [&](int fx, int fy) { return frame.pixel(fx, fy) == kMagenta ? kFormColour : frame.pixel(fx, fy); };
+  auto shown = [&](int fx, int fy) {
+    return frame.pixel(fx, fy) == kMagenta ? kFormColour : frame.pixel(fx, fy);
+  };
   for (int y = 0; y < 11; ++y) {
     for (int x = 0; x < 32; ++x) EXPECT_EQ(face.pixel(x, y), shown(x, y)) << x << ", " << y;
     for (int x = 32; x < 34; ++x) EXPECT_EQ(face.pixel(x, y), shown(42, y)) << x << ", " << y;
@@ -88,10 +91,11 @@ TEST_F(ButtonPaintTest, EveryLookStretchesItsFrameOverAnySize) {
     for (QSize size : sizes) {
       TSkinButton* button = NewButton(style, size);
       const bool transparent = LookIsTransparent(style);
-      ExpectStretchedFrame(Render(button), StripFrame(style, 1), transparent ? kFormColour : kButtonColour,
-                           transparent,
-                           "look " + std::to_string(static_cast<int>(style)) + " at " + std::to_string(size.width()) +
-                               " x " + std::to_string(size.height()));
+      ExpectStretchedFrame(Render(button), StripFrame(style, 1),
+                           transparent ? kFormColour : kButtonColour, transparent,
+                           "look " + std::to_string(static_cast<int>(style)) + " at " +
+                               std::to_string(size.width()) + " x " +
+                               std::to_string(size.height()));
       delete button;
     }
   }
@@ -102,7 +106,8 @@ TEST_F(ButtonPaintTest, OpaqueLookFillsTheBackgroundWithTheButtonColour) {
   TSkinButton* button = NewButton(TSkinUIStyle::MacOS, {65, 25});
   button->SetTransparent(true);
   button->SetUIStyle(TSkinUIStyle::WinXP);
-  ExpectStretchedFrame(Render(button), StripFrame(TSkinUIStyle::WinXP, 1), kButtonColour, false, "WinXP");
+  ExpectStretchedFrame(Render(button), StripFrame(TSkinUIStyle::WinXP, 1), kButtonColour, false,
+                       "WinXP");
 }
 
 TEST_F(ButtonPaintTest, EachStateShowsItsFrame) {
@@ -114,14 +119,26 @@ TEST_F(ButtonPaintTest, EachStateShowsItsFrame) {
       {"normal", [](TSkinButton*) {}, 1},
       {"hover", [](TSkinButton* b) { Hover(b); }, 2},
       {"pressed", [](TSkinButton* b) { QTest::mousePress(b, Qt::LeftButton); }, 3},
-      {"pressed by key", [](TSkinButton* b) { b->setFocus(); QTest::keyPress(b, Qt::Key_Space); }, 3},
+      {"pressed by key",
+       [](TSkinButton* b) {
+         b->setFocus();
+         QTest::keyPress(b, Qt::Key_Space);
+       },
+       3},
       {"disabled", [](TSkinButton* b) { b->setEnabled(false); }, 1},
-      {"disabled under the mouse", [](TSkinButton* b) { Hover(b); b->setEnabled(false); }, 1},
-      {"dragged off", [](TSkinButton* b) {
+      {"disabled under the mouse",
+       [](TSkinButton* b) {
+         Hover(b);
+         b->setEnabled(false);
+       },
+       1},
+      {"dragged off",
+       [](TSkinButton* b) {
          Hover(b);
          QTest::mousePress(b, Qt::LeftButton);
          QTest::mouseMove(b, QPoint(-5, 5));
-       }, 1},
+       },
+       1},
   };
   for (TSkinUIStyle style : {TSkinUIStyle::MacOS, TSkinUIStyle::DeepBlue}) {
     for (const auto& c : cases) {
@@ -129,8 +146,8 @@ TEST_F(ButtonPaintTest, EachStateShowsItsFrame) {
       button->SetTabStop(false);  // no focus mark over the frame
       c.enter(button);
       const bool transparent = LookIsTransparent(style);
-      ExpectStretchedFrame(Render(button), StripFrame(style, c.frame), transparent ? kFormColour : kButtonColour,
-                           transparent, c.state);
+      ExpectStretchedFrame(Render(button), StripFrame(style, c.frame),
+                           transparent ? kFormColour : kButtonColour, transparent, c.state);
       delete button;
     }
   }
@@ -165,12 +182,15 @@ TEST_F(ButtonPaintTest, DottedRectangleMarksTheFocusInTheOtherLooks) {
       const QRect ring(QPoint(margin, margin), QPoint(64 - margin, 24 - margin));
       for (int y = ring.top(); y <= ring.bottom(); ++y) {
         for (int x = ring.left(); x <= ring.right(); ++x) {
-          const bool onRing = x == ring.left() || x == ring.right() || y == ring.top() || y == ring.bottom();
-          if (onRing && (x + y) % 2 == 0) expected.setPixel(x, y, expected.pixel(x, y) ^ 0x00FFFFFF);
+          const bool onRing =
+              x == ring.left() || x == ring.right() || y == ring.top() || y == ring.bottom();
+          if (onRing && (x + y) % 2 == 0)
+            expected.setPixel(x, y, expected.pixel(x, y) ^ 0x00FFFFFF);
         }
       }
       button->setFocus();
-      EXPECT_TRUE(SameImage(Render(button), expected)) << static_cast<int>(style) << " margin " << margin;
+      EXPECT_TRUE(SameImage(Render(button), expected))
+          << static_cast<int>(style) << " margin " << margin;
       delete button;
     }
   }
@@ -206,15 +226,18 @@ TEST_F(ButtonPaintTest, DisabledCaptionIsEmbossed) {
       } else if (c == 0xFFFFFFFF) {
         white.insert(p);
       } else {
-        ADD_FAILURE() << "caption pixel " << std::hex << c << " at " << std::dec << p.x() << ", " << p.y();
+        ADD_FAILURE() << "caption pixel " << std::hex << c << " at " << std::dec << p.x() << ", "
+                      << p.y();
       }
     }
     ASSERT_FALSE(grey.isEmpty());
     ASSERT_FALSE(white.isEmpty());
-    for (const QPoint& p : white) EXPECT_TRUE(grey.contains(p - QPoint(1, 1))) << p.x() << ", " << p.y();
+    for (const QPoint& p : white)
+      EXPECT_TRUE(grey.contains(p - QPoint(1, 1))) << p.x() << ", " << p.y();
     for (const QPoint& p : grey) {
       const QPoint under = p + QPoint(1, 1);
-      EXPECT_TRUE(grey.contains(under) || face.pixel(under) == 0xFFFFFFFF) << p.x() << ", " << p.y();
+      EXPECT_TRUE(grey.contains(under) || face.pixel(under) == 0xFFFFFFFF)
+          << p.x() << ", " << p.y();
     }
     delete button;
   }
@@ -245,8 +268,8 @@ TEST_F(ButtonPaintTest, PressedCaptionAndGlyphMoveOnePixelRightAndDown) {
 
 TEST_F(ButtonPaintTest, GlyphLayoutsPlaceGlyphAndCaption) {
   const QString caption = "Go";
-  for (TSkinButton::TButtonLayout layout :
-       {TSkinButton::blGlyphLeft, TSkinButton::blGlyphRight, TSkinButton::blGlyphTop, TSkinButton::blGlyphBottom}) {
+  for (TSkinButton::TButtonLayout layout : {TSkinButton::blGlyphLeft, TSkinButton::blGlyphRight,
+                                            TSkinButton::blGlyphTop, TSkinButton::blGlyphBottom}) {
     for (int spacing : {4, 0, 9}) {
       // Odd sizes, so that every halving truncates.
       TSkinButton* button = NewButton(TSkinUIStyle::DeepBlue, {91, 57}, caption);
@@ -261,10 +284,18 @@ TEST_F(ButtonPaintTest, GlyphLayoutsPlaceGlyphAndCaption) {
       const int W = 91, H = 57, gw = 9, gh = 7, S = spacing;
       QPoint at;
       switch (layout) {
-        case TSkinButton::blGlyphLeft: at = {(W - tw - gw - S) / 2, (H - gh) / 2}; break;
-        case TSkinButton::blGlyphRight: at = {(W + tw + S - gw) / 2, (H - gh) / 2}; break;
-        case TSkinButton::blGlyphTop: at = {(W - gw) / 2, (H - th - gh - S) / 2}; break;
-        case TSkinButton::blGlyphBottom: at = {(W - gw) / 2, (H + th + S - gh) / 2}; break;
+        case TSkinButton::blGlyphLeft:
+          at = {(W - tw - gw - S) / 2, (H - gh) / 2};
+          break;
+        case TSkinButton::blGlyphRight:
+          at = {(W + tw + S - gw) / 2, (H - gh) / 2};
+          break;
+        case TSkinButton::blGlyphTop:
+          at = {(W - gw) / 2, (H - th - gh - S) / 2};
+          break;
+        case TSkinButton::blGlyphBottom:
+          at = {(W - gw) / 2, (H + th + S - gh) / 2};
+          break;
       }
       const QImage face = Render(button);
       const QSet<QPoint> glyphPixels = PixelsOf(face, 0xFFC81E28);
@@ -273,10 +304,18 @@ TEST_F(ButtonPaintTest, GlyphLayoutsPlaceGlyphAndCaption) {
       const QRect text = Bounds(PixelsOf(face, kTextColour));
       ASSERT_FALSE(text.isEmpty());
       switch (layout) {
-        case TSkinButton::blGlyphLeft: EXPECT_GE(text.left(), at.x() + gw + S); break;
-        case TSkinButton::blGlyphRight: EXPECT_LT(text.right(), at.x() - S); break;
-        case TSkinButton::blGlyphTop: EXPECT_GE(text.top(), at.y() + gh + S); break;
-        case TSkinButton::blGlyphBottom: EXPECT_LT(text.bottom(), at.y() - S); break;
+        case TSkinButton::blGlyphLeft:
+          EXPECT_GE(text.left(), at.x() + gw + S);
+          break;
+        case TSkinButton::blGlyphRight:
+          EXPECT_LT(text.right(), at.x() - S);
+          break;
+        case TSkinButton::blGlyphTop:
+          EXPECT_GE(text.top(), at.y() + gh + S);
+          break;
+        case TSkinButton::blGlyphBottom:
+          EXPECT_LT(text.bottom(), at.y() - S);
+          break;
       }
       delete button;
     }
@@ -301,7 +340,8 @@ TEST_F(ButtonPaintTest, DoubleGlyphShowsItsSecondImageWhenDisabled) {
     button->setEnabled(false);
     const QImage disabled = Render(button);
     EXPECT_TRUE(PixelsOf(disabled, enabledColour).isEmpty());
-    EXPECT_EQ(Bounds(PixelsOf(disabled, disabledColour)).size(), QSize(size.height(), size.height()));
+    EXPECT_EQ(Bounds(PixelsOf(disabled, disabledColour)).size(),
+              QSize(size.height(), size.height()));
     delete button;
   }
 }
@@ -334,10 +374,16 @@ TEST_F(ArrowButtonPaintTest, TriangleOverTheButtonFace) {
     QSize size;
     QList<QRect> rows;  // the triangle's rows, top to bottom
   } cases[] = {
-      {TSkinArrowButton::skinUp, {20, 20}, {{10, 8, 1, 1}, {9, 9, 3, 1}, {8, 10, 5, 1}, {7, 11, 7, 1}}},
-      {TSkinArrowButton::skinDown, {20, 20}, {{7, 8, 7, 1}, {8, 9, 5, 1}, {9, 10, 3, 1}, {10, 11, 1, 1}}},
+      {TSkinArrowButton::skinUp,
+       {20, 20},
+       {{10, 8, 1, 1}, {9, 9, 3, 1}, {8, 10, 5, 1}, {7, 11, 7, 1}}},
+      {TSkinArrowButton::skinDown,
+       {20, 20},
+       {{7, 8, 7, 1}, {8, 9, 5, 1}, {9, 10, 3, 1}, {10, 11, 1, 1}}},
       // ax = (17 - 6) / 2 = 5, ay = (12 - 3) / 2 = 4
-      {TSkinArrowButton::skinUp, {17, 12}, {{8, 4, 1, 1}, {7, 5, 3, 1}, {6, 6, 5, 1}, {5, 7, 7, 1}}},
+      {TSkinArrowButton::skinUp,
+       {17, 12},
+       {{8, 4, 1, 1}, {7, 5, 3, 1}, {6, 6, 5, 1}, {5, 7, 7, 1}}},
   };
   for (TSkinUIStyle style : kLooks) {
     for (const auto& c : cases) {
@@ -347,7 +393,8 @@ TEST_F(ArrowButtonPaintTest, TriangleOverTheButtonFace) {
         arrow->SetUIStyle(style);
         arrow->SetArrow(c.arrow);
         arrow->SetCaption2("&Never shown");
-        for (TSkinCustomButton* b : {static_cast<TSkinCustomButton*>(plain), static_cast<TSkinCustomButton*>(arrow)}) {
+        for (TSkinCustomButton* b :
+             {static_cast<TSkinCustomButton*>(plain), static_cast<TSkinCustomButton*>(arrow)}) {
           b->SetTabStop(false);  // no focus mark from the press
         }
         EXPECT_EQ(arrow->Transparent(), LookIsTransparent(style));
@@ -357,7 +404,8 @@ TEST_F(ArrowButtonPaintTest, TriangleOverTheButtonFace) {
         }
         QImage expected = Render(plain);
         for (const QRect& row : c.rows) {
-          for (int x = row.left(); x <= row.right(); ++x) expected.setPixel(x, row.top(), 0xFF000000);
+          for (int x = row.left(); x <= row.right(); ++x)
+            expected.setPixel(x, row.top(), 0xFF000000);
         }
         EXPECT_TRUE(SameImage(Render(arrow), expected))
             << static_cast<int>(style) << " arrow " << c.arrow << " pressed " << pressed;

@@ -1,5 +1,7 @@
 // TSkinButton's behaviour: mouse presses and clicks, the hold-to-repeat event, keys, the form's
 // default and cancel buttons, accelerators, modal results, transparency by look, auto size.
+#include "skin/buttons/button.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <functional>
 
-#include "skin/buttons/button.h"
 #include "skin/base/timer_p.h"
 
 namespace {
@@ -73,8 +74,9 @@ TEST_F(ButtonTest, EveryStyleDecidesTransparencyWhateverWasSetBefore) {
     TSkinUIStyle style;
     bool transparent;
   } cases[] = {
-      {TSkinUIStyle::MacOS, true},    {TSkinUIStyle::WinXP, false},    {TSkinUIStyle::DeepBlue, false},
-      {TSkinUIStyle::Protein, false}, {TSkinUIStyle::BlueGlass, true}, {TSkinUIStyle::FromThemeFile, false},
+      {TSkinUIStyle::MacOS, true},     {TSkinUIStyle::WinXP, false},
+      {TSkinUIStyle::DeepBlue, false}, {TSkinUIStyle::Protein, false},
+      {TSkinUIStyle::BlueGlass, true}, {TSkinUIStyle::FromThemeFile, false},
   };
   for (const auto& c : cases) {
     TSkinButton* button = NewButton("");
@@ -182,7 +184,8 @@ TEST_F(ButtonTest, HoldingRepeatsEveryIntervalAndTheReleaseClicksOnce) {
     int heldMs;
     int repeats;
   } cases[] = {
-      {100, 350, 3}, {100, 99, 0}, {100, 100, 1}, {250, 1000, 4}, {30, 100, 3}, {0, 1000, 0}, {-5, 1000, 0},
+      {100, 350, 3}, {100, 99, 0}, {100, 100, 1}, {250, 1000, 4},
+      {30, 100, 3},  {0, 1000, 0}, {-5, 1000, 0},
   };
   for (const auto& c : cases) {
     SkinManualClock clock;
@@ -258,8 +261,8 @@ TEST_F(ButtonTest, HoverFollowsEnterAndLeave) {
   EXPECT_TRUE(button->IsHovered());
   EXPECT_EQ(enters.count(), 1);
   // A move past the right or bottom edge ends the hover look before the leave arrives.
-  QMouseEvent move(QEvent::MouseMove, QPointF(button->width() + 1, 5), button->mapToGlobal(QPointF(0, 0)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(button->width() + 1, 5),
+                   button->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(button, &move);
   EXPECT_FALSE(button->IsHovered());
   EXPECT_EQ(exits.count(), 0);
@@ -512,8 +515,11 @@ TEST_F(ButtonTest, AutoSizeTakesOneFrameOfTheStyleStrip) {
     TSkinUIStyle style;
     QSize size;
   } cases[] = {
-      {TSkinUIStyle::MacOS, {84, 23}},   {TSkinUIStyle::WinXP, {18, 21}},     {TSkinUIStyle::DeepBlue, {74, 21}},
-      {TSkinUIStyle::Protein, {74, 21}}, {TSkinUIStyle::BlueGlass, {77, 27}},
+      {TSkinUIStyle::MacOS, {84, 23}},
+      {TSkinUIStyle::WinXP, {18, 21}},
+      {TSkinUIStyle::DeepBlue, {74, 21}},
+      {TSkinUIStyle::Protein, {74, 21}},
+      {TSkinUIStyle::BlueGlass, {77, 27}},
       // No built-in strip: counted as 74 x 21, a third of it wide.
       {TSkinUIStyle::FromThemeFile, {24, 21}},
   };

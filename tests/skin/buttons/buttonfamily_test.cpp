@@ -5,11 +5,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "tests/skin/support/control_picture_fixture.h"
+#include "skin/base/timer_p.h"
 #include "skin/buttons/controlbutton.h"
 #include "skin/buttons/imagebutton.h"
-#include "skin/base/timer_p.h"
 #include "skin/buttons/toolbarspeedbutton.h"
+#include "tests/skin/support/control_picture_fixture.h"
 
 namespace {
 

@@ -19,7 +19,9 @@ const QRgb kInvertedGreen = qRgb(255, 0, 255);
 const QRgb kBlueRgb = qRgb(0, 0, 255);
 const QRgb kCaptionRgb = qRgb(255, 0, 0);
 
-QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Grab(QWidget& widget) {
+  return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 QImage Frame(TSkinUIStyle style, bool radio, int number) {
   QImage frame;
@@ -94,7 +96,8 @@ struct FrameCase {
 };
 
 TEST_F(CheckPaintTest, EachStateShowsItsFrameAndTheCaptionInTheFontColour) {
-  const FrameCase cases[] = {{true, true, 1}, {false, true, 2}, {true, false, 3}, {false, false, 4}};
+  const FrameCase cases[] = {
+      {true, true, 1}, {false, true, 2}, {true, false, 3}, {false, false, 4}};
   for (TSkinUIStyle style : {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP}) {
     for (bool radio : {false, true}) {
       ASSERT_NE(Frame(style, radio, 1), Frame(style, radio, 2)) << "the look's frames must differ";

@@ -1,4 +1,6 @@
 // The check box: when OnClick fires, mouse, keys and the '&' accelerator, and auto size.
+#include "skin/buttons/checkbox.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 #include <QTest>
 #include <memory>
 
-#include "skin/buttons/checkbox.h"
 #include "skin/buttons/radiobutton.h"
 
 namespace {
@@ -74,7 +75,8 @@ TEST_F(CheckBoxTest, StateMapsOntoChecked) {
     QSignalSpy clicks(&box, &TSkinCheckBox::OnClick);
     box.SetState(c.written);
     EXPECT_EQ(box.Checked(), c.checkedAfter) << c.written;
-    EXPECT_EQ(box.GetState(), c.checkedAfter ? TSkinCheckBox::cbChecked : TSkinCheckBox::cbUnchecked);
+    EXPECT_EQ(box.GetState(),
+              c.checkedAfter ? TSkinCheckBox::cbChecked : TSkinCheckBox::cbUnchecked);
     EXPECT_EQ(clicks.count(), c.clicks) << c.written;
   }
 }
@@ -131,7 +133,8 @@ TEST_F(CheckBoxTest, SpaceOrEnterTogglesOnRelease) {
 TEST_F(CheckBoxTest, OtherKeysAndRepeatedReleasesDoNotToggle) {
   TSkinCheckBox* box = NewBox();
   box->setFocus();
-  for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_A, Qt::Key_Tab}) {
+  for (Qt::Key key :
+       {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_A, Qt::Key_Tab}) {
     QTest::keyRelease(box, key);
   }
   // An auto-repeating key sends releases of its own before the real one.
@@ -215,9 +218,9 @@ struct AutoSizeCase {
 
 TEST_F(CheckBoxTest, AutoSizeFitsFrameAndCaption) {
   const AutoSizeCase cases[] = {
-      {TSkinUIStyle::MacOS, false, 13, 15, 21},    {TSkinUIStyle::MacOS, true, 13, 16, 21},
-      {TSkinUIStyle::MacOS, false, 18, 15, 24},    {TSkinUIStyle::DeepBlue, false, 13, 13, 19},
-      {TSkinUIStyle::WinXP, true, 10, 13, 17},     {TSkinUIStyle::BlueGlass, false, 20, 13, 26},
+      {TSkinUIStyle::MacOS, false, 13, 15, 21}, {TSkinUIStyle::MacOS, true, 13, 16, 21},
+      {TSkinUIStyle::MacOS, false, 18, 15, 24}, {TSkinUIStyle::DeepBlue, false, 13, 13, 19},
+      {TSkinUIStyle::WinXP, true, 10, 13, 17},  {TSkinUIStyle::BlueGlass, false, 20, 13, 26},
   };
   for (const AutoSizeCase& c : cases) {
     std::unique_ptr<TSkinCheckBox> box(c.radio ? new TSkinRadioButton : new TSkinCheckBox);

@@ -7,15 +7,16 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "skin/buttons/checkbox.h"
 #include "skin/bars/progressbar.h"
+#include "skin/buttons/checkbox.h"
 #include "skin/buttons/radiobutton.h"
 #include "skin/look/filetheme.h"
 #include "skin/look/themefilewriter.h"
 
 namespace {
 
-const QRgb kFrameColours[4] = {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
+const QRgb kFrameColours[4] = {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200),
+                               qRgb(200, 200, 0)};
 
 QByteArray BmpBytes(const QImage& picture) {
   QByteArray bytes;
@@ -81,7 +82,8 @@ TEST_F(ChecksFileThemeTest, MissingPictureLeavesAFrameOfZeroSize) {
   std::unique_ptr<TSkinRadioButton> radio = Themed<TSkinRadioButton>();
   radio->SetCaption("No picture");
   const QFontMetrics metrics(radio->font());
-  EXPECT_EQ(radio->size(), QSize(metrics.horizontalAdvance("No picture") + 8, metrics.height() + 2 + 4));
+  EXPECT_EQ(radio->size(),
+            QSize(metrics.horizontalAdvance("No picture") + 8, metrics.height() + 2 + 4));
 }
 
 TEST_F(ChecksFileThemeTest, ThemeGoingAwayTurnsTheControlsToDeepBlue) {

@@ -1,5 +1,7 @@
 // The radio button: exclusivity among siblings with the same GroupIndex, when OnClick fires,
 // the keys it ignores, and the focus hand-over from a radio group's items.
+#include "skin/buttons/radiobutton.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "skin/buttons/checkbox.h"
-#include "skin/buttons/radiobutton.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ TEST_F(RadioButtonTest, CheckingOneOfFiveUnchecksTheOthersAndRaisesOnlyItsOnClic
   radios[0]->SetChecked(true);
   radios[3]->SetChecked(true);
   std::vector<std::unique_ptr<QSignalSpy>> spies;
-  for (TSkinRadioButton* radio : radios) spies.push_back(std::make_unique<QSignalSpy>(radio, &TSkinCheckBox::OnClick));
+  for (TSkinRadioButton* radio : radios)
+    spies.push_back(std::make_unique<QSignalSpy>(radio, &TSkinCheckBox::OnClick));
 
   QTest::mouseClick(radios[1], Qt::LeftButton);
   EXPECT_EQ(CheckedStates(radios), (std::vector<bool>{false, true, false, false, false}));
@@ -116,7 +118,8 @@ TEST_F(RadioButtonTest, UncheckingRaisesNothing) {
 TEST_F(RadioButtonTest, SpaceAndEnterDoNothing) {
   std::vector<TSkinRadioButton*> radios = AddRadios(&host, 1);
   radios[0]->setFocus();
-  for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(radios[0], key);
+  for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+    QTest::keyClick(radios[0], key);
   EXPECT_FALSE(radios[0]->Checked());
 }
 

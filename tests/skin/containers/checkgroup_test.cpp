@@ -1,5 +1,7 @@
 // Check and radio groups: items made from Items and laid out in columns, ItemIndex, the
 // group's OnClick, and the focus that the group hands to its items.
+#include "skin/containers/checkgroup.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "skin/buttons/checkbox.h"
-#include "skin/containers/checkgroup.h"
 #include "skin/containers/radiogroup.h"
 
 namespace {
@@ -35,7 +36,8 @@ class GroupTest : public testing::Test {
   std::vector<TSkinCheckBox*> Items() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::vector<TSkinCheckBox*> items;
-    for (auto* item : group_->template findChildren<TSkinCheckBox*>(Qt::FindDirectChildrenOnly)) items.push_back(item);
+    for (auto* item : group_->template findChildren<TSkinCheckBox*>(Qt::FindDirectChildrenOnly))
+      items.push_back(item);
     return items;
   }
 

@@ -1,11 +1,12 @@
 // The group box: its frame with the caption's gap drawn pixel for pixel, the caption's colour,
 // where its children go, and its look.
+#include "skin/containers/groupbox.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
 #include "skin/buttons/checkbox.h"
-#include "skin/containers/groupbox.h"
 #include "tests/skin/support/control_picture_fixture.h"
 
 namespace {
@@ -57,7 +58,8 @@ TEST_F(GroupBoxTest, FrameRunsAtHalfTheFontHeightWithAGapForTheCaption) {
   const QRect text = Bounds(PixelsOf(shown, caption));
   EXPECT_GE(text.left(), 5);
   EXPECT_LE(text.right(), gapEnd);
-  EXPECT_EQ(box_->contentsRect(), QRect(QPoint(3, 16), QPoint(365, 45))) << "children from |-11| + 5 = 16";
+  EXPECT_EQ(box_->contentsRect(), QRect(QPoint(3, 16), QPoint(365, 45)))
+      << "children from |-11| + 5 = 16";
 }
 
 TEST_F(GroupBoxTest, WithoutCaptionTheTopLineIsWhole) {
@@ -94,8 +96,8 @@ TEST_F(GroupBoxTest, LookGivesBorderAndCaptionColoursToTheBoxAndItsChildren) {
     TSkinUIStyle style;
     TColor border, font;
   } const cases[] = {
-      {TSkinUIStyle::MacOS, 0x7F7F7F, 0x000000},    {TSkinUIStyle::WinXP, 0x686868, 0xCF4602},
-      {TSkinUIStyle::DeepBlue, 0x000000, 0x000000}, {TSkinUIStyle::Protein, 0x000000, 0x000000},
+      {TSkinUIStyle::MacOS, 0x7F7F7F, 0x000000},     {TSkinUIStyle::WinXP, 0x686868, 0xCF4602},
+      {TSkinUIStyle::DeepBlue, 0x000000, 0x000000},  {TSkinUIStyle::Protein, 0x000000, 0x000000},
       {TSkinUIStyle::BlueGlass, 0x000000, 0x000000},
   };
   for (const Case& c : cases) {

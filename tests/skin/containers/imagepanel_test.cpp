@@ -1,12 +1,12 @@
 // The image panel's pixels (plain, stretched, tiled, see-through), auto size, caption and clicks.
+#include "skin/containers/imagepanel.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
 #include <initializer_list>
-
-#include "skin/containers/imagepanel.h"
 
 namespace {
 
@@ -46,7 +46,9 @@ class ImagePanelTest : public ::testing::Test {
   }
 
   // What the host shows where the panel lies.
-  QImage Shown() { return host_.grab(panel_->geometry()).toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage Shown() {
+    return host_.grab(panel_->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+  }
 
   void ExpectPixels(const std::function<QRgb(int, int)>& expected, const char* what) {
     const QImage shown = Shown();
@@ -70,7 +72,9 @@ TEST_F(ImagePanelTest, DrawStylesPlaceThePicture) {
     QSize size;
     std::function<QRgb(int, int)> expected;
   } const cases[] = {
-      {"plain", skinNormal, {5, 3},
+      {"plain",
+       skinNormal,
+       {5, 3},
        [&](int x, int y) { return x < 2 && y < 2 ? quad.pixel(x, y) : kWhite; }},
       {"stretched", skinStretch, {4, 6}, [&](int x, int y) { return quad.pixel(x / 2, y / 3); }},
       {"tiled", skinTile, {5, 3}, [&](int x, int y) { return quad.pixel(x % 2, y % 2); }},
@@ -138,7 +142,7 @@ TEST_F(ImagePanelTest, AutoSizeTakesWhatTheDockingLeavesFree) {
     TAlign align;
     QSize size;
   } const cases[] = {
-      {alNone, {7, 9}},  {alTop, {50, 9}},  {alBottom, {50, 9}},
+      {alNone, {7, 9}},  {alTop, {50, 9}},   {alBottom, {50, 9}},
       {alLeft, {7, 40}}, {alRight, {7, 40}}, {alClient, {50, 40}},
   };
   for (const Case& c : cases) {

@@ -1,5 +1,7 @@
 // The page control: where its pages go, which page is active and enabled, what choosing,
 // removing, moving and hiding pages do, Ctrl+Tab, and the look reaching the pages' controls.
+#include "skin/containers/pagecontrol.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -11,7 +13,6 @@
 
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
-#include "skin/containers/pagecontrol.h"
 #include "skin/containers/tabcontroltoppanel.h"
 #include "skin/containers/tabsheet.h"
 
@@ -37,19 +38,24 @@ class PageControlTest : public testing::Test {
 
   TSkinTabControlTopPanel* Strip() { return pages_->findChild<TSkinTabControlTopPanel*>(); }
   void ClickStrip(int x, int y) {
-    QTest::mouseClick(form_.windowHandle(), Qt::LeftButton, {}, Strip()->mapTo(&form_, QPoint(x, y)));
+    QTest::mouseClick(form_.windowHandle(), Qt::LeftButton, {},
+                      Strip()->mapTo(&form_, QPoint(x, y)));
   }
 
   // The strip shows the active page's tab, and the active page alone is enabled and in front.
   testing::AssertionResult ShowsOnly(TSkinTabSheet* page) {
-    if (pages_->ActivePage() != page) return testing::AssertionFailure() << "another page is active";
-    if (pages_->TabIndex() != page->PageIndex()) return testing::AssertionFailure() << "the strip shows another tab";
+    if (pages_->ActivePage() != page)
+      return testing::AssertionFailure() << "another page is active";
+    if (pages_->TabIndex() != page->PageIndex())
+      return testing::AssertionFailure() << "the strip shows another tab";
     for (int i = 0; i < pages_->PageCount(); ++i) {
       TSkinTabSheet* other = pages_->Pages(i);
-      if (other->isEnabled() != (other == page)) return testing::AssertionFailure() << "page " << i << " enabled";
+      if (other->isEnabled() != (other == page))
+        return testing::AssertionFailure() << "page " << i << " enabled";
       if (!other->isVisible()) return testing::AssertionFailure() << "page " << i << " hidden";
     }
-    if (pages_->childAt(pages_->contentsRect().center()) != page) return testing::AssertionFailure() << "not in front";
+    if (pages_->childAt(pages_->contentsRect().center()) != page)
+      return testing::AssertionFailure() << "not in front";
     return testing::AssertionSuccess();
   }
 
@@ -278,7 +284,8 @@ TEST_F(PageControlTest, NewLookReachesThePagesAndTheirControls) {
   pages_->SetUIStyle(TSkinUIStyle::WinXP);
   EXPECT_EQ(button->UIStyle(), TSkinUIStyle::WinXP);
   EXPECT_EQ(page->Color(), 0xFFFFFFu) << "WinXP bodies are white";
-  EXPECT_EQ(check->Color(), 0xFFFFFFu) << "a control following its parent's colour shows the page's";
+  EXPECT_EQ(check->Color(), 0xFFFFFFu)
+      << "a control following its parent's colour shows the page's";
   pages_->SetUIStyle(TSkinUIStyle::Protein);
   EXPECT_EQ(button->UIStyle(), TSkinUIStyle::Protein);
   EXPECT_EQ(page->Color(), 0xFBFBFBu);
@@ -297,7 +304,9 @@ class PageKeysTest : public PageControlTest {
     outside_->show();
   }
 
-  static void NextPageKey(QWidget* focus) { QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier); }
+  static void NextPageKey(QWidget* focus) {
+    QTest::keyClick(focus, Qt::Key_Tab, Qt::ControlModifier);
+  }
   static void PreviousPageKey(QWidget* focus) {
     QTest::keyClick(focus, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   }
@@ -314,7 +323,8 @@ TEST_F(PageKeysTest, SwitchPagesForwardAndBackWrappingAround) {
   PreviousPageKey(EditOf(1));
   PreviousPageKey(QApplication::focusWidget());
   EXPECT_EQ(pages_->ActivePageIndex(), 2);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(pages_->ActivePageIndex(), 1) << "Shift held with Tab goes back too";
 }
 
@@ -338,7 +348,8 @@ TEST_F(PageKeysTest, WithTwoPageControlsTheOneHoldingTheFocusSwitches) {
   NextPageKey(secondEdit);
   EXPECT_EQ(second->ActivePageIndex(), 1);
   EXPECT_EQ(pages_->ActivePageIndex(), 0);
-  EXPECT_TRUE(second->hasFocus()) << "a page whose first control takes no focus leaves it with the page control";
+  EXPECT_TRUE(second->hasFocus())
+      << "a page whose first control takes no focus leaves it with the page control";
   NextPageKey(second);
   EXPECT_EQ(second->ActivePageIndex(), 0);
 

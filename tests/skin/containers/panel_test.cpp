@@ -1,5 +1,7 @@
 // The caption-bar panel: its look, the fold animation, the fold button under the mouse, and
 // the unfolded height it keeps while folded.
+#include "skin/containers/panel.h"
+
 #include <gtest/gtest.h>
 
 #include <QPointer>
@@ -9,10 +11,9 @@
 #include <vector>
 
 #include "sketch/errors.h"
-#include "skin/containers/panel.h"
-#include "skin/paint/slicing_p.h"
-#include "skin/look/themefilewriter.h"
 #include "skin/bars/trackbar.h"
+#include "skin/look/themefilewriter.h"
+#include "skin/paint/slicing_p.h"
 #include "tests/skin/support/themefilebytes.h"
 #include "tests/skin/support/themepicture.h"
 
@@ -26,7 +27,8 @@ class HeightLog : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Resize) heights.push_back(static_cast<QWidget*>(watched)->height());
+    if (event->type() == QEvent::Resize)
+      heights.push_back(static_cast<QWidget*>(watched)->height());
     return false;
   }
 };
@@ -72,8 +74,10 @@ TEST_F(PanelTest, LookSetsTheColoursAndTheCaptionBar) {
     TColor border, captionFont;
     int barHeight;
   } const cases[] = {
-      {TSkinUIStyle::MacOS, 0x7F7F7F, 0x000000, 21},   {TSkinUIStyle::WinXP, 0x686868, 0x000000, 21},
-      {TSkinUIStyle::DeepBlue, 0x000000, 0xFFFFFF, 20}, {TSkinUIStyle::Protein, 0x000000, 0xFFFFFF, 21},
+      {TSkinUIStyle::MacOS, 0x7F7F7F, 0x000000, 21},
+      {TSkinUIStyle::WinXP, 0x686868, 0x000000, 21},
+      {TSkinUIStyle::DeepBlue, 0x000000, 0xFFFFFF, 20},
+      {TSkinUIStyle::Protein, 0x000000, 0xFFFFFF, 21},
       {TSkinUIStyle::BlueGlass, 0x000000, 0xFFFFFF, 21},
   };
   for (const Case& c : cases) {
@@ -126,7 +130,8 @@ TEST_F(PanelTest, FoldingStepsByFifteenAndKeepsTheFullHeight) {
 // The animation lets the event loop run between steps; what runs there must not break it.
 TEST_F(PanelTest, UnfoldingAskedForDuringTheFoldWaitsItsTurn) {
   QSignalSpy pops(panel_, &TSkinPanel::OnPop);
-  QMetaObject::invokeMethod(panel_, [this] { panel_->Pop(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      panel_, [this] { panel_->Pop(); }, Qt::QueuedConnection);
   panel_->Push();
   EXPECT_TRUE(panel_->Pushed());
   EXPECT_EQ(panel_->height(), 21);
@@ -138,7 +143,8 @@ TEST_F(PanelTest, UnfoldingAskedForDuringTheFoldWaitsItsTurn) {
 
 TEST_F(PanelTest, PanelDeletedDuringTheFoldEndsTheAnimation) {
   QPointer<TSkinPanel> panel = panel_;
-  QMetaObject::invokeMethod(&host_, [this] { delete panel_; }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &host_, [this] { delete panel_; }, Qt::QueuedConnection);
   panel_->Push();
   EXPECT_TRUE(panel.isNull());
 }
@@ -246,7 +252,7 @@ TEST_F(PanelTest, ThemeCaptionTextIsBlackOnlyForTheDarkControlColours) {
   struct Case {
     TColor controlFont, captionFont;
   } const cases[] = {
-      {0x20000, 0x000000}, {0x30000, 0x000000}, {0x40000, 0x000000}, {0x50000, 0x000000},
+      {0x20000, 0x000000},  {0x30000, 0x000000},  {0x40000, 0x000000},  {0x50000, 0x000000},
       {0x7A5316, 0x000000}, {0x22630F, 0x000000}, {0x000000, 0xFFFFFF}, {0xCF4602, 0xFFFFFF},
   };
   for (const Case& c : cases) {

@@ -1,6 +1,8 @@
 // The tab control: its strip drawn pixel for pixel (tabs, line, cut tab, scroll buttons, tabs
 // at the bottom), its body and colours, choosing tabs with the mouse and by code, and the
 // events that tell about it.
+#include "skin/containers/tabcontrol.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "skin/buttons/checkbox.h"
-#include "skin/containers/tabcontrol.h"
 #include "skin/paint/keyedpicture_p.h"
 #include "skin/paint/slicing_p.h"
 #include "skin/paint/turns_p.h"
@@ -44,13 +45,14 @@ QImage ExpectedStrip(int width, const std::vector<ExpectedTab>& tabs, bool botto
   }
   QPainter canvas(&strip);
   const int lineTop = bottom ? 0 : 27;
-  canvas.drawImage(1, lineTop, line.scaled(width - 2, 7, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  canvas.drawImage(1, lineTop,
+                   line.scaled(width - 2, 7, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   canvas.fillRect(0, lineTop, 1, 7, QColor::fromRgb(kMacBorder));
   canvas.fillRect(width - 1, lineTop, 1, 7, QColor::fromRgb(kMacBorder));
   for (const ExpectedTab& tab : tabs) {
     const int top = bottom ? (tab.active ? 6 : 7) : (tab.active ? 1 : 0);
-    SpitDrawHorizontal(tab.active ? active : inactive, canvas, QRect(tab.left, top, tab.right - tab.left, 27), false,
-                       false);
+    SpitDrawHorizontal(tab.active ? active : inactive, canvas,
+                       QRect(tab.left, top, tab.right - tab.left, 27), false, false);
   }
   return strip;
 }
@@ -67,8 +69,8 @@ testing::AssertionResult SameButCaptions(const QImage& actual, const QImage& exp
     }
   }
   if (differences == 0) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << differences << " pixels differ, the first at (" << first.x() << ", "
-                                     << first.y() << ")";
+  return testing::AssertionFailure() << differences << " pixels differ, the first at (" << first.x()
+                                     << ", " << first.y() << ")";
 }
 
 class TabControlTest : public ControlPictureTest {
@@ -83,9 +85,13 @@ class TabControlTest : public ControlPictureTest {
   }
 
   QImage Strip() { return Render(tabs_).copy(0, 0, tabs_->width(), kStripHeight); }
-  int TabWidth(const QString& caption) { return QFontMetrics(tabs_->Font()).horizontalAdvance(caption) + 20; }
+  int TabWidth(const QString& caption) {
+    return QFontMetrics(tabs_->Font()).horizontalAdvance(caption) + 20;
+  }
   QPoint OnForm(int x, int y) { return strip_->mapTo(&form, QPoint(x, y)); }
-  void ClickStrip(int x, int y) { QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, OnForm(x, y)); }
+  void ClickStrip(int x, int y) {
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, OnForm(x, y));
+  }
   void MoveOverStrip(int x, int y) { QTest::mouseMove(form.windowHandle(), OnForm(x, y)); }
 
   TSkinTabControl* tabs_ = nullptr;
@@ -115,7 +121,8 @@ TEST_F(TabControlTest, ChildrenGetTheBodyLessThreePixels) {
   EXPECT_EQ(strip_->geometry(), QRect(0, 157 - kStripHeight, 288, kStripHeight));
   EXPECT_EQ(tabs_->contentsRect(), QRect(QPoint(3, 3), QPoint(284, 119)));
   tabs_->resize(300, 200);
-  EXPECT_EQ(strip_->geometry(), QRect(0, 200 - kStripHeight, 300, kStripHeight)) << "the strip follows the edge";
+  EXPECT_EQ(strip_->geometry(), QRect(0, 200 - kStripHeight, 300, kStripHeight))
+      << "the strip follows the edge";
 }
 
 TEST_F(TabControlTest, TabsAtTheBottomAreTurnedAndChosenThere) {
@@ -135,8 +142,10 @@ TEST_F(TabControlTest, BodyIsFramedOnThreeSidesInEveryLook) {
     TSkinUIStyle style;
     TColor border, body, strip;
   } const cases[] = {
-      {TSkinUIStyle::MacOS, 0x7F7F7F, 0xE7E7E7, 0xE7E7E7},   {TSkinUIStyle::WinXP, 0x686868, 0xFFFFFF, 0xDEEBEF},
-      {TSkinUIStyle::DeepBlue, 0x000000, 0xE8E8E8, 0xE8E8E8}, {TSkinUIStyle::Protein, 0x000000, 0xFBFBFB, 0xFBFBFB},
+      {TSkinUIStyle::MacOS, 0x7F7F7F, 0xE7E7E7, 0xE7E7E7},
+      {TSkinUIStyle::WinXP, 0x686868, 0xFFFFFF, 0xDEEBEF},
+      {TSkinUIStyle::DeepBlue, 0x000000, 0xE8E8E8, 0xE8E8E8},
+      {TSkinUIStyle::Protein, 0x000000, 0xFBFBFB, 0xFBFBFB},
       {TSkinUIStyle::BlueGlass, 0x000000, 0xE7E7E7, 0xE7E7E7},
   };
   auto* child = new TSkinCheckBox(tabs_);
@@ -154,7 +163,8 @@ TEST_F(TabControlTest, BodyIsFramedOnThreeSidesInEveryLook) {
     for (int y = top; y < 157; ++y) {
       ASSERT_EQ(shown.pixel(0, y), border) << y;
       ASSERT_EQ(shown.pixel(287, y), border) << y;
-      for (int x = 1; x < 287; ++x) ASSERT_EQ(shown.pixel(x, y), y == 156 ? border : body) << x << "," << y;
+      for (int x = 1; x < 287; ++x)
+        ASSERT_EQ(shown.pixel(x, y), y == 156 ? border : body) << x << "," << y;
     }
   }
 }
@@ -178,14 +188,16 @@ class CutTabTest : public TabControlTest {
   }
   bool ButtonsShow(int next, int previous) {
     const QImage strip = Strip();
-    return strip.copy(268, 6, 18, 18) == Button(next) && strip.copy(250, 6, 18, 18) == Button(previous);
+    return strip.copy(268, 6, 18, 18) == Button(next) &&
+           strip.copy(250, 6, 18, 18) == Button(previous);
   }
 };
 
 TEST_F(CutTabTest, CrossingTabIsCutAtTheScrollButtonsItsCaptionLeftAligned) {
   QImage expected = ExpectedStrip(288, {{50, 130, true}, {130, 210, false}, {210, 250, false}});
   const QImage strip = Strip();
-  EXPECT_TRUE(SameButCaptions(strip.copy(0, 0, 250, kStripHeight), expected.copy(0, 0, 250, kStripHeight)));
+  EXPECT_TRUE(
+      SameButCaptions(strip.copy(0, 0, 250, kStripHeight), expected.copy(0, 0, 250, kStripHeight)));
   EXPECT_TRUE(ButtonsShow(1, 3));
   const QRect caption = Bounds(PixelsOf(strip, kTextColour));
   EXPECT_GE(caption.left(), 220);
@@ -249,7 +261,8 @@ struct Reports {
       log.push_back("changing");
       allow = allow && !refuse;
     });
-    QObject::connect(tabs, &TSkinTab::OnTabActive, [this](int index) { log.push_back("active " + std::to_string(index)); });
+    QObject::connect(tabs, &TSkinTab::OnTabActive,
+                     [this](int index) { log.push_back("active " + std::to_string(index)); });
     QObject::connect(tabs, &TSkinTab::OnChange, [this] { log.push_back("change"); });
   }
   std::vector<std::string> log;

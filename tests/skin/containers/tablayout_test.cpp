@@ -35,6 +35,7 @@ TEST(TabStripLayout, PlacesTabsAndCutsTheOneReachingUnderTheButtons) {
     int lastWhole;
     bool overflow;
   } const cases[] = {
+      // clang-format off
       {"two short tabs", {40, 60}, 10, 0, {{0, 10, 50, false}, {1, 50, 110, false}}, 1, false},
       {"a tab before the last may end at the buttons", {120, 120, 20}, 10, 0,
        {{0, 10, 130, false}, {1, 130, 250, false}, {2, 250, 270, false}}, 2, false},
@@ -48,6 +49,7 @@ TEST(TabStripLayout, PlacesTabsAndCutsTheOneReachingUnderTheButtons) {
       {"scrolling counts visible tabs only", {40, 0, 60, 30}, 10, 1, {{2, 10, 70, false}, {3, 70, 100, false}}, 3, false},
       {"a hidden last tab gives the last visible one its room", {120, 148, 0}, 10, 0,
        {{0, 10, 130, false}, {1, 130, 278, false}}, 2, false},
+      // clang-format on
   };
   for (const Case& c : cases) {
     const TabStripLayout layout = LayoutTabStrip(Strip(c.widths, c.leftMargin), c.firstShown);
@@ -59,7 +61,8 @@ TEST(TabStripLayout, PlacesTabsAndCutsTheOneReachingUnderTheButtons) {
 
 TEST(TabStripLayout, HoldsAnyNumberOfTabs) {
   const TabStripLayout layout = LayoutTabStrip(Strip(std::vector<int>(100, 80)), 97);
-  EXPECT_EQ(Shown(layout), (std::vector<Span>{{97, 10, 90, false}, {98, 90, 170, false}, {99, 170, 250, false}}));
+  EXPECT_EQ(Shown(layout),
+            (std::vector<Span>{{97, 10, 90, false}, {98, 90, 170, false}, {99, 170, 250, false}}));
 }
 
 TEST(TabStripLayout, RevealScrollsUntilTheTabIsWhole) {
@@ -68,6 +71,7 @@ TEST(TabStripLayout, RevealScrollsUntilTheTabIsWhole) {
     std::vector<int> widths;
     int firstShown, active, revealed;
   } const cases[] = {
+      // clang-format off
       {"already whole", {80, 80, 80, 80, 80}, 0, 1, 0},
       {"the cut tab", {80, 80, 80, 80, 80}, 0, 3, 1},
       {"beyond the cut", {80, 80, 80, 80, 80}, 0, 4, 2},
@@ -76,6 +80,7 @@ TEST(TabStripLayout, RevealScrollsUntilTheTabIsWhole) {
       {"a tab wider than the strip becomes the first shown", {80, 80, 400}, 0, 2, 2},
       {"no active tab", {80, 80, 80, 80, 80}, 2, -1, 2},
       {"a hidden active tab", {80, 80, 80, 0, 80}, 0, 3, 0},
+      // clang-format on
   };
   for (const Case& c : cases) {
     EXPECT_EQ(RevealTab(Strip(c.widths), c.firstShown, c.active), c.revealed) << c.what;

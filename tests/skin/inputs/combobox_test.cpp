@@ -1,6 +1,8 @@
 // The skinned combo box: the drop-down button per look and the arrow on exact pixels (picture or
 // flat face, enabled or greyed), the native look kept in the simple style, the frame round the
 // open list, and the native list still opened and chosen from by mouse and keys.
+#include "skin/inputs/combobox.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -8,7 +10,6 @@
 #include <QTest>
 
 #include "skin/base/platform_p.h"
-#include "skin/inputs/combobox.h"
 #include "skin/look/builtinlooks.h"
 #include "tests/skin/support/active_window_fixture.h"
 
@@ -19,7 +20,6 @@ constexpr QRgb kMagentaPixel = 0xFFFF00FF;
 
 class ComboBoxTest : public ActiveWindowTest {
  protected:
-
   // The paper list of the main window: a list-only box 81 by 21.
   TSkinComboBox* MakeBox(TSkinUIStyle style) {
     auto* box = new TSkinComboBox(&window_);
@@ -30,10 +30,11 @@ class ComboBoxTest : public ActiveWindowTest {
     box->show();
     return box;
   }
-
 };
 
-QImage Shown(QWidget* control) { return control->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Shown(QWidget* control) {
+  return control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 QRect Button(const TSkinComboBox* box) {
   SkinComboBoxInfo info;
@@ -61,7 +62,9 @@ QSet<QPoint> PixelsOf(const QImage& image, QRgb colour) {
 }
 
 // Across the button's middle, down by half the button's height from the box's top.
-QPoint ArrowCorner(const QRect& button) { return {button.width() / 2 + button.left() - 3, button.height() / 2}; }
+QPoint ArrowCorner(const QRect& button) {
+  return {button.width() / 2 + button.left() - 3, button.height() / 2};
+}
 
 TEST_F(ComboBoxTest, ButtonIsThePictureOrAFlatFaceAsTheLookSays) {
   struct Case {
@@ -89,11 +92,13 @@ TEST_F(ComboBoxTest, ButtonIsThePictureOrAFlatFaceAsTheLookSays) {
     EXPECT_EQ(shown.pixel(0, 0), 0xFF0000FFu) << "the frame";
     const QPoint face(button.right() - 1, button.top() + 1);
     if (c.picture != nullptr) {
-      const QImage picture = LoadSkinResource(c.picture).scaled(button.size()).convertToFormat(QImage::Format_RGB32);
+      const QImage picture =
+          LoadSkinResource(c.picture).scaled(button.size()).convertToFormat(QImage::Format_RGB32);
       EXPECT_EQ(shown.pixel(face), picture.pixel(face - button.topLeft())) << c.picture;
     } else {
       EXPECT_EQ(shown.pixel(face), 0xFFFFFF00u) << "ButtonColor, look " << name.toStdString();
-      EXPECT_EQ(shown.pixel(button.left(), button.center().y()), 0xFF0000FFu) << "the separating line";
+      EXPECT_EQ(shown.pixel(button.left(), button.center().y()), 0xFF0000FFu)
+          << "the separating line";
     }
     delete box;
   }
@@ -108,7 +113,8 @@ TEST_F(ComboBoxTest, DisabledArrowIsGreyOnAWhiteShadow) {
   QSet<QPoint> shadow;
   for (const QPoint& p : arrow) shadow.insert(p + QPoint(1, 1));
   for (const QPoint& p : arrow) EXPECT_EQ(shown.pixel(p), 0xFF808080u) << p.x() << "," << p.y();
-  for (const QPoint& p : shadow - arrow) EXPECT_EQ(shown.pixel(p), 0xFFFFFFFFu) << p.x() << "," << p.y();
+  for (const QPoint& p : shadow - arrow)
+    EXPECT_EQ(shown.pixel(p), 0xFFFFFFFFu) << p.x() << "," << p.y();
 }
 
 TEST_F(ComboBoxTest, NewLookSetsTheArrowBackToBlack) {
@@ -116,7 +122,9 @@ TEST_F(ComboBoxTest, NewLookSetsTheArrowBackToBlack) {
   box->SetArrowColor(kArrowMagenta);
   box->SetUIStyle(TSkinUIStyle::Protein);
   EXPECT_EQ(box->ArrowColor(), clBlack);
-  EXPECT_EQ(box->ButtonColor(), GetInsideThemeColor(TSkinUIStyle::Protein, static_cast<int>(SkinEntry::FormBackgroundColor)));
+  EXPECT_EQ(
+      box->ButtonColor(),
+      GetInsideThemeColor(TSkinUIStyle::Protein, static_cast<int>(SkinEntry::FormBackgroundColor)));
 }
 
 TEST_F(ComboBoxTest, SimpleStyleKeepsTheNativeLook) {

@@ -1,6 +1,8 @@
 // The skinned edit and masked edit: the frame's pixels, and the line edit's own behaviour kept
 // (typing, clipboard, undo, composed input, the context menu, selection on entering), driven by
 // real key and mouse events.
+#include "skin/inputs/edit.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,7 +12,6 @@
 #include <QTest>
 #include <set>
 
-#include "skin/inputs/edit.h"
 #include "skin/inputs/maskedit.h"
 #include "skin/look/builtinlooks.h"
 #include "tests/skin/support/active_window_fixture.h"
@@ -19,24 +20,26 @@ namespace {
 
 class EditTest : public ActiveWindowTest {
  protected:
-
   TSkinEdit* MakeEdit(QPoint at = {10, 10}) {
     auto* edit = new TSkinEdit(&window_);
     edit->setGeometry(QRect(at, QSize(120, 21)));
     edit->show();
     return edit;
   }
-
 };
 
-QImage Shown(QWidget* control) { return control->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Shown(QWidget* control) {
+  return control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // The colours of one ring of pixels, `inset` pixels in from the control's edge.
 std::set<QRgb> Ring(const QImage& image, int inset) {
   std::set<QRgb> colours;
   const QRect r = image.rect().adjusted(inset, inset, -inset, -inset);
-  for (int x = r.left(); x <= r.right(); ++x) colours.insert({image.pixel(x, r.top()), image.pixel(x, r.bottom())});
-  for (int y = r.top(); y <= r.bottom(); ++y) colours.insert({image.pixel(r.left(), y), image.pixel(r.right(), y)});
+  for (int x = r.left(); x <= r.right(); ++x)
+    colours.insert({image.pixel(x, r.top()), image.pixel(x, r.bottom())});
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    colours.insert({image.pixel(r.left(), y), image.pixel(r.right(), y)});
   return colours;
 }
 
@@ -54,7 +57,8 @@ TEST_F(EditTest, FrameIsBorderColourAroundARingOfColour) {
   edit->SetUIStyle(TSkinUIStyle::DeepBlue);
   EXPECT_EQ(Ring(Shown(edit), 0), std::set<QRgb>{0xFF000000});
   edit->SetBorderColor(0x0000FF);
-  EXPECT_EQ(Ring(Shown(edit), 0), std::set<QRgb>{0xFFFF0000}) << "a colour set after the look stays";
+  EXPECT_EQ(Ring(Shown(edit), 0), std::set<QRgb>{0xFFFF0000})
+      << "a colour set after the look stays";
 }
 
 TEST_F(EditTest, TypingClipboardAndUndoWorkAsInAnyLineEdit) {
@@ -88,7 +92,8 @@ TEST_F(EditTest, ComposedChineseTextArrives) {
 TEST_F(EditTest, ContextMenuOpens) {
   TSkinEdit* edit = MakeEdit();
   edit->setText("abc");
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              edit->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(edit, &menuEvent);
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   ASSERT_NE(menu, nullptr);

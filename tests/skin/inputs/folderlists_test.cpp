@@ -25,7 +25,8 @@ class FolderListsTest : public ActiveWindowTest {
       QFile file(scratch_.filePath(name));
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    for (const char* name : {"portraits", "landscapes"}) ASSERT_TRUE(QDir(scratch_.path()).mkdir(name));
+    for (const char* name : {"portraits", "landscapes"})
+      ASSERT_TRUE(QDir(scratch_.path()).mkdir(name));
   }
 
   static QStringList Texts(const QListWidget& list) {
@@ -56,7 +57,8 @@ TEST_F(FolderListsTest, FileListShowsTheFilesTheMaskMatches) {
   files.setCurrentRow(1);
   EXPECT_EQ(files.FileName(), QDir(scratch_.path()).filePath("b.JPG"));
   files.SetDirectory(scratch_.filePath("missing"));
-  EXPECT_EQ(files.Directory(), QDir(scratch_.path()).absolutePath()) << "a missing folder is refused";
+  EXPECT_EQ(files.Directory(), QDir(scratch_.path()).absolutePath())
+      << "a missing folder is refused";
 }
 
 TEST_F(FolderListsTest, FolderListOpensFoldersByDoubleClickAndEnter) {
@@ -67,7 +69,8 @@ TEST_F(FolderListsTest, FolderListOpensFoldersByDoubleClickAndEnter) {
   const QStringList shown = Texts(folders);
   ASSERT_GE(shown.size(), 3);
   EXPECT_EQ(shown.mid(shown.size() - 2), (QStringList{"landscapes", "portraits"}));
-  EXPECT_EQ(shown[shown.size() - 3], QDir(scratch_.path()).dirName()) << "the folder itself, after its parents";
+  EXPECT_EQ(shown[shown.size() - 3], QDir(scratch_.path()).dirName())
+      << "the folder itself, after its parents";
 
   const int portraits = static_cast<int>(shown.size()) - 1;
   folders.scrollToItem(folders.item(portraits));

@@ -37,7 +37,8 @@ TEST(SkinFormatFloat, WritesByThePattern) {
       {"", 0.5, "0.5"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(SkinFormatFloat(QString::fromUtf8(c.pattern), c.value, kEnglish), QString::fromUtf8(c.shown))
+    EXPECT_EQ(SkinFormatFloat(QString::fromUtf8(c.pattern), c.value, kEnglish),
+              QString::fromUtf8(c.shown))
         << c.pattern << " " << c.value;
   }
 }

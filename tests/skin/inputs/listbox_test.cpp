@@ -2,6 +2,8 @@
 // the attached skinned bar appearing only while the list overflows and following the wheel and
 // the keys, the skinned bar driving the native one with positions above 16 bits, and painting
 // that visits the visible rows only in a list of 50 000 items.
+#include "skin/inputs/listbox.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <set>
 
 #include "skin/bars/scrollbar.h"
-#include "skin/inputs/listbox.h"
 #include "tests/skin/support/active_window_fixture.h"
 
 namespace {
@@ -20,7 +21,6 @@ constexpr int kRowHeight = 13;
 
 class ListBoxTest : public ActiveWindowTest {
  protected:
-
   // A list as the batch window holds it, 137 pixels square, filled with count numbered items.
   template <class List = TSkinListBox>
   List* MakeList(int count) {
@@ -41,7 +41,6 @@ class ListBoxTest : public ActiveWindowTest {
     QApplication::processEvents();  // the list lays out its items
     return bar;
   }
-
 };
 
 // The colours in one item row of the shown list.
@@ -107,7 +106,8 @@ TEST_F(ListBoxTest, AttachedBarShowsOnlyWhileTheListOverflows) {
   EXPECT_TRUE(bar->isEnabled());
   EXPECT_GE(bar->LineButton(), TSkinScrollBar::kMinThumbLength);
   EXPECT_EQ(bar->Max(), list->verticalScrollBar()->maximum());
-  EXPECT_EQ(bar->geometry(), QRect(10 + 137 - bar->width() - 2, 11, bar->width(), 135)) << "over the list's edge";
+  EXPECT_EQ(bar->geometry(), QRect(10 + 137 - bar->width() - 2, 11, bar->width(), 135))
+      << "over the list's edge";
 
   list->setEnabled(false);
   EXPECT_TRUE(bar->isVisible());
@@ -124,8 +124,8 @@ TEST_F(ListBoxTest, SkinnedBarFollowsTheWheelAndTheKeys) {
   TSkinListBox* list = MakeList(200);
   TSkinScrollBar* bar = Attach(list);
   const QPoint inside(40, 40);
-  QWheelEvent wheel(inside, list->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                    Qt::NoScrollPhase, false);
+  QWheelEvent wheel(inside, list->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(list->viewport(), &wheel);
   EXPECT_GT(list->verticalScrollBar()->value(), 0) << "the wheel scrolls the list";
   EXPECT_EQ(bar->Position(), list->verticalScrollBar()->value());

@@ -1,6 +1,8 @@
 // The skinned memo: the native scroll bars chosen by the attached skinned ones, the skinned bars
 // kept in step through typing, cutting, pasting, undoing, the wheel and setting the text (real
 // key and wheel events), the horizontal arrow step, and the bars' placement over the memo.
+#include "skin/inputs/memo.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +14,6 @@
 #include "skin/bars/scrollbar.h"
 #include "skin/base/timer_p.h"
 #include "skin/buttons/imagebutton.h"
-#include "skin/inputs/memo.h"
 #include "tests/skin/support/active_window_fixture.h"
 
 namespace {
@@ -77,7 +78,8 @@ TEST_F(MemoTest, NativeScrollBarsFollowTheAttachedOnes) {
     memo_->SetVScrollBar(step.v);
     memo_->SetHScrollBar(step.h);
     EXPECT_EQ(memo_->ScrollBars(), step.expected);
-    EXPECT_EQ(memo_->verticalScrollBarPolicy(), step.v != nullptr ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(memo_->verticalScrollBarPolicy(),
+              step.v != nullptr ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   }
   EXPECT_TRUE(vertical->isEnabled()) << "a released bar is enabled again";
   EXPECT_EQ(vertical->Max(), 100);
@@ -129,18 +131,20 @@ TEST_F(MemoTest, BarsKeepInStepThroughTypingClipboardUndoAndSetText) {
 TEST_F(MemoTest, WheelAndSkinnedBarsScrollTogether) {
   AttachBoth();
   QStringList lines;
-  for (int i = 0; i < 40; ++i) lines.append(QStringLiteral("line %1, long enough to scroll sideways as well").arg(i));
+  for (int i = 0; i < 40; ++i)
+    lines.append(QStringLiteral("line %1, long enough to scroll sideways as well").arg(i));
   memo_->SetLines(lines);
   const QPoint inside(30, 30);
-  QWheelEvent wheel(inside, memo_->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                    Qt::NoScrollPhase, false);
+  QWheelEvent wheel(inside, memo_->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(memo_->viewport(), &wheel);
   EXPECT_GT(memo_->verticalScrollBar()->value(), 0);
   ExpectBothInStep("the wheel");
 
   vertical_->SetPosition(10);
   EXPECT_EQ(memo_->verticalScrollBar()->value(), 10);
-  EXPECT_EQ(memo_->cursorForPosition(QPoint(5, 5)).blockNumber(), 10) << "the text follows the skinned bar";
+  EXPECT_EQ(memo_->cursorForPosition(QPoint(5, 5)).blockNumber(), 10)
+      << "the text follows the skinned bar";
 }
 
 TEST_F(MemoTest, HorizontalArrowMovesThreeOfTheSkinnedBarsPages) {

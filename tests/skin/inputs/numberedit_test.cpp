@@ -1,5 +1,7 @@
 // The number edit with real keys: which typed characters it takes, the locale's decimal
 // separator, formatting on leaving, selection of the last characters, and text that is no number.
+#include "skin/inputs/numberedit.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -8,7 +10,6 @@
 #include "skin/base/error.h"
 #include "skin/buttons/button.h"
 #include "skin/inputs/keychar_p.h"
-#include "skin/inputs/numberedit.h"
 #include "tests/skin/support/active_window_fixture.h"
 
 namespace {

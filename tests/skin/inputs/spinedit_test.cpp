@@ -1,5 +1,7 @@
 // The spin edit and its buttons with real presses and keys: limits, unreadable text, read-only
 // and typing-disabled edits, holding a button, the buttons' layout and look.
+#include "skin/inputs/spinedit.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include "skin/buttons/arrowbutton.h"
 #include "skin/inputs/keychar_p.h"
 #include "skin/inputs/spinbuttons.h"
-#include "skin/inputs/spinedit.h"
 #include "tests/skin/support/active_window_fixture.h"
 
 namespace {
@@ -27,8 +28,12 @@ class SpinEditTest : public ActiveWindowTest {
     spin_->setFocus();
   }
 
-  void ClickUp() { QTest::mouseClick(spin_->Button()->UpButton(), Qt::LeftButton, {}, QPoint(5, 5)); }
-  void ClickDown() { QTest::mouseClick(spin_->Button()->DownButton(), Qt::LeftButton, {}, QPoint(5, 5)); }
+  void ClickUp() {
+    QTest::mouseClick(spin_->Button()->UpButton(), Qt::LeftButton, {}, QPoint(5, 5));
+  }
+  void ClickDown() {
+    QTest::mouseClick(spin_->Button()->DownButton(), Qt::LeftButton, {}, QPoint(5, 5));
+  }
 
   TSkinSpinEdit* spin_;
   TSkinSpinEdit* other_;

@@ -1,16 +1,15 @@
 // The typed look-ups of the built-in table: values per look, defaults for wrong kinds and for
 // styles and entries out of range.
+#include "skin/look/builtinlooks.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "skin/look/builtinlooks.h"
-
 namespace {
 
-constexpr TSkinUIStyle kLooks[] = {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP,
-                                   TSkinUIStyle::DeepBlue, TSkinUIStyle::Protein,
-                                   TSkinUIStyle::BlueGlass};
+constexpr TSkinUIStyle kLooks[] = {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP, TSkinUIStyle::DeepBlue,
+                                   TSkinUIStyle::Protein, TSkinUIStyle::BlueGlass};
 
 struct IntCase {
   TSkinUIStyle style;
@@ -20,11 +19,11 @@ struct IntCase {
 
 TEST(LooksLookup, IntegersOfEachLook) {
   const IntCase cases[] = {
-      {TSkinUIStyle::MacOS, 7, 3},       {TSkinUIStyle::MacOS, 8, -2},
-      {TSkinUIStyle::MacOS, 9, 4},       {TSkinUIStyle::WinXP, 14, 13},
-      {TSkinUIStyle::WinXP, 17, 3},      {TSkinUIStyle::WinXP, 9, 5},
-      {TSkinUIStyle::DeepBlue, 13, 130}, {TSkinUIStyle::DeepBlue, 7, 0},
-      {TSkinUIStyle::Protein, 9, 2},     {TSkinUIStyle::BlueGlass, 8, -3},
+      {TSkinUIStyle::MacOS, 7, 3},        {TSkinUIStyle::MacOS, 8, -2},
+      {TSkinUIStyle::MacOS, 9, 4},        {TSkinUIStyle::WinXP, 14, 13},
+      {TSkinUIStyle::WinXP, 17, 3},       {TSkinUIStyle::WinXP, 9, 5},
+      {TSkinUIStyle::DeepBlue, 13, 130},  {TSkinUIStyle::DeepBlue, 7, 0},
+      {TSkinUIStyle::Protein, 9, 2},      {TSkinUIStyle::BlueGlass, 8, -3},
       {TSkinUIStyle::BlueGlass, 13, 270}, {TSkinUIStyle::BlueGlass, 14, 11},
       {TSkinUIStyle::BlueGlass, 47, 0},
   };
@@ -94,7 +93,7 @@ TEST(LooksLookup, WrongKindGivesTheDefault) {
 }
 
 TEST(LooksLookup, TheDocumentedWrongKindCases) {
-  EXPECT_EQ(GetInsideThemeInt(TSkinUIStyle::MacOS, 15), -1);   // a colour entry
+  EXPECT_EQ(GetInsideThemeInt(TSkinUIStyle::MacOS, 15), -1);    // a colour entry
   EXPECT_EQ(GetInsideThemeColor(TSkinUIStyle::MacOS, 14), 0u);  // an integer entry
   EXPECT_FALSE(GetInsideThemeBool(TSkinUIStyle::MacOS, 13));
 }

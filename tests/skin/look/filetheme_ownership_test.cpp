@@ -6,21 +6,22 @@
 #include <functional>
 #include <vector>
 
+#include "skin/bars/progressbar.h"
+#include "skin/bars/statusbar.h"
+#include "skin/bars/toolbar.h"
+#include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
 #include "skin/containers/panel.h"
-#include "skin/bars/progressbar.h"
-#include "skin/bars/statusbar.h"
 #include "skin/look/filetheme.h"
-#include "skin/bars/toolbar.h"
-#include "skin/bars/trackbar.h"
 
 namespace {
 
 TEST(FileThemeOwnership, ControlMayOwnTheThemeItUses) {
   const std::vector<std::function<QWidget*()>> makers = {
-      [] { return new TSkinButton; },      [] { return new TSkinCheckBox; }, [] { return new TSkinPanel; },
-      [] { return new TSkinProgressBar; }, [] { return new TSkinStatusBar; }, [] { return new TSkinToolBar; },
+      [] { return new TSkinButton; },    [] { return new TSkinCheckBox; },
+      [] { return new TSkinPanel; },     [] { return new TSkinProgressBar; },
+      [] { return new TSkinStatusBar; }, [] { return new TSkinToolBar; },
       [] { return new TSkinTrackBar; },
   };
   for (const auto& make : makers) {

@@ -1,5 +1,7 @@
 // File themes: look-ups by entry number, finding and loading the file, keeping the loaded theme
 // on errors, re-applying to the form's skinned components, and the theme carried in memory.
+#include "skin/look/filetheme.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -10,7 +12,6 @@
 
 #include "skin/look/builtinfiletheme.h"
 #include "skin/look/filethememgr.h"
-#include "skin/look/filetheme.h"
 #include "skin/look/themefilewriter.h"
 #include "tests/skin/support/skinprobe.h"
 #include "tests/skin/support/themefilebytes.h"
@@ -187,7 +188,8 @@ TEST_F(FileThemeTest, LoadingReappliesToTheFormsSkinnedComponentsThatUseIt) {
   TSkinProbe* plain = new PlainProbe(&form, QStringLiteral("plain"));
   for (TSkinProbe* probe : {user, nested, plain}) probe->SetFileTheme(theme);
   other->SetFileTheme(&otherTheme);
-  for (TSkinProbe* probe : {user, nested, other, plain}) probe->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  for (TSkinProbe* probe : {user, nested, other, plain})
+    probe->SetUIStyle(TSkinUIStyle::FromThemeFile);
   const int readsBefore[] = {user->reads, nested->reads, other->reads, plain->reads};
 
   theme->SetThemeFile(themePath);

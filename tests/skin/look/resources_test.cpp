@@ -9,14 +9,13 @@
 #include <QString>
 #include <vector>
 
-#include "skin/paint/slicing_p.h"
 #include "skin/look/builtinlooks.h"
+#include "skin/paint/slicing_p.h"
 
 namespace {
 
-constexpr TSkinUIStyle kLooks[] = {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP,
-                                   TSkinUIStyle::DeepBlue, TSkinUIStyle::Protein,
-                                   TSkinUIStyle::BlueGlass};
+constexpr TSkinUIStyle kLooks[] = {TSkinUIStyle::MacOS, TSkinUIStyle::WinXP, TSkinUIStyle::DeepBlue,
+                                   TSkinUIStyle::Protein, TSkinUIStyle::BlueGlass};
 const char* const kPrefixes[] = {"MACOS", "WINXP", "DEEPBLUE", "PROTEIN", "BLUEGLASS"};
 
 // Whole sizes per look: MacOS, WinXP, DeepBlue, Protein, BlueGlass.
@@ -107,7 +106,7 @@ TEST(LooksResources, EveryPictureExistsWithItsSizeAs24BitBmp) {
     ASSERT_EQ(header.size(), 54);
     EXPECT_EQ(header.left(2), QByteArray("BM"));
     EXPECT_EQ(quint8(header[28]) | quint8(header[29]) << 8, 24);  // bits per pixel
-    EXPECT_EQ(quint8(header[30]), 0);                              // not compressed
+    EXPECT_EQ(quint8(header[30]), 0);                             // not compressed
   }
 }
 
@@ -130,7 +129,8 @@ TEST(LooksResources, TablePictureEntriesResolve) {
       EXPECT_FALSE(picture.isNull()) << "style " << int(style) << " entry " << entry;
     }
   }
-  for (TSkinUIStyle style : {TSkinUIStyle::DeepBlue, TSkinUIStyle::Protein, TSkinUIStyle::BlueGlass}) {
+  for (TSkinUIStyle style :
+       {TSkinUIStyle::DeepBlue, TSkinUIStyle::Protein, TSkinUIStyle::BlueGlass}) {
     QImage picture;
     GetInsideThemeBitmap(style, 38, &picture);
     EXPECT_EQ(picture, LoadSkinResource("MORE_SCROLLBUTTON"));
@@ -167,7 +167,7 @@ TEST(LooksResources, StatesOfAStripDiffer) {
     const char* element;
     int frames;
   };
-  const StripCase strips[] = {{"BUTTON", 3}, {"CHECKBOX", 4}, {"RADIOBUTTON", 4},
+  const StripCase strips[] = {{"BUTTON", 3},    {"CHECKBOX", 4},         {"RADIOBUTTON", 4},
                               {"TITLEBTN", 18}, {"SCROLLBAR_BUTTON", 6}, {"TAB", 2}};
   for (const char* prefix : kPrefixes) {
     for (const StripCase& strip : strips) {
@@ -175,7 +175,8 @@ TEST(LooksResources, StatesOfAStripDiffer) {
       const std::vector<QImage> frames = Frames(name, strip.frames);
       for (int a = 0; a < strip.frames; ++a) {
         for (int b = a + 1; b < strip.frames; ++b) {
-          EXPECT_NE(frames[a], frames[b]) << name.toStdString() << " frames " << a + 1 << ", " << b + 1;
+          EXPECT_NE(frames[a], frames[b])
+              << name.toStdString() << " frames " << a + 1 << ", " << b + 1;
         }
       }
     }
@@ -213,7 +214,7 @@ void ExpectKeying(const QString& name, int frames, Key key) {
 
 TEST(LooksResources, MagentaWhereTheBackgroundShowsThrough) {
   const KeyCase everyLook[] = {
-      {"RADIOBUTTON", 4, Key::BottomLeft},     // the toolkit's automatic key
+      {"RADIOBUTTON", 4, Key::BottomLeft},      // the toolkit's automatic key
       {"TRACKBAR_SLIDER", 1, Key::BottomLeft},  // a transparent image panel
       {"SCROLLBAR_BUTTON", 6, Key::TopLeft},    // image buttons key on their top-left pixel
       {"TAB", 2, Key::TopLeft},                 // three-slice drawing keyed on magenta
@@ -235,7 +236,8 @@ TEST(LooksResources, MagentaWhereTheBackgroundShowsThrough) {
     // Buttons: corners keyed only in looks with transparent buttons; caption buttons keyed on
     // their bottom-left pixel only in looks with transparent caption buttons.
     const QString prefix = kPrefixes[look];
-    ExpectKeying(prefix + "_BUTTON", 3, GetInsideThemeBool(kLooks[look], 2) ? Key::TopLeft : Key::None);
+    ExpectKeying(prefix + "_BUTTON", 3,
+                 GetInsideThemeBool(kLooks[look], 2) ? Key::TopLeft : Key::None);
     ExpectKeying(prefix + "_TITLEBTN", 18,
                  GetInsideThemeBool(kLooks[look], 6) ? Key::BottomLeft : Key::None);
   }
@@ -258,14 +260,18 @@ TEST(LooksResources, StretchedPiecesAreUniformAcross) {
     int frames;
     int frame;  // the stretched frame (the middle third of a three-slice strip)
   };
-  const Piece pieces[] = {{"TITLE_CLIENT", 1, 1}, {"TRACKBAR_BAR", 3, 2}, {"SCROLLBAR_TRACK", 3, 2},
-                          {"TAB_LINE", 1, 1}, {"PROGRESSBAR", 1, 1}};
+  const Piece pieces[] = {{"TITLE_CLIENT", 1, 1},
+                          {"TRACKBAR_BAR", 3, 2},
+                          {"SCROLLBAR_TRACK", 3, 2},
+                          {"TAB_LINE", 1, 1},
+                          {"PROGRESSBAR", 1, 1}};
   for (const char* prefix : kPrefixes) {
     for (const Piece& piece : pieces) {
       const QString name = QString("%1_%2").arg(prefix, piece.element);
       const QImage stretched = Frames(name, piece.frames)[piece.frame - 1];
       for (int x = 1; x < stretched.width(); ++x) {
-        EXPECT_EQ(stretched.copy(x, 0, 1, stretched.height()), stretched.copy(0, 0, 1, stretched.height()))
+        EXPECT_EQ(stretched.copy(x, 0, 1, stretched.height()),
+                  stretched.copy(0, 0, 1, stretched.height()))
             << name.toStdString() << " column " << x;
       }
     }

@@ -9,10 +9,10 @@
 #include <functional>
 #include <memory>
 
+#include "skin/look/builtinlooks.h"
 #include "skin/look/component.h"
 #include "skin/look/filetheme.h"
 #include "skin/look/themefilewriter.h"
-#include "skin/look/builtinlooks.h"
 #include "skin/window/form.h"
 
 // A skinned form in the given look on parent.
@@ -160,7 +160,8 @@ TEST(LooksComponent, FromThemeFileWithoutThemePaintsDeepBlueButKeepsTheStyle) {
   EXPECT_EQ(component.look.UIStyle(), TSkinUIStyle::FromThemeFile);
   EXPECT_EQ(component.look.EffectiveStyle(), TSkinUIStyle::DeepBlue);
   EXPECT_FALSE(component.look.UsesFileTheme());
-  EXPECT_EQ(component.look.Color(SkinEntry::FormBackgroundColor), GetInsideThemeColor(TSkinUIStyle::DeepBlue, 15));
+  EXPECT_EQ(component.look.Color(SkinEntry::FormBackgroundColor),
+            GetInsideThemeColor(TSkinUIStyle::DeepBlue, 15));
   EXPECT_EQ(component.look.Int(SkinEntry::TitleBarButtonTopInt), 2);
 }
 
@@ -216,8 +217,8 @@ TEST(LooksHandDown, DirectChildrenWithBothPropertiesGetThemeThenStyle) {
 
   ContainerApplyUIStyle(&container, TSkinUIStyle::WinXP, &theme);
 
-  EXPECT_EQ(log, QStringList({"first.FileTheme", "first.UIStyle", "second.FileTheme",
-                              "second.UIStyle"}));
+  EXPECT_EQ(
+      log, QStringList({"first.FileTheme", "first.UIStyle", "second.FileTheme", "second.UIStyle"}));
   EXPECT_EQ(first->UIStyle(), TSkinUIStyle::WinXP);
   EXPECT_EQ(first->FileTheme(), &theme);
   EXPECT_EQ(second->UIStyle(), TSkinUIStyle::WinXP);
@@ -251,8 +252,8 @@ TEST(LooksHandDown, SiblingsRemovedDuringTheWalkAreSkipped) {
 
   ContainerApplyUIStyle(&container, TSkinUIStyle::Protein, nullptr);
 
-  EXPECT_EQ(log, QStringList({"eater.FileTheme", "eater.UIStyle", "last.FileTheme",
-                              "last.UIStyle"}));
+  EXPECT_EQ(log,
+            QStringList({"eater.FileTheme", "eater.UIStyle", "last.FileTheme", "last.UIStyle"}));
 }
 
 }  // namespace

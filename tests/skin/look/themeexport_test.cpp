@@ -1,7 +1,8 @@
 // A built-in look written out as a theme file reads back as the same look.
+#include "skin/look/themeexport.h"
+
 #include <gtest/gtest.h>
 
-#include "skin/look/themeexport.h"
 #include "skin/look/filetheme.h"
 #include "tests/skin/support/themefilebytes.h"
 

@@ -42,19 +42,20 @@ std::string Entries(const TSkinThemeFileReader& reader) {
 struct Damage {
   const char* what;
   std::function<void(QByteArray&)> patch;
-  std::string entries;    // what is read when no error is expected
-  const char* error;      // a part of the expected error message, or null
+  std::string entries;  // what is read when no error is expected
+  const char* error;    // a part of the expected error message, or null
 };
 
 const Damage kDamages[] = {
     {"nothing", [](QByteArray&) {}, "pib", nullptr},
-    {"next points at its own record", [](QByteArray& b) { PutInt32(b, kInteger + kNextAt, kInteger); },
-     "pi", nullptr},
+    {"next points at its own record",
+     [](QByteArray& b) { PutInt32(b, kInteger + kNextAt, kInteger); }, "pi", nullptr},
     {"next points back to the first record",
      [](QByteArray& b) { PutInt32(b, kBoolean + kNextAt, kPicture); }, "pib", nullptr},
     {"next points inside its own header",
      [](QByteArray& b) { PutInt32(b, kPicture + kNextAt, kPicture + 76); }, "p", nullptr},
-    {"next is negative", [](QByteArray& b) { PutInt32(b, kPicture + kNextAt, -100); }, "p", nullptr},
+    {"next is negative", [](QByteArray& b) { PutInt32(b, kPicture + kNextAt, -100); }, "p",
+     nullptr},
     {"next lies past the end", [](QByteArray& b) { PutInt32(b, kPicture + kNextAt, 100000); }, "p",
      nullptr},
     {"first record lies past the end", [](QByteArray& b) { PutInt32(b, 20, 5000); }, "", nullptr},
@@ -69,8 +70,8 @@ const Damage kDamages[] = {
      [](QByteArray& b) { PutInt32(b, kInteger + kDataSizeAt, 100); }, "pib", nullptr},
     {"picture cut short", [](QByteArray& b) { b.truncate(120); }, "",
      "the data of \"ButtonImage\" is cut short"},
-    {"huge picture size", [](QByteArray& b) { PutInt32(b, kPicture + kDataSizeAt, 0x7FFFFFF0); }, "",
-     "\"ButtonImage\""},
+    {"huge picture size", [](QByteArray& b) { PutInt32(b, kPicture + kDataSizeAt, 0x7FFFFFF0); },
+     "", "\"ButtonImage\""},
     {"negative picture size", [](QByteArray& b) { PutInt32(b, kPicture + kDataSizeAt, -5); }, "",
      "negative data size"},
     {"picture data past the end",
@@ -127,7 +128,8 @@ TEST(DamagedThemeFile, MemoryReadsTheSameAsTheFile) {
       EXPECT_EQ(Entries(TSkinThemeFileReader(buffer, QStringLiteral("memory"))), damage.entries)
           << damage.what;
     } else {
-      EXPECT_THROW(TSkinThemeFileReader(buffer, QStringLiteral("memory")), SkinError) << damage.what;
+      EXPECT_THROW(TSkinThemeFileReader(buffer, QStringLiteral("memory")), SkinError)
+          << damage.what;
     }
   }
 }

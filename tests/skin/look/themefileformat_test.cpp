@@ -1,11 +1,12 @@
 // The theme file layout as written, and reading it back.
+#include "skin/look/themefileformat.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QStringList>
 
 #include "skin/base/error.h"
-#include "skin/look/themefileformat.h"
 #include "skin/look/themefilereader.h"
 #include "skin/look/themefilewriter.h"
 #include "tests/skin/support/themefilebytes.h"
@@ -18,8 +19,8 @@ class ThemeFileFormat : public ::testing::Test {
   const QString file = folder.Path(QStringLiteral("look.skin"));
 };
 
-const QByteArray kHeader = QByteArray("GSKINTHEME\0\0", 12) +
-                           QByteArray("\x18\0\0\0\x01\0\0\0\x18\0\0\0", 12);
+const QByteArray kHeader =
+    QByteArray("GSKINTHEME\0\0", 12) + QByteArray("\x18\0\0\0\x01\0\0\0\x18\0\0\0", 12);
 
 QByteArray Terminator() {
   QByteArray terminator(77, '\0');
@@ -35,7 +36,8 @@ TEST_F(ThemeFileFormat, EmptyWriterGivesHeaderAndTerminator) {
   EXPECT_EQ(bytes.mid(24), Terminator());
 
   const TSkinThemeFileReader reader(file);
-  EXPECT_EQ(reader.PictureCount() + reader.IntegerCount() + reader.BoolCount() + reader.StrCount(), 0);
+  EXPECT_EQ(reader.PictureCount() + reader.IntegerCount() + reader.BoolCount() + reader.StrCount(),
+            0);
 }
 
 TEST_F(ThemeFileFormat, DestructorSaves) {

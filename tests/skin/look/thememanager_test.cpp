@@ -1,5 +1,7 @@
 // The theme manager: updating the listed components, its change event, the removal rules and
 // its editing dialog.
+#include "skin/look/thememanager.h"
+
 #include <gtest/gtest.h>
 
 #include <QListWidget>
@@ -8,7 +10,6 @@
 #include <QTest>
 #include <memory>
 
-#include "skin/look/thememanager.h"
 #include "skin/look/thememanagerdialog.h"
 #include "tests/skin/support/skinprobe.h"
 
@@ -160,7 +161,8 @@ TEST_F(ThemeManagerDialogTest, OkTakesTheCheckedNamesAndUpdates) {
   EXPECT_EQ(Items(dialog, true).size(), 3);
   QTest::mouseClick(dialog.UnselectAllButton(), Qt::LeftButton);
   EXPECT_TRUE(Items(dialog, true).isEmpty());
-  const QList<QListWidgetItem*> firstItem = dialog.List()->findItems(QStringLiteral("first"), Qt::MatchExactly);
+  const QList<QListWidgetItem*> firstItem =
+      dialog.List()->findItems(QStringLiteral("first"), Qt::MatchExactly);
   ASSERT_EQ(firstItem.size(), 1);
   firstItem.front()->setCheckState(Qt::Checked);
 

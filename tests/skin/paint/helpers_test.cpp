@@ -1,4 +1,6 @@
 // Quarter turns, window shapes and the small geometry, property and focus helpers.
+#include "skin/base/helpers.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include "skin/base/helpers.h"
 #include "skin/paint/slicing_p.h"
 #include "skin/paint/turns_p.h"
 
@@ -77,7 +78,7 @@ TEST(InRect, CountsAllFourEdgesAsInside) {
   struct Case {
     int x, y;
     bool inside;
-  } cases[] = {{10, 20, true}, {30, 40, true}, {30, 20, true}, {10, 40, true}, {20, 30, true},
+  } cases[] = {{10, 20, true}, {30, 40, true},  {30, 20, true},  {10, 40, true}, {20, 30, true},
                {9, 30, false}, {31, 30, false}, {20, 19, false}, {20, 41, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(InRect(c.x, c.y, 10, 20, 30, 40), c.inside) << c.x << "," << c.y;

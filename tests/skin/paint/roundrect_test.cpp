@@ -35,8 +35,10 @@ TEST(RoundRectRegion, CutsEveryCornerAlike) {
 
 TEST(RoundRectRegion, SmallEllipsesLeaveTheRectangleSquare) {
   const QRect rect(0, 0, 40, 30);
-  for (int ellipse : {0, 1}) EXPECT_EQ(RoundRectRegion(rect, ellipse, 20), QRegion(rect)) << ellipse;
-  EXPECT_EQ(RoundRectRegion(rect, 200, 200), RoundRectRegion(rect, 40, 30)) << "cut down to the rectangle";
+  for (int ellipse : {0, 1})
+    EXPECT_EQ(RoundRectRegion(rect, ellipse, 20), QRegion(rect)) << ellipse;
+  EXPECT_EQ(RoundRectRegion(rect, 200, 200), RoundRectRegion(rect, 40, 30))
+      << "cut down to the rectangle";
 }
 
 TEST(CornerArcs, OutlineTheRoundedCornerWithoutGaps) {

@@ -60,8 +60,8 @@ QRgb Expected(const QImage& source, int x, int y, bool transparent) {
   QRgb expected = kBackground;
   for (const Block& b : kButtonOnto40x10) {
     if (!b.target.contains(x, y)) continue;
-    const QRgb s = source.pixel(b.srcX + b.dx * (x - b.target.left()),
-                                b.srcY + b.dy * (y - b.target.top()));
+    const QRgb s =
+        source.pixel(b.srcX + b.dx * (x - b.target.left()), b.srcY + b.dy * (y - b.target.top()));
     const bool keyed = !b.corner || transparent;
     if (!(keyed && s == kMagenta)) expected = s;
   }
@@ -188,7 +188,8 @@ TEST(TileDraw, RepeatsFromTheCanvasOrigin) {
   TileDraw(painter, tile, QRect(4, 4, 7, 4));
   painter.end();
   for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 8; ++x) ASSERT_EQ(canvas.pixel(x, y), qRgb(x % 3, y % 2, 0)) << x << "," << y;
+    for (int x = 0; x < 8; ++x)
+      ASSERT_EQ(canvas.pixel(x, y), qRgb(x % 3, y % 2, 0)) << x << "," << y;
 }
 
 }  // namespace

@@ -75,8 +75,9 @@ class ControlPictureTest : public testing::Test {
     const QSet<QPoint> differences = Differences(actual, expected);
     if (differences.isEmpty()) return testing::AssertionSuccess();
     const QRect where = Bounds(differences);
-    return testing::AssertionFailure() << differences.size() << " pixels differ, within (" << where.left() << ", "
-                                       << where.top() << ") - (" << where.right() << ", " << where.bottom() << ")";
+    return testing::AssertionFailure()
+           << differences.size() << " pixels differ, within (" << where.left() << ", "
+           << where.top() << ") - (" << where.right() << ", " << where.bottom() << ")";
   }
 
   static QSet<QPoint> PixelsOf(const QImage& image, QRgb colour) {

@@ -79,7 +79,8 @@ TEST_F(FormTest, MacOSFrameOnScreen) {
   EXPECT_EQ(shown.pixel(W - 2, 100), 0xFFE7E7E7);
   // The title bar's left picture runs from the window's top-left corner over the frame.
   const QImage left = LoadSkinResource("MACOS_TITLE_LEFT").convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < 23; ++y) EXPECT_EQ(shown.pixel(26, y), left.pixel(26, y)) << y;  // between control box and caption
+  for (int y = 0; y < 23; ++y)
+    EXPECT_EQ(shown.pixel(26, y), left.pixel(26, y)) << y;  // between control box and caption
 }
 
 TEST_F(FormTest, ShapeFollowsTheCorners) {

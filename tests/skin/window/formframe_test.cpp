@@ -14,7 +14,9 @@ constexpr QRgb kLine = 0xFF7F7F7F;
 constexpr QRgb kBody = 0xFFE7E7E7;
 constexpr int W = 60, H = 40;
 
-QImage Picture(const char* name) { return LoadSkinResource(name).convertToFormat(QImage::Format_RGB32); }
+QImage Picture(const char* name) {
+  return LoadSkinResource(name).convertToFormat(QImage::Format_RGB32);
+}
 
 // The MacOS frame around a 20-pixel title bar, on a W × H window.
 SkinFormFrame MacOSFrame() {
@@ -45,7 +47,8 @@ testing::AssertionResult Filled(const QImage& image, const QRect& rect, QRgb col
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     for (int x = rect.left(); x <= rect.right(); ++x) {
       if (image.pixel(x, y) != colour) {
-        return testing::AssertionFailure() << "(" << x << ", " << y << ") is " << std::hex << image.pixel(x, y);
+        return testing::AssertionFailure()
+               << "(" << x << ", " << y << ") is " << std::hex << image.pixel(x, y);
       }
     }
   }
@@ -58,14 +61,17 @@ TEST(FormFrame, MacOSShowsALineAndTwoRowsOfBodyWithTheTitleAbove) {
   EXPECT_TRUE(Filled(shown, QRect(0, 0, 1, H), kLine)) << "left line";
   EXPECT_TRUE(Filled(shown, QRect(W - 1, 0, 1, H), kLine)) << "right line";
   EXPECT_TRUE(Filled(shown, QRect(0, H - 1, W, 1), kLine)) << "bottom line";
-  EXPECT_TRUE(Filled(shown, QRect(1, 23, 2, H - 24), kBody)) << "left band below the title pictures";
+  EXPECT_TRUE(Filled(shown, QRect(1, 23, 2, H - 24), kBody))
+      << "left band below the title pictures";
   EXPECT_TRUE(Filled(shown, QRect(W - 3, 23, 2, H - 24), kBody)) << "right band";
   EXPECT_TRUE(Filled(shown, QRect(1, H - 3, W - 2, 2), kBody)) << "bottom band";
-  EXPECT_TRUE(Filled(shown, QRect(3, 3, W - 6, H - 6), kUntouched)) << "the inside is the contents'";
+  EXPECT_TRUE(Filled(shown, QRect(3, 3, W - 6, H - 6), kUntouched))
+      << "the inside is the contents'";
   // Above the bar the frame continues the title pictures: the left one from x = 0 on the top
   // rows, its first two columns beside the bar.
   for (int y = 0; y < 3; ++y) {
-    for (int x = 2; x < 10; ++x) EXPECT_EQ(shown.pixel(x, y), frame.titleLeft.pixel(x, y)) << x << "," << y;
+    for (int x = 2; x < 10; ++x)
+      EXPECT_EQ(shown.pixel(x, y), frame.titleLeft.pixel(x, y)) << x << "," << y;
     EXPECT_EQ(shown.pixel(W - 4, y), frame.titleRight.pixel(frame.titleRight.width() - 4, y)) << y;
   }
   for (int y = 0; y < frame.titleLeft.height(); ++y) {

@@ -1,5 +1,7 @@
 // The skinned MDI frame: its place on a window, the buttons of a maximized child, the child's
 // menu in its bar, and cascading.
+#include "skin/window/mdiform.h"
+
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
@@ -10,7 +12,6 @@
 #include "skin/base/error.h"
 #include "skin/window/form.h"
 #include "skin/window/mainmenu.h"
-#include "skin/window/mdiform.h"
 #include "skin/window/menubar.h"
 #include "skin/window/titlebar.h"
 

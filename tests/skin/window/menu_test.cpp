@@ -37,8 +37,11 @@ TEST(SkinMenu, ItemHeightsFollowTheLook) {
     TSkinUIStyle style;
     int item;
     int separator;
-  } cases[] = {{TSkinUIStyle::MacOS, 20, 12}, {TSkinUIStyle::WinXP, 21, 5}, {TSkinUIStyle::DeepBlue, 21, 5},
-               {TSkinUIStyle::Protein, 21, 5}, {TSkinUIStyle::BlueGlass, 21, 5}};
+  } cases[] = {{TSkinUIStyle::MacOS, 20, 12},
+               {TSkinUIStyle::WinXP, 21, 5},
+               {TSkinUIStyle::DeepBlue, 21, 5},
+               {TSkinUIStyle::Protein, 21, 5},
+               {TSkinUIStyle::BlueGlass, 21, 5}};
   for (const Case& c : cases) {
     TSkinPopupMenu menu;
     menu.SetUIStyle(c.style);
@@ -77,8 +80,9 @@ TEST(SkinMenu, MeasuresCaptionShortcutColumnAndFortyPixels) {
   SkinMenuItem item;
   item.caption = "&Save";
   item.shortcut = "Ctrl+S";
-  EXPECT_EQ(MeasureMenuItem(look, item),
-            QSize(metrics.horizontalAdvance("Save") + metrics.horizontalAdvance("Ctrl+S") + 26 + 40, 21));
+  EXPECT_EQ(
+      MeasureMenuItem(look, item),
+      QSize(metrics.horizontalAdvance("Save") + metrics.horizontalAdvance("Ctrl+S") + 26 + 40, 21));
 }
 
 TEST(SkinMenu, DisabledItemUnderThePointerKeepsTheNormalBackgroundAndGreyText) {
@@ -126,7 +130,8 @@ TEST(SkinMenu, CheckedItemWithoutPictureShowsTheCheckMarkFourPixelsIn) {
         const bool inMark = place.contains(at) && qAlpha(mark.pixel(at - place.topLeft())) != 0 &&
                             (mark.pixel(at - place.topLeft()) & 0xFFFFFF) != 0xFFFFFF;
         if (inMark) {
-          EXPECT_EQ(checked.pixel(at), mark.pixel(at - place.topLeft()) | 0xFF000000) << x << "," << y;
+          EXPECT_EQ(checked.pixel(at), mark.pixel(at - place.topLeft()) | 0xFF000000)
+              << x << "," << y;
         } else {
           EXPECT_EQ(checked.pixel(at), plain.pixel(at)) << x << "," << y << " enabled " << enabled;
         }
@@ -179,10 +184,10 @@ TEST(SkinMenu, FlatBorderFramesTheMenuWindow) {
   Menu_DrawWindowBorder(painter, image.rect(), Qt::black, QColor(edge));
   painter.end();
   const QRgb k = 0xFF000000, w = 0xFFFFFFFF, e = edge, u = kUntouched;
-  const QRgb expected[8][10] = {
-      {u, e, e, e, e, e, e, e, e, e}, {k, k, k, k, k, k, k, k, k, e}, {k, w, w, w, w, w, w, w, k, e},
-      {k, w, u, u, u, u, u, w, k, e}, {k, w, u, u, u, u, u, w, k, e}, {k, w, w, w, w, w, w, w, k, e},
-      {k, k, k, k, k, k, k, k, k, e}, {e, e, e, e, e, e, e, e, e, e}};
+  const QRgb expected[8][10] = {{u, e, e, e, e, e, e, e, e, e}, {k, k, k, k, k, k, k, k, k, e},
+                                {k, w, w, w, w, w, w, w, k, e}, {k, w, u, u, u, u, u, w, k, e},
+                                {k, w, u, u, u, u, u, w, k, e}, {k, w, w, w, w, w, w, w, k, e},
+                                {k, k, k, k, k, k, k, k, k, e}, {e, e, e, e, e, e, e, e, e, e}};
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 10; ++x) EXPECT_EQ(image.pixel(x, y), expected[y][x]) << x << "," << y;
 }

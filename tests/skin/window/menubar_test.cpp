@@ -1,5 +1,7 @@
 // The menu bar of a skinned form: one button per top-level item, below the title bar, with the
 // items' captions and states, its heights, its drawing and its drop-downs.
+#include "skin/window/menubar.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,7 +11,6 @@
 
 #include "skin/look/builtinlooks.h"
 #include "skin/window/mainmenu.h"
-#include "skin/window/menubar.h"
 #include "skin/window/menubarbutton.h"
 #include "skinformfixture.h"
 
@@ -31,7 +32,8 @@ class MenuBarTest : public SkinFormTest {
 
   QStringList Captions() const {
     QStringList captions;
-    for (const TSkinMenuBarButton* button : skin->MenuBar()->Buttons()) captions << button->Caption();
+    for (const TSkinMenuBarButton* button : skin->MenuBar()->Buttons())
+      captions << button->Caption();
     return captions;
   }
 
@@ -46,7 +48,8 @@ TEST_F(MenuBarTest, AMenuGetsABarBelowTheTitleBarWithOneButtonPerTopItem) {
   skin->SetMenu(menu);
   ASSERT_NE(skin->MenuBar(), nullptr);
   EXPECT_EQ(skin->MenuBar()->geometry(), QRect(0, 20, skin->width(), 22));
-  EXPECT_EQ(Captions(), (QStringList{"&File", "&Edit", "&Help"})) << "in menu order; sub-items get none";
+  EXPECT_EQ(Captions(), (QStringList{"&File", "&Edit", "&Help"}))
+      << "in menu order; sub-items get none";
   int x = 0;
   for (const TSkinMenuBarButton* button : skin->MenuBar()->Buttons()) {
     EXPECT_EQ(button->x(), x);
@@ -72,7 +75,8 @@ TEST_F(MenuBarTest, HeightSetsTheBarAndEveryButton) {
   skin->SetMenu(menu);
   skin->SetMenuBarHeight(30);
   EXPECT_EQ(skin->MenuBar()->height(), 30);
-  for (const TSkinMenuBarButton* button : skin->MenuBar()->Buttons()) EXPECT_EQ(button->height(), 30);
+  for (const TSkinMenuBarButton* button : skin->MenuBar()->Buttons())
+    EXPECT_EQ(button->height(), 30);
 }
 
 TEST_F(MenuBarTest, DisabledCaptionIsGrey) {
@@ -115,8 +119,8 @@ TEST_F(MenuBarTest, PressingAButtonDropsItsSubmenuBelowIt) {
   EXPECT_EQ(skin->MenuBar()->DroppedButton(), fileButton);
   EXPECT_EQ(file->style(), menu->style()) << "drawn by the skinned menu";
   // Pointing at the next button drops its menu instead.
-  QMouseEvent move(QEvent::MouseMove, QPointF(), QPointF(editButton->mapToGlobal(QPoint(5, 5))), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(), QPointF(editButton->mapToGlobal(QPoint(5, 5))),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(file, &move);
   EXPECT_FALSE(file->isVisible());
   EXPECT_TRUE(edit->isVisible());

@@ -1,5 +1,7 @@
 // The notice pop-up on the manual clock: where it appears, its slides, its stay (also across the
 // wrap of the tick counter), the close box, clicks, Popup while shown and deletion mid-slide.
+#include "skin/window/noticepopform.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include "skin/base/timer_p.h"
 #include "skin/look/builtinlooks.h"
 #include "skin/window/frmnoticepopform.h"
-#include "skin/window/noticepopform.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ class NoticeTest : public testing::Test {
   void Log(TSkinNoticePopForm& notice) {
     QObject::connect(&notice, &TSkinNoticePopForm::OnShow, [this] { events_.push_back("show"); });
     QObject::connect(&notice, &TSkinNoticePopForm::OnClick, [this] { events_.push_back("click"); });
-    QObject::connect(&notice, &TSkinNoticePopForm::OnTitleClick, [this] { events_.push_back("title"); });
+    QObject::connect(&notice, &TSkinNoticePopForm::OnTitleClick,
+                     [this] { events_.push_back("title"); });
     QObject::connect(&notice, &TSkinNoticePopForm::OnClose, [this] { events_.push_back("close"); });
   }
 
@@ -51,11 +53,13 @@ class NoticeTest : public testing::Test {
 
 TEST_F(NoticeTest, WithTheDefaultsItSlidesUpAtTheCornerStaysAndSlidesDown) {
   bool shownAtOnShow = true;
-  QObject::connect(&notice_, &TSkinNoticePopForm::OnShow, [&] { shownAtOnShow = Window()->isVisible(); });
+  QObject::connect(&notice_, &TSkinNoticePopForm::OnShow,
+                   [&] { shownAtOnShow = Window()->isVisible(); });
   notice_.Popup();
   EXPECT_FALSE(shownAtOnShow) << "OnShow comes before the window shows";
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_EQ(Window()->geometry(), QRect(QPoint(area.right() + 1 - 18 - 181, area.bottom() + 1 - 116), kPictureSize));
+  EXPECT_EQ(Window()->geometry(),
+            QRect(QPoint(area.right() + 1 - 18 - 181, area.bottom() + 1 - 116), kPictureSize));
   EXPECT_TRUE(Window()->isVisible());
 
   clock_.Advance(200);
@@ -95,7 +99,8 @@ TEST_F(NoticeTest, ShowsItsPictureWithTheTextsInTheirFonts) {
   notice_.SetMessageFont(big);
   PopupShown();
   EXPECT_EQ(Window()->lbl_title()->text(), QStringLiteral("Graphitine"));
-  EXPECT_EQ(Window()->lbl_title()->palette().color(QPalette::WindowText), QColor(0, 0, 0x80)) << "navy";
+  EXPECT_EQ(Window()->lbl_title()->palette().color(QPalette::WindowText), QColor(0, 0, 0x80))
+      << "navy";
   EXPECT_EQ(Window()->lbl_text()->text(), QStringLiteral("转换完成"));
   EXPECT_EQ(Window()->lbl_text()->font().pointSize(), 14);
   EXPECT_EQ(Window()->lbl_text()->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
@@ -181,7 +186,8 @@ TEST_P(NoticeAcrossTheWrapTest, StaysItsFullTime) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TickCounter, NoticeAcrossTheWrapTest,
-                         testing::Values(0x100000000LL - 1000, 0x80000000LL - 1000, 0x100000000LL - 400));
+                         testing::Values(0x100000000LL - 1000, 0x80000000LL - 1000,
+                                         0x100000000LL - 400));
 
 struct Press {
   QPoint at;
@@ -191,13 +197,14 @@ struct Press {
 
 TEST_F(NoticeTest, TheCloseBoxHidesAtOnceAndOnlyThere) {
   const Press presses[] = {
-      {{162, 6}, Qt::LeftButton, true},    {{175, 19}, Qt::LeftButton, true},
-      {{168, 12}, Qt::LeftButton, true},   {{176, 6}, Qt::LeftButton, false},
-      {{162, 20}, Qt::LeftButton, false},  {{161, 12}, Qt::LeftButton, false},
-      {{168, 5}, Qt::LeftButton, false},   {{162, 6}, Qt::RightButton, false},
+      {{162, 6}, Qt::LeftButton, true},   {{175, 19}, Qt::LeftButton, true},
+      {{168, 12}, Qt::LeftButton, true},  {{176, 6}, Qt::LeftButton, false},
+      {{162, 20}, Qt::LeftButton, false}, {{161, 12}, Qt::LeftButton, false},
+      {{168, 5}, Qt::LeftButton, false},  {{162, 6}, Qt::RightButton, false},
   };
   for (const Press& press : presses) {
-    SCOPED_TRACE(testing::Message() << press.at.x() << "," << press.at.y() << " button " << press.button);
+    SCOPED_TRACE(testing::Message()
+                 << press.at.x() << "," << press.at.y() << " button " << press.button);
     events_.clear();
     PopupShown();
     QTest::mousePress(Window(), press.button, {}, press.at);
@@ -227,7 +234,8 @@ TEST_F(NoticeTest, TheCloseBoxCutsASlideShort) {
   EXPECT_FALSE(Window()->isVisible());
   EXPECT_TRUE(Window()->mask().isEmpty());
   clock_.Advance(1000);
-  EXPECT_EQ(events_, (std::vector<std::string>{"show", "close", "show", "close"})) << "one OnClose each";
+  EXPECT_EQ(events_, (std::vector<std::string>{"show", "close", "show", "close"}))
+      << "one OnClose each";
 }
 
 TEST_F(NoticeTest, ClicksReportTheirPartAndHideOnlyWithClickHide) {
@@ -236,7 +244,8 @@ TEST_F(NoticeTest, ClicksReportTheirPartAndHideOnlyWithClickHide) {
   QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(50, 10));   // title line
   QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(100, 30));  // body
   QTest::mousePress(Window(), Qt::LeftButton, {}, QPoint(50, 10));
-  QTest::mouseRelease(Window(), Qt::LeftButton, {}, QPoint(50, 60));  // moved off the title: no click
+  QTest::mouseRelease(Window(), Qt::LeftButton, {},
+                      QPoint(50, 60));  // moved off the title: no click
   QTest::mouseClick(Window(), Qt::RightButton, {}, QPoint(50, 60));
   EXPECT_EQ(events_, (std::vector<std::string>{"show", "click", "title", "click"}));
   EXPECT_EQ(PhaseNow(), Phase::Shown) << "clicks do not hide without ClickHide";
@@ -248,7 +257,8 @@ TEST_F(NoticeTest, ClicksReportTheirPartAndHideOnlyWithClickHide) {
   QTest::mouseClick(Window(), Qt::LeftButton, {}, QPoint(50, 60));
   EXPECT_EQ(PhaseNow(), Phase::SlidingOut);
   clock_.Advance(400);
-  EXPECT_EQ(events_, (std::vector<std::string>{"show", "click", "title", "click", "show", "title", "click", "close"}));
+  EXPECT_EQ(events_, (std::vector<std::string>{"show", "click", "title", "click", "show", "title",
+                                               "click", "close"}));
 }
 
 TEST_F(NoticeTest, CloseSlidesOutAndDoesNothingWhenHidden) {

@@ -23,7 +23,8 @@ QImage StripFrame(int frame) {
 class TitleBarTest : public SkinFormTest {};
 
 TEST_F(TitleBarTest, MacOSButtonsAndCaptionSitWhereTheLookPutsThem) {
-  EXPECT_EQ(Bar()->geometry(), QRect(0, 0, 294, 20)) << "below the frame's top rows, inside its sides";
+  EXPECT_EQ(Bar()->geometry(), QRect(0, 0, 294, 20))
+      << "below the frame's top rows, inside its sides";
   EXPECT_EQ(skin->geometry(), QRect(3, 3, 294, 194));
   const int W = Bar()->width();
   const TSkinTitleBarPlacement placed = Bar()->Place();
@@ -54,7 +55,8 @@ TEST_F(TitleBarTest, CaptionTooWideEndsInThreeDots) {
   EXPECT_TRUE(shown.endsWith("...")) << shown.toStdString();
   EXPECT_TRUE(longCaption.startsWith(shown.chopped(3)));
   EXPECT_LE(metrics.horizontalAdvance(shown), space);
-  EXPECT_GT(metrics.horizontalAdvance(longCaption.left(shown.size() - 2) + "..."), space) << "no more is cut than needed";
+  EXPECT_GT(metrics.horizontalAdvance(longCaption.left(shown.size() - 2) + "..."), space)
+      << "no more is cut than needed";
   // No room even for the dots: the dots alone, and painting still finishes.
   Bar()->SetLeftBtnXOffset(300);
   EXPECT_EQ(Bar()->Place().caption, "...");

@@ -1,11 +1,12 @@
 // The gallery's sheets show each sample in the state its label names; here the focused ones,
 // of which a window can hold only one at a time.
+#include "gallery.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QRect>
 
-#include "gallery.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/checkbox.h"
 
@@ -32,9 +33,10 @@ TEST(GallerySheet, EveryFocusedSampleShowsItsFocusMark) {
     for (QWidget* sample : samples) {
       sample->clearFocus();
       const QRect where(sample->mapTo(sheet.get(), QPoint(0, 0)), sample->size());
-      const QImage withoutFocus = sheet->grab(where).toImage().convertToFormat(QImage::Format_RGB32);
-      EXPECT_NE(shown.copy(where), withoutFocus) << sample->metaObject()->className() << " in style "
-                                                 << static_cast<int>(style);
+      const QImage withoutFocus =
+          sheet->grab(where).toImage().convertToFormat(QImage::Format_RGB32);
+      EXPECT_NE(shown.copy(where), withoutFocus)
+          << sample->metaObject()->className() << " in style " << static_cast<int>(style);
     }
   }
 }

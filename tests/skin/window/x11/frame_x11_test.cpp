@@ -27,7 +27,8 @@ void XDoTool(const QStringList& arguments) {
   QProcess tool;
   tool.start(QStringLiteral("xdotool"), arguments);
   ASSERT_TRUE(tool.waitForFinished(kTimeoutMs)) << arguments.join(' ').toStdString();
-  ASSERT_EQ(tool.exitCode(), 0) << arguments.join(' ').toStdString() << ": " << tool.readAllStandardError().toStdString();
+  ASSERT_EQ(tool.exitCode(), 0) << arguments.join(' ').toStdString() << ": "
+                                << tool.readAllStandardError().toStdString();
 }
 
 // What the X server says of the window: its place and size, and whether it is mapped.
@@ -46,7 +47,8 @@ XWindow Query(WId id) {
     return pattern.match(text).captured(1).toInt();
   };
   XWindow window;
-  window.geometry = QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
+  window.geometry = QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                          field("Width"), field("Height"));
   window.mapped = text.contains(QStringLiteral("IsViewable"));
   return window;
 }
@@ -64,7 +66,8 @@ class FrameInX : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     XDoTool({"windowactivate", "--sync", Num(int(window.winId()))});
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ASSERT_TRUE(WaitForX([this] { return Query(window.winId()).geometry.size() == QSize(400, 300); }));
+    ASSERT_TRUE(
+        WaitForX([this] { return Query(window.winId()).geometry.size() == QSize(400, 300); }));
     start = Query(window.winId()).geometry;
   }
 
@@ -84,7 +87,8 @@ class FrameInX : public testing::Test {
   QPoint ButtonCentre(TSkinTitleBarBtnType type) {
     const TSkinTitleBar& bar = *skin->TitleBar();
     for (const TSkinTitleBarPlacement::Placed& placed : bar.Place().buttons) {
-      if (bar.Buttons().Items(placed.index)->ButtonType() == type) return OnBar(placed.rect.center());
+      if (bar.Buttons().Items(placed.index)->ButtonType() == type)
+        return OnBar(placed.rect.center());
     }
     ADD_FAILURE() << "no such button";
     return QPoint();
@@ -153,27 +157,34 @@ TEST_F(FrameInX, DoubleClickOnTheCaptionMaximizesAndRestores) {
 TEST_F(FrameInX, DraggingAnEdgeOrCornerResizes) {
   const QPoint rightEdge = start.topLeft() + QPoint(start.width() - 2, start.height() / 2);
   const QPoint wide = Drag(rightEdge, rightEdge + QPoint(50, 0));
-  EXPECT_TRUE(WaitForX([&] { return XGeometry() == QRect(start.topLeft(), start.size() + QSize(wide.x(), 0)); }))
-      << XGeometry().width() << "x" << XGeometry().height();
+  EXPECT_TRUE(WaitForX([&] {
+    return XGeometry() == QRect(start.topLeft(), start.size() + QSize(wide.x(), 0));
+  })) << XGeometry().width()
+      << "x" << XGeometry().height();
   const QRect wider = XGeometry();
   const QPoint corner = wider.topLeft() + QPoint(wider.width() - 2, wider.height() - 2);
   const QPoint by = Drag(corner, corner + QPoint(-30, 40));
-  EXPECT_TRUE(WaitForX([&] { return XGeometry() == QRect(wider.topLeft(), wider.size() + QSize(by.x(), by.y())); }))
-      << XGeometry().width() << "x" << XGeometry().height();
+  EXPECT_TRUE(WaitForX([&] {
+    return XGeometry() == QRect(wider.topLeft(), wider.size() + QSize(by.x(), by.y()));
+  })) << XGeometry().width()
+      << "x" << XGeometry().height();
 }
 
 TEST_F(FrameInX, EdgesShowResizeCursors) {
   const struct {
     QPoint at;
     Qt::CursorShape shape;
-  } cases[] = {{QPoint(398, 150), Qt::SizeHorCursor}, {QPoint(200, 298), Qt::SizeVerCursor},
-               {QPoint(398, 298), Qt::SizeFDiagCursor}, {QPoint(1, 298), Qt::SizeBDiagCursor}};
+  } cases[] = {{QPoint(398, 150), Qt::SizeHorCursor},
+               {QPoint(200, 298), Qt::SizeVerCursor},
+               {QPoint(398, 298), Qt::SizeFDiagCursor},
+               {QPoint(1, 298), Qt::SizeBDiagCursor}};
   for (const auto& c : cases) {
     MouseTo(start.topLeft() + c.at);
     EXPECT_TRUE(WaitForX([&] {
       const QWidget* under = QApplication::widgetAt(start.topLeft() + c.at);
       return under != nullptr && under->cursor().shape() == c.shape;
-    })) << c.at.x() << "," << c.at.y();
+    })) << c.at.x()
+        << "," << c.at.y();
   }
 }
 
