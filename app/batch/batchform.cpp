@@ -26,7 +26,6 @@
 #include "skin/look/color.h"
 #include "skin/window/form.h"
 #include "skin/window/popupmenu.h"
-#include "skin/window/titlebar.h"
 
 using graphitine::BatchJob;
 using graphitine::PictureItem;
@@ -39,7 +38,19 @@ const QString TBatchForm::kFailuresHeading = QStringLiteral("以下图片未能�
 
 namespace {
 
-const QSize kClientSize(157, 337);
+// The skinned form's size and the controls' places on it.
+const QSize kFormSize(157, 337);
+// clang-format off
+constexpr SkinnedPlaces kPlaces({
+  {"Button2",      "skinForm1", {8, 32, 105, 25}},
+  {"ListBox1",     "skinForm1", {8, 61, 137, 137}},
+  {"Button1",      "skinForm1", {7, 208, 113, 25}},
+  {"Edit1",        "skinForm1", {8, 237, 137, 21}},
+  {"Button3",      "skinForm1", {8, 272, 89, 25}},
+  {"StopButton",   "skinForm1", {101, 272, 44, 25}},
+  {"ProgressBar1", "skinForm1", {8, 304, 142, 17}},
+});
+// clang-format on
 constexpr int kPathRole = Qt::UserRole;  // where the item's file really is
 
 PictureItem ItemOf(const QListWidgetItem* item) {
@@ -74,7 +85,7 @@ void TBatchForm::CreateControls() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
-  resize(kClientSize);  // grows by the skinned frame's border on the first show
+  resize(kFormSize);  // grows by the skinned frame's border on the first show
   PaintWindowBackground(this);
 
   skinForm1 = new TSkinForm(this);
@@ -82,34 +93,23 @@ void TBatchForm::CreateControls() {
   skinForm1->SetUIStyle(kProgramLook);
   skinForm1->SetBorderStyle(bsDialog);
   skinForm1->SetCaption(QStringLiteral("   批量转换    "));
-  for (int i = 0; i < skinForm1->TitleBar()->Buttons().Count(); ++i) {
-    TSkinTitleBarButton* button = skinForm1->TitleBar()->Buttons().Items(i);
-    button->SetVisible(button->ButtonType() == skinClose);
-  }
+  HideTitleBarButtons(*skinForm1, {skinControlBox, skinMax, skinMin});
   auto* panel = new QWidget(this);
   PaintWindowBackground(panel);
   skinForm1->SetPanel(panel);
 
-  const auto place = [this, panel](auto* control, const char* name, QRect geometry) {
-    control->setParent(panel);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(QRect(OnFormPanel(*skinForm1, geometry.topLeft()), geometry.size()));
-    return control;
-  };
-  const auto button = [&](const char* name, const QString& caption, QRect geometry) {
-    auto* control = place(new TSkinButton(panel), name, geometry);
+  const auto button = [this](const SkinnedPlace& place, const QString& caption) {
+    auto* control = MakePlaced<TSkinButton>(*skinForm1, place);
     control->SetCaption2(caption);
     return control;
   };
-  // clang-format off
-  Button2      = button("Button2", QStringLiteral("& 添加一个目录  "),    {8, 32, 105, 25});
-  ListBox1     = place(new TSkinListBox(panel), "ListBox1",             {8, 61, 137, 137});
-  Button1      = button("Button1", QStringLiteral("&    选择输出目录    "), {7, 208, 113, 25});
-  Edit1        = place(new TSkinEdit(panel), "Edit1",                   {8, 237, 137, 21});
-  Button3      = button("Button3", QStringLiteral("& 全部转换  "),        {8, 272, 89, 25});
-  StopButton   = button("StopButton", QStringLiteral("停止"),            {101, 272, 44, 25});
-  ProgressBar1 = place(new TSkinProgressBar(panel), "ProgressBar1",     {8, 304, 142, 17});
-  // clang-format on
+  Button2 = button(kPlaces["Button2"], QStringLiteral("& 添加一个目录  "));
+  ListBox1 = MakePlaced<TSkinListBox>(*skinForm1, kPlaces["ListBox1"]);
+  Button1 = button(kPlaces["Button1"], QStringLiteral("&    选择输出目录    "));
+  Edit1 = MakePlaced<TSkinEdit>(*skinForm1, kPlaces["Edit1"]);
+  Button3 = button(kPlaces["Button3"], QStringLiteral("& 全部转换  "));
+  StopButton = button(kPlaces["StopButton"], QStringLiteral("停止"));
+  ProgressBar1 = MakePlaced<TSkinProgressBar>(*skinForm1, kPlaces["ProgressBar1"]);
   ListBox1->SetMultiSelect(true);
   ListBox1->SetExtendedSelect(true);
   ListBox1->SetItemHeight(13);
@@ -132,7 +132,7 @@ void TBatchForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!firstShow_) return;
   firstShow_ = false;
-  SizeForSkinnedForm(*this, kClientSize);
+  SizeForSkinnedForm(*this, kFormSize);
   move(owner_->pos());
 }
 

@@ -19,6 +19,7 @@
 #include "app/painthandoff.h"
 #include "app/pictureloading.h"
 #include "app/pictureview.h"
+#include "app/skinnedplaces.h"
 #include "app/viewer/viewform.h"
 #include "sketch/picturefile.h"
 #include "skin/bars/statusbar.h"
@@ -29,7 +30,6 @@
 #include "skin/containers/pagecontrol.h"
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/edit.h"
-#include "skin/window/form.h"
 
 using graphitine::Paper;
 using graphitine::PaperMode;
@@ -43,7 +43,6 @@ const QString TOldForm::kBatchStatus = QStringLiteral("批量转换进行中, �
 
 namespace {
 
-const QSize kContentsSize(690, 485);
 const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
 const QString kErrorCode = QStringLiteral("错误代码 ");
 
@@ -96,9 +95,8 @@ void TOldForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  // The skinned frame's border and title bar come around the contents, which keep the size
-  // they are laid out for.
-  resize(size() + kContentsSize - skinForm1->FormPanel()->size());
+  // The skinned frame's border comes around the form, which keeps the size it is laid out for.
+  SizeForSkinnedForm(*this, kFormSize);
   FormShow();
 }
 

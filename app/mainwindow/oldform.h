@@ -139,6 +139,8 @@ class TOldForm : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  static constexpr QSize kFormSize{690, 505};  // the skinned form's size at the start
+
   void CreateControls();  // the form's layout: oldformlayout.cpp
   void ConnectHandlers();
   void FormCreate();
