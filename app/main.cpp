@@ -4,7 +4,6 @@
 #include <exception>
 
 #include "app/application.h"
-#include "app/forms.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programfolder.h"
 
@@ -12,7 +11,6 @@ int main(int argc, char** argv) {
   TGraphitineApplication application(argc, argv);
   try {
     TOldForm window(ProgramFolder());
-    OldForm = &window;
     window.show();
     TGraphitineApplication::exec();
   } catch (const std::exception& error) {

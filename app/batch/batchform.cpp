@@ -12,7 +12,6 @@
 #include "app/batch/doconv.h"
 #include "app/batch/folderchooser.h"
 #include "app/filenames.h"
-#include "app/mainwindow/oldform.h"
 #include "app/messagebox.h"
 #include "app/programlook.h"
 #include "app/skinnedplaces.h"
@@ -20,7 +19,6 @@
 #include "sketch/batchplan.h"
 #include "skin/bars/progressbar.h"
 #include "skin/buttons/button.h"
-#include "skin/buttons/checkbox.h"
 #include "skin/inputs/edit.h"
 #include "skin/inputs/listbox.h"
 #include "skin/look/color.h"
@@ -61,8 +59,10 @@ int Cores() { return std::max(1, static_cast<int>(std::thread::hardware_concurre
 
 }  // namespace
 
-TBatchForm::TBatchForm(TOldForm* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), owner_(owner), parallel_(Cores()) {
+TBatchForm::TBatchForm(QWidget* owner, Host host)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+      host_(std::move(host)),
+      parallel_(Cores()) {
   CreateControls();
   connect(Button2, &TSkinCustomButton::OnClick, this, &TBatchForm::SpeedButton2Click);
   connect(Button1, &TSkinCustomButton::OnClick, this, &TBatchForm::skinButton1Click);
@@ -126,19 +126,19 @@ void TBatchForm::CreateControls() {
                         &TBatchForm::DeleteSelection);
 }
 
-// The first show puts the window at the main window's corner; later shows leave it where the
-// user put it.
+// The first show puts the window at its owner's corner; later shows leave it where the user
+// put it.
 void TBatchForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!firstShow_) return;
   firstShow_ = false;
   SizeForSkinnedForm(*this, kFormSize);
-  move(owner_->pos());
+  if (const QWidget* owner = parentWidget()) move(owner->pos());
 }
 
 void TBatchForm::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  owner_->CheckBox1->SetChecked(false);
+  emit Hidden();
 }
 
 // Closing the window while a run goes asks whether to stop it; the run goes on otherwise, and
@@ -186,11 +186,11 @@ void TBatchForm::skinButton1Click() {
   if (!folder.isEmpty()) Edit1->setText(folder);
 }
 
-// The clicked item opens in the main window, unless a run is showing its pictures there.
+// The clicked item goes to the host to open, from where it is on disk.
 void TBatchForm::skinListBox1Click() {
-  const QListWidgetItem* item = ListBox1->currentItem();
-  if (item == nullptr || owner_->RefusedDuringBatch()) return;
-  owner_->LoadPicture(item->data(kPathRole).toString());
+  if (const QListWidgetItem* item = ListBox1->currentItem()) {
+    host_.preview(item->data(kPathRole).toString());
+  }
 }
 
 void TBatchForm::skinListBox1KeyDown(int key, Qt::KeyboardModifiers) {
@@ -224,12 +224,11 @@ void TBatchForm::BitBtn1Click() {
   stopping_ = false;
   DoConv::Hooks hooks;
   hooks.nextItem = [this] { return NextItem(); };
-  hooks.itemSettings = [this] { return owner_->ReadSettings(); };
-  hooks.viewSize = [this](QSize photo) { return owner_->PhotoViewRect(photo).size(); };
+  hooks.itemSettings = host_.itemSettings;
+  hooks.viewSize = host_.viewSize;
   hooks.show = [this](graphitine::ConvertedPicture picture, ScaledPicture photoView,
                       ScaledPicture sketchView, const std::string& written) {
-    owner_->ShowBatchResult(std::move(picture), std::move(photoView), std::move(sketchView),
-                            FromName(written));
+    host_.show(std::move(picture), std::move(photoView), std::move(sketchView), FromName(written));
   };
   hooks.itemEnded = [this] { ItemEnded(); };
   hooks.ended = [this](const graphitine::BatchReport& report) { RunEnded(report); };
@@ -246,12 +245,12 @@ void TBatchForm::StopButtonClick() {
 void TBatchForm::SetRunning(bool running) {
   Button3->setEnabled(!running);
   StopButton->setVisible(running);
-  owner_->SetBatchRunning(running);
   if (running) {
     UpdateProgress();
   } else {
     ProgressBar1->SetPosition(0);
   }
+  emit RunningChanged(running);
 }
 
 // Takes the item at the run's position and names its output now, against the files there and

@@ -7,10 +7,8 @@
 #include <QUrl>
 #include <utility>
 
-#include "app/batch/batchform.h"
 #include "app/filenames.h"
 #include "app/fitting.h"
-#include "app/forms.h"
 #include "app/mail/attachment.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/brushcursor.h"
@@ -62,8 +60,8 @@ TOldForm::TOldForm(std::filesystem::path programFolder)
 }
 
 TOldForm::~TOldForm() {
-  // The batch window belongs to this window and goes with it.
-  delete BatchForm.data();
+  // The batch window goes first: its run stops before the views it shows into are gone.
+  delete batchForm_.data();
 }
 
 void TOldForm::ConnectHandlers() {
@@ -103,7 +101,7 @@ void TOldForm::showEvent(QShowEvent* event) {
 // Creates the batch window (hidden), loads the start picture, then fills the paper list; a start
 // picture that fails stops here, its error reported, and the list keeps its two fixed items.
 void TOldForm::FormShow() {
-  BatchForm = new TBatchForm(this);
+  CreateBatchForm();
   LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
   graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
   for (const graphitine::TextureEntry& entry : textures_) {
@@ -175,7 +173,7 @@ void TOldForm::AttachRetouch(bool attach) {
 
 // Shows or hides the batch window, once it exists.
 void TOldForm::skinCheckBox1Click() {
-  if (BatchForm) BatchForm->setVisible(CheckBox1->Checked());
+  if (batchForm_) batchForm_->setVisible(CheckBox1->Checked());
 }
 
 SketchTool TOldForm::CheckedTool() const {
@@ -203,7 +201,6 @@ graphitine::SketchSettings TOldForm::ReadSettings() const {
 
 void TOldForm::OpenViewer(const Raster& picture) {
   TViewForm viewer(this, picture);
-  ViewForm = &viewer;
   viewer.exec();
 }
 
@@ -234,7 +231,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   Image3->raise();
   const bool step = (MouseHeld && (StrokeTick == 0 || RadioButton3->Checked())) ||
                     shift.testFlag(Qt::ControlModifier);
-  if (step && !document_.Photo().IsEmpty() && !RefusedDuringBatch()) {
+  if (step && !document_.Photo().IsEmpty() && !RefuseDuringBatch()) {
     const graphitine::SketchSettings settings = ReadSettings();
     const Raster& photo = document_.Photo();
     const graphitine::ViewGeometry view{Image2->width(), Image2->height(),
@@ -274,26 +271,43 @@ void TOldForm::SavePicture(const QString& name, int kind) {
   SavePictureDialog1.SetFileName(FromName(document_.Save(NameOf(name), kind)));
 }
 
-void TOldForm::ShowBatchResult(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
-                               ScaledPicture sketchView, const QString& written) {
-  SavePictureDialog1.SetFileName(written);
-  ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
+// The batch window previews the user's picks here and shows its run's pictures in the views,
+// which then hold the last written sketch; its items convert with the settings of the moment
+// they start.
+void TOldForm::CreateBatchForm() {
+  TBatchForm::Host host;
+  host.preview = [this](const QString& file) {
+    if (!RefuseDuringBatch()) LoadPicture(file);
+  };
+  host.itemSettings = [this] {
+    const graphitine::SketchSettings settings = ReadSettings();
+    return BatchItemSettings(settings.ForConvert(), settings.paper);
+  };
+  host.viewSize = [this](QSize photo) { return PhotoViewRect(photo).size(); };
+  host.show = [this](graphitine::ConvertedPicture pictures, ScaledPicture photoView,
+                     ScaledPicture sketchView, const QString& written) {
+    SavePictureDialog1.SetFileName(written);
+    ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
+  };
+  batchForm_ = new TBatchForm(this, std::move(host));
+  connect(batchForm_, &TBatchForm::Hidden, this, [this] { CheckBox1->SetChecked(false); });
+  connect(batchForm_, &TBatchForm::RunningChanged, this, &TOldForm::BatchRunningChanged);
 }
 
-void TOldForm::SetBatchRunning(bool running) {
-  batchRunning_ = running;
+void TOldForm::BatchRunningChanged(bool running) {
   StatusBar1->SetSimpleText(running              ? kBatchStatus
                             : ManualPageActive() ? kManualStatus
                                                  : kAutomaticStatus);
 }
 
-bool TOldForm::RefusedDuringBatch() {
-  if (batchRunning_) StatusBar1->SetSimpleText(kBatchStatus);
-  return batchRunning_;
+bool TOldForm::RefuseDuringBatch() {
+  const bool running = batchForm_ && batchForm_->Running();
+  if (running) StatusBar1->SetSimpleText(kBatchStatus);
+  return running;
 }
 
 void TOldForm::BitBtn5Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   const QString file = OpenPictureDialog1.Execute(this);
   if (file.isEmpty()) return;
   OpenPictureDialog1.SetFileName(file);
@@ -301,7 +315,7 @@ void TOldForm::BitBtn5Click() {
 }
 
 void TOldForm::BitBtn6Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   SavePictureDialog1.SetFileName(QString());
   document_.Convert(ReadSettings());
   Image2->SetPicture(&document_.Sketch());
@@ -310,7 +324,7 @@ void TOldForm::BitBtn6Click() {
 // Save: the chosen filter decides the format; a name that gains its extension on writing is
 // checked against an existing file of the longer name.
 void TOldForm::BitBtn7Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   const QString name = SavePictureDialog1.Execute(this);
   if (name.isEmpty()) return;
   const int kind = SavePictureDialog1.FilterIndex();
@@ -322,7 +336,7 @@ void TOldForm::BitBtn7Click() {
 
 // Clear: an empty sketch, or bare paper when a paper is chosen.
 void TOldForm::BitBtn9Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   document_.Clear(skinComboBox1->currentIndex() != 0 ? paper_.get() : nullptr);
   Image2->SetPicture(&document_.Sketch());
 }
@@ -394,7 +408,7 @@ void TOldForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TOldForm::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile() || RefusedDuringBatch()) return;
+  if (urls.isEmpty() || !urls.first().isLocalFile() || RefuseDuringBatch()) return;
   event->acceptProposedAction();
   LoadPicture(urls.first().toLocalFile());
 }

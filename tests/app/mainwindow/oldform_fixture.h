@@ -24,6 +24,7 @@
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/edit.h"
 #include "skin/window/form.h"
+#include "support/click.h"
 #include "support/modalwatch.h"
 #include "support/photos.h"
 
@@ -53,10 +54,6 @@ class OldFormTest : public ::testing::Test {
 
   void LoadPhoto(int width, int height) {
     form_->LoadPicture(WritePatternPhoto(folder_, QStringLiteral("photo.bmp"), width, height));
-  }
-
-  static void Click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
   }
 
   void ManualPage() { form_->PageControl1->SetActivePage(form_->TabSheet2); }
