@@ -84,7 +84,7 @@ void TOldForm::ConnectHandlers() {
 }
 
 void TOldForm::FormCreate() {
-  BrushRadius = TrackBar2->Position();
+  retouch_.BrushRadius = TrackBar2->Position();
   skinTrackBar2Change();
   skinPageControl1Change();
 }
@@ -134,9 +134,9 @@ void TOldForm::skinTrackBar3Change() { Edit2->setText(QString::number(TrackBar3-
 // Brush size: the radius, its mirror and the cursor's circle; the cursor shows again at the
 // next move over the sketch view.
 void TOldForm::skinTrackBar2Change() {
-  BrushRadius = TrackBar2->Position();
-  Edit3->setText(QString::number(BrushRadius));
-  Image3->SetRadius(BrushRadius);
+  retouch_.BrushRadius = TrackBar2->Position();
+  Edit3->setText(QString::number(retouch_.BrushRadius));
+  Image3->SetRadius(retouch_.BrushRadius);
 }
 
 bool TOldForm::ManualPageActive() const { return PageControl1->ActivePage() == TabSheet2; }
@@ -209,27 +209,27 @@ void TOldForm::Image1DblClick() { OpenViewer(document_.Photo()); }
 // A double-click also ends the stroke its first press began: its release may never come.
 void TOldForm::Image2DblClick() {
   if (document_.Sketch().Height() != 0) OpenViewer(document_.Sketch());
-  MouseHeld = false;
+  retouch_.MouseHeld = false;
 }
 
 void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y,
                                bool doubleClick) {
-  if (!doubleClick) MouseHeld = true;
-  StrokeTick = 0;
+  if (!doubleClick) retouch_.MouseHeld = true;
+  retouch_.StrokeTick = 0;
   Image2MouseMove(shift, x, y);
 }
 
-void TOldForm::Image2MouseUp() { MouseHeld = false; }
+void TOldForm::Image2MouseUp() { retouch_.MouseHeld = false; }
 
 // Moves the brush cursor with the pointer and, on a step, retouches under it: a held stroke
 // steps on every StrokeFrequency-th move (on every move with the colour brush), Ctrl on every
 // move. With no photo a stroke does nothing.
 void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
-  const int r = BrushRadius;
+  const int r = retouch_.BrushRadius;
   Image3->move(Image2->x() + x - r, Image2->y() + y - r);
   Image3->setVisible(3 < y && y < Image2->height() - 4 && 3 < x && x < Image2->width() - 4);
   Image3->raise();
-  const bool step = (MouseHeld && (StrokeTick == 0 || RadioButton3->Checked())) ||
+  const bool step = (retouch_.MouseHeld && (retouch_.StrokeTick == 0 || RadioButton3->Checked())) ||
                     shift.testFlag(Qt::ControlModifier);
   if (step && !document_.Photo().IsEmpty() && !RefuseDuringBatch()) {
     const graphitine::SketchSettings settings = ReadSettings();
@@ -246,7 +246,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
       }
     }
   }
-  StrokeTick = (StrokeTick + 1) % graphitine::StrokeFrequency(r);
+  retouch_.StrokeTick = (retouch_.StrokeTick + 1) % graphitine::StrokeFrequency(r);
 }
 
 void TOldForm::LoadPicture(const QString& file) {

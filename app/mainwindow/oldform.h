@@ -43,6 +43,14 @@ class TOldForm : public QWidget {
   void SavePicture(const QString& name, int kind);
   const graphitine::SketchDocument& Document() const { return document_; }
 
+  // The retouch stroke's state, written only by the sketch view's handlers and the brush size.
+  struct RetouchState {
+    int BrushRadius = 20;
+    bool MouseHeld = false;
+    int StrokeTick = 0;
+  };
+  const RetouchState& Retouch() const { return retouch_; }
+
   // The batch window, once the first show has created it; for the tests.
   TBatchForm* BatchForm() const { return batchForm_; }
 
@@ -97,11 +105,6 @@ class TOldForm : public QWidget {
 
   TPictureDialog OpenPictureDialog1;
   TPictureDialog SavePictureDialog1;
-
-  // Retouch state.
-  int BrushRadius = 20;
-  bool MouseHeld = false;
-  int StrokeTick = 0;
 
  public slots:
   void FormResize();
@@ -161,6 +164,7 @@ class TOldForm : public QWidget {
   graphitine::SketchDocument document_;
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
+  RetouchState retouch_;
   bool shown_ = false;
   QPointer<TBatchForm> batchForm_;
 };
