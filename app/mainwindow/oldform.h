@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,10 @@ class TSkinTrackBar;
 class TOldForm : public QWidget {
   Q_OBJECT
  public:
-  // programFolder holds the start picture "J.jpg" and the "texture" folder.
-  explicit TOldForm(std::filesystem::path programFolder);
+  // programFolder holds the start picture "J.jpg" and the "texture" folder. A photo given is
+  // opened at the first show instead of the start picture.
+  explicit TOldForm(std::filesystem::path programFolder,
+                    std::optional<QString> photo = std::nullopt);
   ~TOldForm() override;
 
   // The window's operations, also used by the batch run.
@@ -143,6 +146,7 @@ class TOldForm : public QWidget {
   void ConnectHandlers();
   void FormCreate();
   void FormShow();
+  void LoadFirstPicture();
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
   void OpenViewer(const graphitine::Raster& picture);
@@ -152,6 +156,7 @@ class TOldForm : public QWidget {
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
 
   std::filesystem::path programFolder_;
+  std::optional<QString> photo_;
   graphitine::SketchDocument document_;
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
