@@ -43,9 +43,16 @@ same desktop/org.graphitine.graphitine.metainfo.xml share/metainfo/org.graphitin
 same package/copyright share/doc/graphitine/copyright
 cmp -s <(gzip -dc "$usr/share/doc/graphitine/changelog.gz") "$source/resources/package/changelog" ||
   fail "the installed changelog differs from resources/package/changelog"
+# Each manual page names its version and every option its program's --help lists.
 for page in graphitine graphitine-sketch; do
-  [[ $(gzip -dc "$usr/share/man/man1/$page.1.gz" | sed -n 1p) == .TH*\"Graphitine\ $version\"* ]] ||
+  text=$(gzip -dc "$usr/share/man/man1/$page.1.gz")
+  [[ $(sed -n 1p <<<"$text") == .TH*\"Graphitine\ $version\"* ]] ||
     fail "the manual page of $page does not name version $version"
+  for option in $(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/$page" --help 2>/dev/null |
+    grep -o -- '--[a-z-]*' | sort -u); do
+    grep -qF -- "${option//-/\\-}" <<<"$text" ||
+      fail "the manual page of $page does not describe $option"
+  done
 done
 
 # The validators, where the machine has them (scripts/setup installs them).
