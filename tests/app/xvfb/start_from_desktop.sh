@@ -11,7 +11,8 @@ if [ -z "${GRAPHITINE_START_INSIDE:-}" ]; then
   export GRAPHITINE_START_INSIDE=1
   command -v xvfb-run >/dev/null || { echo "no xvfb-run: skipped" >&2; exit 77; }
   xvfb-run -a true 2>/dev/null || { echo "no X server: skipped" >&2; exit 77; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  # -noreset: the server would reset whenever one program ends, and refuse the next meanwhile.
+  exec xvfb-run -a -s "-noreset -screen 0 1280x1024x24" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 
