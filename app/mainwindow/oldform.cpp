@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
+#include <exception>
 #include <utility>
 
+#include "app/application.h"
 #include "app/filenames.h"
 #include "app/fitting.h"
 #include "app/mail/attachment.h"
@@ -46,11 +48,12 @@ const QString kErrorCode = QStringLiteral("错误代码 ");
 
 }  // namespace
 
-TOldForm::TOldForm(std::filesystem::path programFolder)
+TOldForm::TOldForm(std::filesystem::path programFolder, std::optional<QString> photo)
     : OpenPictureDialog1(TPictureDialog::Mode::Open, QString::fromUtf8(kOpenPictureFilters)),
       SavePictureDialog1(TPictureDialog::Mode::Save, QString::fromUtf8(kSavePictureFilters),
                          kSaveDialogStartIndex),
       programFolder_(std::move(programFolder)),
+      photo_(std::move(photo)),
       paper_(std::make_shared<Paper>()) {
   CreateControls();
   setAcceptDrops(true);
@@ -98,15 +101,29 @@ void TOldForm::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-// Creates the batch window (hidden), loads the start picture, then fills the paper list; a start
+// Creates the batch window (hidden), loads the first picture, then fills the paper list; a start
 // picture that fails stops here, its error reported, and the list keeps its two fixed items.
 void TOldForm::FormShow() {
   CreateBatchForm();
-  LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
+  LoadFirstPicture();
   graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
   for (const graphitine::TextureEntry& entry : textures_) {
     skinComboBox1->addItem(QString::fromStdString(entry.name));
   }
+}
+
+// The photo given to the program, else the start picture. A photo that cannot be read is
+// reported as a failed Open is, and the start picture comes instead.
+void TOldForm::LoadFirstPicture() {
+  if (photo_) {
+    try {
+      LoadPicture(*photo_);
+      return;
+    } catch (const std::exception& error) {
+      ReportError(QString::fromUtf8(error.what()));
+    }
+  }
+  LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
 }
 
 bool TOldForm::eventFilter(QObject* watched, QEvent* event) {

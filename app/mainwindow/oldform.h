@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,10 @@ class TSkinTrackBar;
 class TOldForm : public QWidget {
   Q_OBJECT
  public:
-  // programFolder holds the start picture "J.jpg" and the "texture" folder.
-  explicit TOldForm(std::filesystem::path programFolder);
+  // programFolder holds the start picture "J.jpg" and the "texture" folder. A photo given is
+  // opened at the first show instead of the start picture.
+  explicit TOldForm(std::filesystem::path programFolder,
+                    std::optional<QString> photo = std::nullopt);
   ~TOldForm() override;
 
   // The window's file operations.
@@ -141,6 +144,7 @@ class TOldForm : public QWidget {
   void ConnectHandlers();
   void FormCreate();
   void FormShow();
+  void LoadFirstPicture();
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
   // What an operation started now would read from the controls.
@@ -161,6 +165,7 @@ class TOldForm : public QWidget {
   bool RefuseDuringBatch();
 
   std::filesystem::path programFolder_;
+  std::optional<QString> photo_;
   graphitine::SketchDocument document_;
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
