@@ -13,9 +13,7 @@ namespace {
 // The image list's mask: the bottom-left colour of each picture is left out.
 QList<QImage> Masked(const QList<QImage>& images) {
   QList<QImage> masked;
-  for (const QImage& image : images) {
-    masked << (image.isNull() ? image : KeyedPicture(image, image.pixel(0, image.height() - 1)));
-  }
+  for (const QImage& image : images) masked << KeyedPicture(image, SkinKeyPixel::BottomLeft);
   return masked;
 }
 

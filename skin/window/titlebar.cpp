@@ -11,7 +11,6 @@
 
 #include "skin/base/helpers.h"
 #include "skin/look/thememarkers_p.h"
-#include "skin/paint/facecache_p.h"
 #include "skin/window/titlebarhost.h"
 #include "skin/window/titlebarpopupmenu.h"
 
@@ -263,8 +262,8 @@ void TSkinTitleBar::SetHot(int index) {
 void TSkinTitleBar::TrackPointer(const QPoint& point) { SetHot(ButtonAt(point)); }
 
 const QImage& TSkinTitleBar::StatePicture(const TSkinTitleBarButton& button) const {
-  if (button.Index() != hot_) return button.PicNormal();
-  return pressed_ ? button.PicMouseDown() : button.PicMouseOn();
+  if (button.Index() != hot_) return button.ShownNormal();
+  return pressed_ ? button.ShownMouseDown() : button.ShownMouseOn();
 }
 
 void TSkinTitleBar::DrawSections(QPainter& painter) const {
@@ -283,12 +282,7 @@ void TSkinTitleBar::DrawSections(QPainter& painter) const {
 void TSkinTitleBar::DrawButtons(QPainter& painter, const TSkinTitleBarPlacement& placement) const {
   const auto draw = [&](const TSkinTitleBarButton& button, const QPoint& at) {
     const QImage& picture = StatePicture(button);
-    if (picture.isNull()) return;
-    if (button.Transparent()) {
-      painter.drawImage(at, CachedKeyedPicture(picture, picture.pixel(0, picture.height() - 1)));
-    } else {
-      painter.drawImage(at, picture);
-    }
+    if (!picture.isNull()) painter.drawImage(at, picture);
   };
   for (const TSkinTitleBarPlacement::Placed& placed : placement.buttons) {
     draw(*buttons_.Items(placed.index), placed.rect.topLeft());
