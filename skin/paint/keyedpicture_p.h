@@ -3,7 +3,8 @@
 //
 // The policy: a control keys (and greys) its pictures where they change, in LookChanged or in
 // the setter that takes a picture, keeps the results, and paintEvent only draws them. A picture
-// that depends on the control's size is the face cache's (facecache_p.h).
+// that depends on the control's size is the face cache's (facecache_p.h). Only the menus grey
+// in paint: Qt hands them each item's picture anew with every paint.
 #include <QImage>
 
 // Where a picture's key colour comes from. The toolkit's automatic transparency (a bitmap drawn
