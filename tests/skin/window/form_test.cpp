@@ -51,6 +51,24 @@ TEST_F(FormTest, TakesTheWindowOverAndGivesItBack) {
   EXPECT_TRUE(window.isVisible());
 }
 
+TEST(SkinFormOwnerDestroyed, NoGripOutlivesTheForm) {
+  auto* window = new QWidget;
+  window->setGeometry(50, 50, 300, 200);
+  auto* skin = new TSkinForm(window);
+  window->show();
+  QList<QPointer<QWidget>> grips;
+  for (QWidget* grip : window->findChildren<QWidget*>("SkinFrameGrip")) grips.append(grip);
+  ASSERT_EQ(grips.size(), 4);
+  // The window deletes its children in turn, the form first: a grip still there when the form
+  // is gone would act on the form's frame after it was freed.
+  qsizetype gripsLeft = -1;
+  QObject::connect(skin, &QObject::destroyed, [&] {
+    gripsLeft = std::count_if(grips.begin(), grips.end(), [](auto& g) { return !g.isNull(); });
+  });
+  delete window;
+  EXPECT_EQ(gripsLeft, 0);
+}
+
 TEST_F(FormTest, ASecondFormOrOneOnAPlainControlStaysAPanel) {
   auto* second = new TSkinForm(&window);
   EXPECT_FALSE(second->TookOver());
