@@ -308,6 +308,31 @@ TEST_F(FormThemeTest, AThemeWithBorderPicturesMakesTheFrameThicker) {
   EXPECT_EQ(shown.pixel(150, 199), 0xFF0000FF) << "the bottom picture";
 }
 
+// The title bar lines its buttons up with the frame's top band, which reaches over the side
+// borders: its right-hand buttons start that much further right, its control box that much
+// further left.
+TEST_F(FormThemeTest, TitleBarPlacesItsButtonsAcrossTheSideBorder) {
+  skin->SetFileTheme(LoadTheme(true));
+  skin->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  ASSERT_EQ(skin->SideBorderWidth(), 6);
+  TSkinTitleBar* bar = skin->TitleBar();
+  QImage picture(17, 17, QImage::Format_RGB32);
+  picture.fill(Qt::gray);
+  for (int i = 0; i < bar->Buttons().Count(); ++i) bar->Buttons().Items(i)->SetPicNormal(picture);
+  bar->SetRightBtnXOffset(-10);
+  bar->SetLeftBtnXOffset(10);
+  const int W = bar->width();
+  const TSkinTitleBarPlacement& placed = bar->Place();
+  ASSERT_EQ(placed.buttons.size(), 3u);
+  // From W - 10 + 6, each button 17 wide and 1 pixel apart.
+  EXPECT_EQ(placed.buttons[0].rect.left(), W - 22);
+  EXPECT_EQ(placed.buttons[1].rect.left(), W - 40);
+  EXPECT_EQ(placed.buttons[2].rect.left(), W - 58);
+  EXPECT_EQ(placed.captionRight, W - 58);
+  EXPECT_EQ(placed.controlBoxRect.left(), 10 + 1 - 6);
+  EXPECT_EQ(placed.captionLeft, 5 + 17 + 5);
+}
+
 TEST_F(FormThemeTest, FreeingTheThemeInUseTurnsTheFormAndItsChildrenDeepBlue) {
   TSkinFileTheme* theme = LoadTheme(false);
   TSkinProbe probe(skin);
