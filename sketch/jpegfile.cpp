@@ -206,7 +206,14 @@ struct JpegReader::State : DecodeState {
 JpegReader::JpegReader(const std::filesystem::path& file, const PictureLimits& limits)
     : state_(std::make_unique<State>(file)) {
   DecodeState& s = *state_;
-  if (!ReadHeader(s)) throw JpegError(s.errors, s.in.Name());
+  if (!ReadHeader(s)) {
+    // libjpeg refuses a side beyond 65500 pixels from the frame header, whose size it has read;
+    // a picture beyond our limits as well is refused in the words a bitmap of its size gets.
+    if (s.errors.code == JERR_IMAGE_TOO_BIG) {
+      CheckPictureSize(s.info.image_width, s.info.image_height, s.in.Name(), limits);
+    }
+    throw JpegError(s.errors, s.in.Name());
+  }
   const Output output = OutputFor(s.info.jpeg_color_space);
   if (output == Output::Unsupported) {
     throw FileError("JPEG error: unsupported colour space with " +

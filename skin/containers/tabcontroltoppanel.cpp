@@ -61,7 +61,12 @@ void TSkinTabControlTopPanel::SetTabIndex(int index) { ChangeTabIndex(index, fal
 void TSkinTabControlTopPanel::ChangeTabIndex(int index, bool clicked) {
   if (index == tabIndex_ || index < -1 || index >= tabs_.size()) return;
   if (index == -1 && !owner_->AllowsNoActiveTab()) return;
-  if (clicked && !owner_->AllowsTabChange()) return;
+  if (clicked) {
+    // OnChanging may delete the control, and this strip with it.
+    const QPointer<TSkinTabControlTopPanel> alive(this);
+    const bool allowed = owner_->AllowsTabChange();
+    if (!alive || !allowed) return;
+  }
   tabIndex_ = index;
   RevealActiveTab(firstShown_);
   owner_->TabActive(index);

@@ -15,6 +15,7 @@
 #include "skin/window/framewindow_p.h"
 #include "skin/window/menubar.h"
 #include "skin/window/menubase.h"
+#include "skin/window/menutree_p.h"
 
 namespace {
 
@@ -33,18 +34,6 @@ bool HasOtherSkinForm(const QWidget* owner, const QObject* self) {
     if (child != self && child->inherits("TSkinForm")) return true;
   }
   return false;
-}
-
-// Every item of the menu and its submenus that runs something.
-void CollectItems(const QMenu* menu, QList<QAction*>& items) {
-  if (menu == nullptr) return;
-  for (QAction* action : menu->actions()) {
-    if (action->menu() != nullptr) {
-      CollectItems(action->menu(), items);
-    } else if (!action->isSeparator()) {
-      items.append(action);
-    }
-  }
 }
 
 }  // namespace
@@ -69,7 +58,11 @@ class SkinFormFrameHost : public SkinFrameHost {
 };
 
 TSkinForm::TSkinForm(QWidget* owner)
-    : TSkinWidget(owner), frameLook_(std::make_unique<SkinFormLook>()) {
+    : TSkinWidget(owner),
+      menuItems_(std::make_unique<SkinMenuTree>()),
+      frameLook_(std::make_unique<SkinFormLook>()) {
+  connect(menuItems_.get(), &SkinMenuTree::ItemAdded, this, &TSkinForm::RouteShortcut);
+  connect(menuItems_.get(), &SkinMenuTree::ItemRemoved, this, &TSkinForm::UnrouteShortcut);
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   titleBar_ = new TSkinTitleBar(this);
   connect(titleBar_, &TSkinTitleBar::OnCustomBtnsClick, this,
@@ -297,7 +290,7 @@ void TSkinForm::SetMenu(QMenu* menu) {
   // A skinned menu gives the bar its own look; any other menu shows in the form's.
   if (qobject_cast<SkinMenuBase*>(menu) == nullptr) menuBar_->SetLook(UIStyle(), FileTheme());
   menuBar_->SetMenu(menu);
-  RouteShortcuts();
+  if (frame_ != nullptr) menuItems_->SetRoot(menu);
 }
 
 void TSkinForm::CreateMenuBar() {
@@ -305,7 +298,6 @@ void TSkinForm::CreateMenuBar() {
   menuBar_ = new TSkinMenuBar(this);
   menuBar_->SetButtonHeight(menuBarHeight_);
   menuBar_->SetColor(menuBarColor_);
-  connect(menuBar_, &TSkinMenuBar::OnMenuChanged, this, &TSkinForm::RouteShortcuts);
   menuBar_->show();
   LayoutContents();
   PaintFormBorder();
@@ -335,23 +327,16 @@ void TSkinForm::SetMenuBarHeight(int value) {
   PaintFormBorder();
 }
 
-void TSkinForm::RouteShortcuts() {
-  UnrouteShortcuts();
-  if (frame_ == nullptr || menu_ == nullptr) return;
+void TSkinForm::RouteShortcut(QAction* item) {
+  if (frame_ == nullptr) return;
   QWidget* owner = frame_->Owner();
-  QList<QAction*> items;
-  CollectItems(menu_, items);
-  for (QAction* item : items) {
-    if (owner->actions().contains(item)) continue;  // the window has it already
-    owner->addAction(item);
-    routed_.append(item);
-  }
+  if (item->associatedObjects().contains(owner)) return;  // the window has it already
+  owner->addAction(item);
+  routed_.insert(item);
 }
 
-void TSkinForm::UnrouteShortcuts() {
-  if (frame_ == nullptr) return;
-  for (const QPointer<QAction>& item : routed_) {
-    if (item != nullptr) frame_->Owner()->removeAction(item);
-  }
-  routed_.clear();
+void TSkinForm::UnrouteShortcut(QAction* item) {
+  if (routed_.remove(item)) frame_->Owner()->removeAction(item);
 }
+
+void TSkinForm::UnrouteShortcuts() { menuItems_->SetRoot(nullptr); }

@@ -23,6 +23,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -31,8 +32,10 @@
 #include "skin/window/titlebar.h"
 #include "skin/window/titlebarhost.h"
 
+class QAction;
 class SkinFormFrameHost;
 class SkinFrameWindow;
+class SkinMenuTree;
 class TSkinMenuBar;
 struct SkinFormFrame;
 struct SkinFormLook;
@@ -145,8 +148,9 @@ class TSkinForm : public TSkinWidget, public SkinTitleBarHost {
   void LayoutContents();
   void CreateMenuBar();
   void DestroyMenuBar();
-  // The menu's shortcuts work in the window while it is active.
-  void RouteShortcuts();
+  // The menu's items are added to the window, so that their shortcuts work while it is active.
+  void RouteShortcut(QAction* item);
+  void UnrouteShortcut(QAction* item);
   void UnrouteShortcuts();
 
   TSkinTitleBar* titleBar_;
@@ -155,7 +159,8 @@ class TSkinForm : public TSkinWidget, public SkinTitleBarHost {
   QPointer<QWidget> panel_;
   std::unique_ptr<SkinFormFrameHost> frameHost_;
   std::unique_ptr<SkinFrameWindow> frame_;
-  QList<QPointer<QAction>> routed_;
+  std::unique_ptr<SkinMenuTree> menuItems_;  // the menu's items, followed as the menu changes
+  QSet<QAction*> routed_;                    // the items added to the window for their keys
   std::unique_ptr<SkinFormLook> frameLook_;  // the frame's colours, width and pictures
   bool autoUpdateSub_ = false;
   bool titleBarVisible_ = true;

@@ -29,7 +29,8 @@ Qt::CursorShape ShapeFor(Qt::Edges edges) {
 }  // namespace
 
 // One side of the frame: resizes a sizeable window by its edge (and, near a corner, by the
-// other edge too), or moves by the top edge a window that cannot be resized.
+// other edge too), or moves by the top edge a window that cannot be resized. The frame window
+// deletes it with itself, so its frame and host outlive it.
 class SkinFrameGrip : public QWidget {
  public:
   SkinFrameGrip(QWidget* owner, Qt::Edge edge, SkinFrameWindow* frame, const SkinFrameHost* host)
@@ -95,7 +96,12 @@ SkinFrameWindow::SkinFrameWindow(QWidget* owner, SkinFrameHost* host) : owner_(o
   owner->installEventFilter(this);
 }
 
+// The grips and the key are the frame's own parts and go with it, also while the owner is being
+// destroyed (it deletes its children one by one, the form and so this frame before the grips):
+// none of them outlives the frame and the host it acts on.
 SkinFrameWindow::~SkinFrameWindow() {
+  for (const QPointer<SkinFrameGrip>& grip : grips_) delete grip.data();
+  delete systemMenuKey_.data();
   if (!ownerGone_) Release();
 }
 
@@ -133,8 +139,6 @@ void SkinFrameWindow::ReAssign() { TakeOver(); }
 void SkinFrameWindow::Release() {
   owner_->removeEventFilter(this);
   if (watchedSubWindow_ != nullptr) watchedSubWindow_->removeEventFilter(this);
-  for (const QPointer<SkinFrameGrip>& grip : grips_) delete grip.data();
-  delete systemMenuKey_.data();
   QWidget* window = FrameWindow();
   window->clearMask();
   owner_->setContentsMargins(ownerMargins_);

@@ -16,12 +16,6 @@ namespace {
 const QColor kDisabledText(0x80, 0x80, 0x80);
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
-void CollectMenus(QMenu* menu, QList<QPointer<QObject>>& menus) {
-  if (menu == nullptr || menus.contains(menu)) return;
-  menus.append(menu);
-  for (const QAction* action : menu->actions()) CollectMenus(action->menu(), menus);
-}
-
 }  // namespace
 
 TSkinMenuBar::TSkinMenuBar(QWidget* owner) : TSkinWidget(owner) {
@@ -30,16 +24,17 @@ TSkinMenuBar::TSkinMenuBar(QWidget* owner) : TSkinWidget(owner) {
 }
 
 TSkinMenuBar::~TSkinMenuBar() {
-  for (const QPointer<QObject>& menu : watched_) {
-    if (menu != nullptr) menu->removeEventFilter(this);
-  }
+  if (watched_ != nullptr) watched_->removeEventFilter(this);
 }
 
 void TSkinMenuBar::SetMenu(QMenu* menu) {
   if (menu == menu_) return;
   if (droppedMenu_ != nullptr) droppedMenu_->hide();
   disconnect(menuLook_);
+  if (watched_ != nullptr) watched_->removeEventFilter(this);
   menu_ = menu;
+  watched_ = menu;
+  if (menu != nullptr) menu->installEventFilter(this);
   if (auto* skinned = qobject_cast<SkinMenuBase*>(menu)) {
     menuLook_ = connect(skinned, &SkinMenuBase::OnLookChanged, this, &TSkinMenuBar::FollowMenuLook);
     FollowMenuLook();
@@ -87,7 +82,6 @@ void TSkinMenuBar::UpdateMenu() {
       buttons_.append(new TSkinMenuBarButton(this, item));
     }
   }
-  WatchMenus();
   RepaintMenuBar();
 }
 
@@ -101,15 +95,6 @@ void TSkinMenuBar::RepaintMenuBar() {
   if (const auto* skinned = qobject_cast<SkinMenuBase*>(menu_.data())) setFont(skinned->ItemFont());
   UpdateTopMenu();
   update();
-}
-
-void TSkinMenuBar::WatchMenus() {
-  for (const QPointer<QObject>& menu : watched_) {
-    if (menu != nullptr) menu->removeEventFilter(this);
-  }
-  watched_.clear();
-  CollectMenus(menu_, watched_);
-  for (const QPointer<QObject>& menu : watched_) menu->installEventFilter(this);
 }
 
 int TSkinMenuBar::Arrange(int width, bool place) const {
@@ -154,6 +139,7 @@ void TSkinMenuBar::DropDown(TSkinMenuBarButton* button) {
 
 void TSkinMenuBar::MenuClosed() {
   const QPointer<TSkinMenuBarButton> was = dropped_;
+  if (droppedMenu_ != nullptr) droppedMenu_->removeEventFilter(this);
   dropped_ = nullptr;
   droppedMenu_ = nullptr;
   if (was != nullptr) was->update();
@@ -226,8 +212,6 @@ bool TSkinMenuBar::eventFilter(QObject* watched, QEvent* e) {
       UpdateMenu();
     }
   }
-  WatchMenus();
-  emit OnMenuChanged();
   return false;
 }
 

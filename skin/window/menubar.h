@@ -51,10 +51,6 @@ class TSkinMenuBar : public TSkinWidget {
   int heightForWidth(int width) const override;
   QSize sizeHint() const override;
 
- signals:
-  // An item was added, removed or changed anywhere in the menu.
-  void OnMenuChanged();
-
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -65,7 +61,6 @@ class TSkinMenuBar : public TSkinWidget {
   void FollowMenuLook();
   // Places the buttons in rows no wider than width; returns the rows' total height.
   int Arrange(int width, bool place) const;
-  void WatchMenus();
   void MenuClosed();
   // While a submenu is down: the pointer or a key may move to another item.
   bool DroppedMenuEvent(QEvent* e);
@@ -73,9 +68,10 @@ class TSkinMenuBar : public TSkinWidget {
   void Step(int by);
 
   QPointer<QMenu> menu_;
+  // The menu, watched for its top-level items, held as a plain object: it may be seen while
+  // destroyed.
+  QPointer<QObject> watched_;
   QList<TSkinMenuBarButton*> buttons_;
-  // Every menu and submenu shown, held as plain objects: they may be seen while destroyed.
-  QList<QPointer<QObject>> watched_;
   QPointer<TSkinMenuBarButton> dropped_;
   QPointer<QMenu> droppedMenu_;
   QMetaObject::Connection menuLook_;

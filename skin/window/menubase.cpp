@@ -87,14 +87,14 @@ void SkinMenuBase::Restyle() {
   emit OnLookChanged();
 }
 
+// A menu in the style has its tree skinned already, and its filter skins whatever is added to it
+// later: an item's change costs nothing.
 void SkinMenuBase::Skin(QMenu* menu) {
-  QList<QMenu*> menus;
-  CollectMenus(menu, menus);
-  for (QMenu* each : menus) {
-    each->setStyle(style_);
-    each->setFont(draw_->font);
-    if (each != this) each->installEventFilter(this);
-  }
+  if (menu == nullptr || menu->style() == style_) return;
+  menu->setStyle(style_);
+  menu->setFont(draw_->font);
+  if (menu != this) menu->installEventFilter(this);
+  for (const QAction* action : menu->actions()) Skin(action->menu());
 }
 
 void SkinMenuBase::SkinSubmenuOf(const QAction* action) {

@@ -126,6 +126,7 @@ void TSkinTitleBar::LookChanged() {
   }
   autoSize_ = true;
   ApplyAutoSize();
+  Relayout();
 }
 
 QImage TSkinTitleBar::SectionPicture(int index) const {
@@ -143,7 +144,7 @@ bool TSkinTitleBar::CanPaint() const {
 
 void TSkinTitleBar::ItemsChanged() {
   ApplyAutoSize();
-  update();
+  Relayout();
   // The frame above the bar continues the pictures.
   if (InForm()) FormWindow()->update();
 }
@@ -173,6 +174,13 @@ void TSkinTitleBar::Store(T& field, const T& value) {
   update();
 }
 
+template <typename T>
+void TSkinTitleBar::StorePlaced(T& field, const T& value) {
+  if (field == value) return;
+  field = value;
+  Relayout();
+}
+
 void TSkinTitleBar::SetCustom(bool value) { custom_ = value; }
 
 void TSkinTitleBar::SetAutoSize(bool value) {
@@ -181,13 +189,13 @@ void TSkinTitleBar::SetAutoSize(bool value) {
   ApplyAutoSize();
 }
 
-void TSkinTitleBar::SetButtonInterval(int value) { Store(buttonInterval_, value); }
-void TSkinTitleBar::SetCaption(const QString& value) { Store(caption_, value); }
+void TSkinTitleBar::SetButtonInterval(int value) { StorePlaced(buttonInterval_, value); }
+void TSkinTitleBar::SetCaption(const QString& value) { StorePlaced(caption_, value); }
 void TSkinTitleBar::SetFontColor(TColor value) { Store(fontColor_, value); }
 void TSkinTitleBar::SetActive(bool value) { Store(formActive_, value); }
-void TSkinTitleBar::SetLeftBtnXOffset(int value) { Store(leftOffset_, value); }
-void TSkinTitleBar::SetRightBtnXOffset(int value) { Store(rightOffset_, value); }
-void TSkinTitleBar::SetDrawAppIcon(bool value) { Store(drawAppIcon_, value); }
+void TSkinTitleBar::SetLeftBtnXOffset(int value) { StorePlaced(leftOffset_, value); }
+void TSkinTitleBar::SetRightBtnXOffset(int value) { StorePlaced(rightOffset_, value); }
+void TSkinTitleBar::SetDrawAppIcon(bool value) { StorePlaced(drawAppIcon_, value); }
 
 void TSkinTitleBar::SetSections(const TSkinTitleBarSections& sections) {
   sections_.Assign(sections);
@@ -199,7 +207,12 @@ void TSkinTitleBar::ProcessMaxBtn() {
     buttons_.Items(i)->ProcessMaxBtn(Look(), maximized, custom_);
 }
 
-TSkinTitleBarPlacement TSkinTitleBar::Place() const {
+void TSkinTitleBar::Relayout() {
+  placement_ = LayOut();
+  update();
+}
+
+TSkinTitleBarPlacement TSkinTitleBar::LayOut() const {
   TSkinTitleBarPlacement placement;
   const SkinTitleBarHost* host = Host();
   const int W = width();
@@ -244,12 +257,11 @@ TSkinTitleBarPlacement TSkinTitleBar::Place() const {
 }
 
 int TSkinTitleBar::ButtonAt(const QPoint& point) const {
-  const TSkinTitleBarPlacement placement = Place();
-  for (const TSkinTitleBarPlacement::Placed& placed : placement.buttons) {
+  for (const TSkinTitleBarPlacement::Placed& placed : placement_.buttons) {
     if (Over(point, placed.rect)) return placed.index;
   }
-  if (placement.controlBox >= 0 && Over(point, placement.controlBoxRect))
-    return placement.controlBox;
+  if (placement_.controlBox >= 0 && Over(point, placement_.controlBoxRect))
+    return placement_.controlBox;
   return -1;
 }
 
@@ -302,14 +314,13 @@ void TSkinTitleBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), FaceColor());
   DrawSections(painter);
-  const TSkinTitleBarPlacement placement = Place();
-  DrawButtons(painter, placement);
+  DrawButtons(painter, placement_);
   painter.setFont(font());
   painter.setPen(ToQColor(formActive_ ? fontColor_ : clInactiveCaptionText));
-  const QRect text(placement.captionAt,
-                   QSize(QFontMetrics(font()).horizontalAdvance(placement.caption) + 1,
+  const QRect text(placement_.captionAt,
+                   QSize(QFontMetrics(font()).horizontalAdvance(placement_.caption) + 1,
                          QFontMetrics(font()).height()));
-  painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, placement.caption);
+  painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, placement_.caption);
 }
 
 void TSkinTitleBar::DoClick(int index) {
@@ -420,10 +431,15 @@ void TSkinTitleBar::leaveEvent(QEvent* e) {
 
 void TSkinTitleBar::resizeEvent(QResizeEvent* e) {
   TSkinWidget::resizeEvent(e);
-  update();
+  Relayout();
 }
 
 void TSkinTitleBar::changeEvent(QEvent* e) {
   TSkinWidget::changeEvent(e);
-  if (e->type() == QEvent::FontChange || e->type() == QEvent::LayoutDirectionChange) update();
+  const QEvent::Type type = e->type();
+  // A new parent may be a skinned form, whose side border moves the buttons.
+  if (type == QEvent::FontChange || type == QEvent::LayoutDirectionChange ||
+      type == QEvent::ParentChange) {
+    Relayout();
+  }
 }

@@ -124,7 +124,9 @@ class TSkinTitleBar : public TSkinWidget {
   // The button under the pointer, or -1.
   int HotIndex() const { return hot_; }
   bool IsPressed() const { return pressed_; }
-  TSkinTitleBarPlacement Place() const;
+  // Where the buttons and caption are, as last laid out: at a new size, caption, font, look,
+  // button or offset, not at every pointer move (shortening the caption is slow).
+  const TSkinTitleBarPlacement& Place() const { return placement_; }
   QSize sizeHint() const override;
 
  signals:
@@ -157,8 +159,13 @@ class TSkinTitleBar : public TSkinWidget {
   void DrawButtons(QPainter& painter, const TSkinTitleBarPlacement& placement) const;
   const QImage& StatePicture(const TSkinTitleBarButton& button) const;
   void ItemsChanged();
+  TSkinTitleBarPlacement LayOut() const;
+  void Relayout();
+  // Stores a value that only the paint reads, or one the placement depends on.
   template <typename T>
   void Store(T& field, const T& value);
+  template <typename T>
+  void StorePlaced(T& field, const T& value);
 
   TSkinTitleBarButtons buttons_;
   TSkinTitleBarSections sections_;
@@ -179,5 +186,6 @@ class TSkinTitleBar : public TSkinWidget {
   int buttonTop_ = 0;
   int hot_ = -1;
   bool pressed_ = false;
+  TSkinTitleBarPlacement placement_;
   SkinWindowDrag drag_;  // a press on a free part of the bar moves the window
 };

@@ -250,6 +250,63 @@ TEST(LoadPicturePreview, RefusesWhatLoadPictureRefuses) {
   }
 }
 
+// A bitmap file of nothing but its headers, claiming a 24-bit picture of any size.
+Bytes BitmapHeaders(std::uint32_t headerSize, int width, int height) {
+  le::Writer file;
+  file.U16('B' | 'M' << 8);
+  file.U32(14 + headerSize);
+  file.U32(0);
+  file.U32(14 + headerSize);
+  file.U32(headerSize);
+  if (headerSize == 12) {
+    file.U16(static_cast<std::uint16_t>(width));
+    file.U16(static_cast<std::uint16_t>(height));
+  } else {
+    file.S32(width);
+    file.S32(height);
+  }
+  file.U16(1);
+  file.U16(24);
+  while (file.Size() < 14 + headerSize) file.U16(0);
+  return file.Bytes();
+}
+
+// A file of a few bytes may claim the largest picture its format holds: every way of reading
+// refuses it from its header, naming the file, when it is opened (before the reader's Start
+// takes the raster's memory).
+TEST(LoadPicture, AHugePictureClaimedInTheHeaderIsRefusedByEveryEntry) {
+  TempDir dir;
+  WriteJpeg(SamplePhoto(16, 16), dir / "huge.jpg", 90);
+  Bytes jpeg = ReadFile(dir / "huge.jpg");
+  std::size_t sof = 0;
+  while (sof + 1 < jpeg.size() && !(jpeg[sof] == 0xFF && jpeg[sof + 1] == 0xC0)) ++sof;
+  ASSERT_LT(sof + 8, jpeg.size());
+  // Height and width, big-endian, after the marker's length and precision.
+  std::fill_n(jpeg.begin() + static_cast<long>(sof) + 5, 4, 0xFF);
+  WriteFile(dir / "huge.jpg", jpeg);
+  WriteFile(dir / "huge-rle.bmp", RunLengthBitmap(65535, 65535, true));
+  WriteFile(dir / "huge-info.bmp", BitmapHeaders(40, 65535, -65535));
+  WriteFile(dir / "huge-core.bmp", BitmapHeaders(12, 65535, 65535));
+
+  const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> entries = {
+      {"whole", [](const fs::path& file) { LoadPicture(file); }},
+      {"banded", [](const fs::path& file) { PictureReader reader(file); }},
+      {"preview", [](const fs::path& file) { LoadPicturePreview(file, 200, 150); }},
+  };
+  for (const char* name : {"huge.jpg", "huge-rle.bmp", "huge-info.bmp", "huge-core.bmp"}) {
+    for (const auto& [entry, read] : entries) {
+      SCOPED_TRACE(std::string(name) + ", " + entry);
+      try {
+        read(dir / name);
+        ADD_FAILURE() << "read";
+      } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Picture is too large (65535 x 65535 pixels): \"" + (dir / name).string() + "\"");
+      }
+    }
+  }
+}
+
 TEST(SavePicture, NameRules) {
   struct Case {
     const char* name;

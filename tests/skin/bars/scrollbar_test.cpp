@@ -105,12 +105,15 @@ TEST_F(ScrollBarTest, ThumbLengthFollowsLineButtonOrPageShare) {
   } const cases[] = {
       {2, 0, 20},  // below 10 percent counts as 10
       {9, 0, 20},    {10, 0, 20},    {50, 0, 100},
-      {100, 0, 200}, {50, 5, 18},  // a short LineButton is raised to 18
+      {100, 0, 200}, {101, 0, 20},  // and so does more than 100
+      {150, 0, 20},  {50, 5, 18},   // a short LineButton is raised to 18
       {50, 40, 40},  {50, 200, 200},
   };
   for (const Case& c : cases) {
     TSkinScrollBar* bar = MacOSBar(skinHorizontal, 200);
+    bar->SetMax(200);  // the track takes no page larger than its range
     bar->SetPageSize(c.pageSize);
+    ASSERT_EQ(bar->PageSize(), c.pageSize);
     bar->SetLineButton(c.lineButton);
     EXPECT_EQ(ThumbLength(*bar), c.length) << c.pageSize << " " << c.lineButton;
     EXPECT_EQ(bar->LineButton(), c.lineButton == 5 ? 18 : c.lineButton);

@@ -114,6 +114,24 @@ TEST_F(TabControlTest, ShortTabsStandFromTheLeftMarginTheActiveOneLower) {
   EXPECT_TRUE(SameButCaptions(Strip(), ExpectedStrip(288, {{10, 90, false}, {90, second, true}})));
 }
 
+TEST_F(TabControlTest, AnEmptyCaptionMakesAnEightyPixelTabWhereverItStands) {
+  tabs_->SetTabs({"Photo", "", "&Sketch"});
+  tabs_->SetTabIndex(0);
+  const int empty = 10 + TabWidth("Photo"), last = empty + 80;
+  EXPECT_TRUE(
+      SameButCaptions(Strip(), ExpectedStrip(288, {{10, empty, true},
+                                                   {empty, last, false},
+                                                   {last, last + TabWidth("&Sketch"), false}})));
+  const struct {
+    int x;
+    int chosen;
+  } clicks[] = {{empty + 1, 1}, {last - 1, 1}, {last + 1, 2}, {empty - 1, 0}};
+  for (const auto& click : clicks) {
+    ClickStrip(click.x, 14);
+    EXPECT_EQ(tabs_->TabIndex(), click.chosen) << "at " << click.x;
+  }
+}
+
 TEST_F(TabControlTest, ChildrenGetTheBodyLessThreePixels) {
   EXPECT_EQ(strip_->geometry(), QRect(0, 0, 288, kStripHeight));
   EXPECT_EQ(tabs_->contentsRect(), QRect(QPoint(3, 37), QPoint(284, 153))) << "(3, 37, 285, 154)";
@@ -291,6 +309,17 @@ TEST_F(TabControlTest, MouseChoiceAsksOnChangingFirst) {
   reports.log.clear();
   tabs_->SetTabIndex(0);
   EXPECT_EQ(reports.log, (std::vector<std::string>{"active 0", "change"})) << "code never asks";
+}
+
+TEST_F(TabControlTest, OnChangingMayDeleteTheControl) {
+  tabs_->SetTabs({"", ""});
+  tabs_->SetTabIndex(0);
+  Reports reports(tabs_);
+  QObject::connect(tabs_, &TSkinTab::OnChanging, [this](bool&) { delete tabs_; });
+  const QPointer<TSkinTabControl> alive(tabs_);
+  ClickStrip(130, 14);
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_EQ(reports.log, (std::vector<std::string>{"changing"})) << "nothing after the deletion";
 }
 
 TEST_F(TabControlTest, TabIndexOutsideTheTabsIsIgnoredAndMinusOneLeavesNoTabActive) {

@@ -51,6 +51,24 @@ TEST_F(FormTest, TakesTheWindowOverAndGivesItBack) {
   EXPECT_TRUE(window.isVisible());
 }
 
+TEST(SkinFormOwnerDestroyed, NoGripOutlivesTheForm) {
+  auto* window = new QWidget;
+  window->setGeometry(50, 50, 300, 200);
+  auto* skin = new TSkinForm(window);
+  window->show();
+  QList<QPointer<QWidget>> grips;
+  for (QWidget* grip : window->findChildren<QWidget*>("SkinFrameGrip")) grips.append(grip);
+  ASSERT_EQ(grips.size(), 4);
+  // The window deletes its children in turn, the form first: a grip still there when the form
+  // is gone would act on the form's frame after it was freed.
+  qsizetype gripsLeft = -1;
+  QObject::connect(skin, &QObject::destroyed, [&] {
+    gripsLeft = std::count_if(grips.begin(), grips.end(), [](auto& g) { return !g.isNull(); });
+  });
+  delete window;
+  EXPECT_EQ(gripsLeft, 0);
+}
+
 TEST_F(FormTest, ASecondFormOrOneOnAPlainControlStaysAPanel) {
   auto* second = new TSkinForm(&window);
   EXPECT_FALSE(second->TookOver());
@@ -288,6 +306,31 @@ TEST_F(FormThemeTest, AThemeWithBorderPicturesMakesTheFrameThicker) {
   const QImage shown = Shown();
   EXPECT_EQ(shown.pixel(0, 100), 0xFFFF0000) << "the side picture";
   EXPECT_EQ(shown.pixel(150, 199), 0xFF0000FF) << "the bottom picture";
+}
+
+// The title bar lines its buttons up with the frame's top band, which reaches over the side
+// borders: its right-hand buttons start that much further right, its control box that much
+// further left.
+TEST_F(FormThemeTest, TitleBarPlacesItsButtonsAcrossTheSideBorder) {
+  skin->SetFileTheme(LoadTheme(true));
+  skin->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  ASSERT_EQ(skin->SideBorderWidth(), 6);
+  TSkinTitleBar* bar = skin->TitleBar();
+  QImage picture(17, 17, QImage::Format_RGB32);
+  picture.fill(Qt::gray);
+  for (int i = 0; i < bar->Buttons().Count(); ++i) bar->Buttons().Items(i)->SetPicNormal(picture);
+  bar->SetRightBtnXOffset(-10);
+  bar->SetLeftBtnXOffset(10);
+  const int W = bar->width();
+  const TSkinTitleBarPlacement& placed = bar->Place();
+  ASSERT_EQ(placed.buttons.size(), 3u);
+  // From W - 10 + 6, each button 17 wide and 1 pixel apart.
+  EXPECT_EQ(placed.buttons[0].rect.left(), W - 22);
+  EXPECT_EQ(placed.buttons[1].rect.left(), W - 40);
+  EXPECT_EQ(placed.buttons[2].rect.left(), W - 58);
+  EXPECT_EQ(placed.captionRight, W - 58);
+  EXPECT_EQ(placed.controlBoxRect.left(), 10 + 1 - 6);
+  EXPECT_EQ(placed.captionLeft, 5 + 17 + 5);
 }
 
 TEST_F(FormThemeTest, FreeingTheThemeInUseTurnsTheFormAndItsChildrenDeepBlue) {

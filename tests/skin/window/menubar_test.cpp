@@ -159,3 +159,76 @@ TEST_F(MenuBarTest, DeletingTheMenuRemovesTheBar) {
 }
 
 }  // namespace
+
+namespace {
+
+// Counts the actions added to and removed from a window.
+class ActionTraffic : public QObject {
+ public:
+  explicit ActionTraffic(QWidget* window) { window->installEventFilter(this); }
+  int added = 0;
+  int removed = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::ActionAdded) ++added;
+    if (e->type() == QEvent::ActionRemoved) ++removed;
+    return false;
+  }
+};
+
+// The window takes every item of the menu, so that the items' shortcuts work in it. A change to
+// the menu costs the window what it changes: an item's text, state or shortcut nothing, an item
+// or a submenu added or removed its own items.
+TEST_F(MenuBarTest, TheWindowTakesTheMenusItemsChangeByChange) {
+  for (int i = 0; i < 200; ++i) file->addAction(QString("Item %1").arg(i));
+  skin->SetMenu(menu);
+  const auto routed = [this](const QAction* item) { return window.actions().contains(item); };
+  ASSERT_TRUE(routed(file->actions()[150]));
+  ActionTraffic traffic(&window);
+
+  for (QAction* item : file->actions().mid(10, 20)) {
+    item->setText(item->text() + " changed");
+    item->setEnabled(false);
+    item->setShortcut(QKeySequence("Ctrl+J"));
+  }
+  EXPECT_EQ(traffic.added + traffic.removed, 0) << "a changed item stays as it was";
+
+  QAction* paste = edit->addAction("&Paste");
+  EXPECT_EQ(traffic.added, 1);
+  EXPECT_TRUE(routed(paste));
+  auto* view = new QMenu("&View", &window);
+  QAction* zoom = view->addAction("&Zoom");
+  QAction* fit = view->addAction("&Fit");
+  view->addSeparator();
+  menu->addMenu(view);
+  EXPECT_EQ(traffic.added, 3) << "the new submenu's two items";
+  EXPECT_TRUE(routed(zoom));
+
+  edit->removeAction(paste);
+  EXPECT_EQ(traffic.removed, 1);
+  EXPECT_FALSE(routed(paste));
+  // An item in two menus stays while it has a place.
+  help->addAction(zoom);
+  view->removeAction(zoom);
+  EXPECT_TRUE(routed(zoom));
+  help->removeAction(zoom);
+  EXPECT_FALSE(routed(zoom));
+
+  // An item that becomes a submenu's action gives its place to the submenu's items.
+  QAction* tools = edit->actions()[0];
+  auto* toolsMenu = new QMenu(&window);
+  QAction* measure = toolsMenu->addAction("&Measure");
+  tools->setMenu(toolsMenu);
+  EXPECT_FALSE(routed(tools));
+  EXPECT_TRUE(routed(measure));
+  delete toolsMenu;
+  EXPECT_FALSE(routed(measure)) << "a deleted submenu's items leave";
+  delete view;
+  EXPECT_FALSE(routed(fit));
+
+  skin->SetMenu(nullptr);
+  EXPECT_FALSE(routed(file->actions()[150]));
+}
+
+}  // namespace

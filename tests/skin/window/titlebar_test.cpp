@@ -63,6 +63,31 @@ TEST_F(TitleBarTest, CaptionTooWideEndsInThreeDots) {
   EXPECT_FALSE(Bar()->grab().isNull());
 }
 
+// Shortening a caption measures it once per character cut: the bar does it when the caption's
+// room or text changes, never while the pointer moves (the shortened text is then the very
+// string laid out before).
+TEST_F(TitleBarTest, OnlyChangesOfSizeCaptionFontOrLookLayTheCaptionOut) {
+  skin->SetCaption(QString("A very long caption ").repeated(10));
+  const QString laidOut = Bar()->Place().caption;
+  ASSERT_TRUE(laidOut.endsWith("..."));
+  for (int x = 0; x < Bar()->width(); x += 5) QTest::mouseMove(Bar(), QPoint(x, 10));
+  ASSERT_GE(Bar()->HotIndex(), 0) << "the pointer ended over a button";
+  EXPECT_TRUE(Bar()->Place().caption.isSharedWith(laidOut)) << "laid out again by the pointer";
+
+  window.resize(window.width() + 100, window.height());
+  const QString wider = Bar()->Place().caption;
+  EXPECT_GT(wider.size(), laidOut.size()) << "a wider bar shows more";
+  QFont smaller = Bar()->font();
+  smaller.setPointSize(smaller.pointSize() - 2);
+  Bar()->setFont(smaller);
+  EXPECT_GT(Bar()->Place().caption.size(), wider.size()) << "a smaller font shows more";
+  skin->SetCaption("Short");
+  EXPECT_EQ(Bar()->Place().caption, "Short");
+  const QRect macClose = Bar()->Place().buttons[0].rect;
+  skin->SetUIStyle(TSkinUIStyle::WinXP);
+  EXPECT_NE(Bar()->Place().buttons[0].rect, macClose) << "the look's buttons";
+}
+
 TEST_F(TitleBarTest, ASlideFromOneButtonToAnotherClicksTheSecond) {
   QTest::mousePress(Bar(), Qt::LeftButton, {}, CentreOf(skinMin));
   EXPECT_EQ(Bar()->HotIndex(), ButtonOf(skinMin));

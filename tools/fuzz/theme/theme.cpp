@@ -4,19 +4,11 @@
 #include <QStringList>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 #include "skin/base/error.h"
 #include "skin/look/themefileformat.h"
 #include "skin/look/themefilereader.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
+#include "tools/fuzz/check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   QByteArray bytes =
@@ -30,18 +22,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadSkinThemeRecords(buffer, QStringLiteral("fuzz"), [&](const SkinThemeRecord& record) {
       // The chain only moves forward, every header lies inside the buffer, and pictures and
       // strings together hold no more than the buffer.
-      Check(record.offset >= previous + SkinThemeFormat::kRecordSize || previous < 0);
-      Check(record.offset + SkinThemeFormat::kRecordSize <= total);
+      FUZZ_CHECK(record.offset >= previous + SkinThemeFormat::kRecordSize || previous < 0);
+      FUZZ_CHECK(record.offset + SkinThemeFormat::kRecordSize <= total);
       if (record.type == SkinThemeFormat::Picture || record.type == SkinThemeFormat::String) {
         taken += record.data.size();
       }
-      Check(taken <= total);
+      FUZZ_CHECK(taken <= total);
       previous = record.offset;
       names << record.name.toUpper();
     });
     const TSkinThemeFileReader reader(buffer, QStringLiteral("fuzz"));
     for (const QString& name : names) {
-      if (const QByteArray* picture = reader.GetFile(name)) Check(picture->size() <= bytes.size());
+      if (const QByteArray* picture = reader.GetFile(name))
+        FUZZ_CHECK(picture->size() <= bytes.size());
       reader.GetInteger(name);
       reader.GetBool(name);
       reader.GetStr(name);
