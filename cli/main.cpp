@@ -34,7 +34,7 @@ void Complain(const std::string& text) {
 
 int ConvertOne(const Options& options, const ConvertSettings& settings) {
   ConvertPictureFile(options.photo, SketchLimits(options.format, options.maxPixels), settings,
-                     options.sketch, options.format);
+                     options.sketch, options.format, ExistingFile::Replace, {}, KeptPictures::None);
   return kAllWritten;
 }
 
@@ -50,7 +50,7 @@ int ConvertFolders(const Options& options, const ConvertSettings& settings) {
   const BatchReport report = RunBatch(
       jobs,
       [&](const BatchJob& job, std::stop_token stop) {
-        ConvertBatchJob(job, settings, std::move(stop), options.maxPixels);
+        ConvertBatchJob(job, settings, std::move(stop), options.maxPixels, KeptPictures::None);
       },
       options.jobs,
       [&](const BatchProgress& progress, const BatchFailure*) {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "sketch/paper.h"
+
 namespace graphitine {
 
 bool KernelIsaAvailable(KernelIsa isa) {
@@ -29,14 +31,19 @@ KernelIsa BestKernelIsa() {
   return best;
 }
 
-void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
+void RunKernelRows(KernelIsa isa, const KernelRun& run, ConstRowTable source, RowTable destination,
+                   int first, int last) {
   KernelBand band;
   band.columns = run.region->ColumnsOf(first, last);
-  if (band.columns.Empty()) return;
-  band.source = run.source->Data();
-  band.sourceStride = run.source->Stride();
-  band.destination = run.destination->Data();
-  band.destinationStride = run.destination->Stride();
+  if (band.columns.Empty()) {
+    if (run.background != nullptr) {
+      for (int y = first; y <= last; ++y) run.background->PaintRow(y, destination.Row(y));
+    }
+    return;
+  }
+  band.source = source;
+  band.destination = destination;
+  band.background = run.background;
   band.region = run.region;
   band.first = first;
   band.last = last;
@@ -62,6 +69,13 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
       KernelBandPortable(band);
       return;
   }
+}
+
+void RunKernelRows(KernelIsa isa, const KernelRun& run, const Raster& source, Raster& destination,
+                   int first, int last) {
+  const ConstRasterRows photo(source, first - run.lineStep, last + run.lineStep);
+  const RasterRows sketch(destination, first, last);
+  RunKernelRows(isa, run, photo.Table(), sketch.Table(), first, last);
 }
 
 }  // namespace graphitine

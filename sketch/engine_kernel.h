@@ -6,6 +6,7 @@
 
 #include "sketch/engine_region.h"
 #include "sketch/raster.h"
+#include "sketch/rowtable.h"
 
 namespace graphitine {
 
@@ -18,25 +19,33 @@ bool KernelIsaAvailable(KernelIsa isa);
 // The fastest one this processor runs.
 KernelIsa BestKernelIsa();
 
-// The rows first..last of region, drawn from source into destination.
+class SketchBackground;
+
+// What the kernel draws over the pixels of region.
 struct KernelRun {
-  const Raster* source = nullptr;
-  Raster* destination = nullptr;
   const VisitedRegion* region = nullptr;
   int lineStep = 1;
   int threshold = 0;  // 0..200: the centre sample never counts
   KernelStyle style = KernelStyle::Pen;
+  // When given, each row of a band is painted with it just before the kernel draws on it, so a
+  // fresh sketch is written in one pass (and the row is still in the cache when drawn on).
+  const SketchBackground* background = nullptr;
 };
-void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last);
+// The rows first..last (inside the region's rows) drawn from the photo's rows first - s ..
+// last + s into the sketch's rows first..last.
+void RunKernelRows(KernelIsa isa, const KernelRun& run, ConstRowTable source, RowTable destination,
+                   int first, int last);
+// The same between whole rasters.
+void RunKernelRows(KernelIsa isa, const KernelRun& run, const Raster& source, Raster& destination,
+                   int first, int last);
 
-// What one instruction set's code is handed: raw rows and a scratch area for the photo's
+// What one instruction set's code is handed: the rows and a scratch area for the photo's
 // channels split into planes, 2s + 1 rows of them: per row the channel sum (16 bits) and the
 // blue, green and red bytes, each plane planeLength values from source column columns.left - s.
 struct KernelBand {
-  const std::uint8_t* source = nullptr;
-  std::size_t sourceStride = 0;
-  std::uint8_t* destination = nullptr;
-  std::size_t destinationStride = 0;
+  ConstRowTable source;
+  RowTable destination;
+  const SketchBackground* background = nullptr;
   const VisitedRegion* region = nullptr;
   int first = 0;
   int last = -1;

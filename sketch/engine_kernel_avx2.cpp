@@ -1,5 +1,6 @@
 // The kernel with AVX2, sixteen pixels at a time; chosen at run time when the processor has it.
 #include "sketch/engine_kernel.h"
+#include "sketch/paper.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>

@@ -25,6 +25,7 @@
 #include <cstring>
 
 #include "sketch/engine_kernel.h"
+#include "sketch/paper.h"
 
 namespace graphitine {
 namespace {
@@ -112,9 +113,7 @@ class KernelBandRunner {
 
   void SplitRow(int row) {
     const auto p = Slot(row);
-    const std::uint8_t* line =
-        band_.source + static_cast<std::size_t>(row) * band_.sourceStride + 3 * origin_;
-    Isa::Split(line, count_, p.b, p.g, p.r, p.sum);
+    Isa::Split(band_.source.Row(row) + 3 * origin_, count_, p.b, p.g, p.r, p.sum);
   }
 
   // Pen and soft: how many samples are brighter than the centre by more than the threshold.
@@ -161,12 +160,12 @@ class KernelBandRunner {
     for (int row = band_.first - s_; row < band_.first + s_; ++row) SplitRow(row);
     for (int y = band_.first; y <= band_.last; ++y) {
       SplitRow(y + s_);
+      std::uint8_t* target = band_.destination.Row(y);
+      if (band_.background != nullptr) band_.background->PaintRow(y, target);
       const Span run = band_.region->RowSpan(y);
       if (run.Empty()) continue;
       const Planes up = Row(y - s_), mid = Row(y), down = Row(y + s_);
-      std::uint8_t* target =
-          band_.destination + static_cast<std::size_t>(y) * band_.destinationStride;
-      const std::uint8_t* photo = band_.source + static_cast<std::size_t>(y) * band_.sourceStride;
+      const std::uint8_t* photo = band_.source.Row(y);
       for (int x = run.left; x <= run.right; x += kLanes) {
         const V measure = Measure<style>(up, mid, down, x - origin_, threshold);
         V effect;

@@ -1,5 +1,6 @@
 // The kernel with SSE2, eight pixels at a time; every x86-64 processor has it.
 #include "sketch/engine_kernel.h"
+#include "sketch/paper.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <emmintrin.h>

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -123,7 +124,8 @@ bool ReadHeader(DecodeState& s) {
 // A photo of several scans whose last scan completes every coefficient is decoded with the
 // output following that last scan (without block smoothing, which libjpeg would not apply to
 // a complete photo either): its rows come while the last scan is still being decoded.
-bool StartDecompress(DecodeState& s, int eighths, const std::optional<JpegScans>& scans) {
+bool StartDecompress(DecodeState& s, int eighths, const std::optional<JpegScans>& scans,
+                     const std::stop_token& stop) {
   if (setjmp(s.errors.jump) != 0) return false;
   s.info.scale_num = static_cast<unsigned>(eighths);
   s.info.scale_denom = 8;
@@ -142,6 +144,7 @@ bool StartDecompress(DecodeState& s, int eighths, const std::optional<JpegScans>
     // the file end sooner than its markers said, everything is read and libjpeg decides on the
     // smoothing as for a plain decode.
     while (static_cast<int>(s.info.input_scan_number) < scans->count) {
+      if (stop.stop_requested()) return true;
       if (jpeg_consume_input(&s.info) == JPEG_REACHED_EOI) break;
     }
     if (jpeg_input_complete(&s.info)) s.info.do_block_smoothing = TRUE;
@@ -253,17 +256,18 @@ int JpegReader::Height() const { return static_cast<int>(state_->info.image_heig
 int JpegReader::RowsRead() const { return static_cast<int>(state_->info.output_scanline); }
 
 Raster JpegReader::Start(int eighths) {
-  Begin(eighths);
+  Begin(eighths, {});
   // Every row is decoded into, so the raster need not be whitened first.
   return Raster::Uninitialized(OutputWidth(), OutputHeight());
 }
 
-void JpegReader::Begin(int eighths) {
+void JpegReader::Begin(int eighths, const std::stop_token& stop) {
   DecodeState& s = *state_;
   eighths = std::clamp(eighths, 1, 8);
   std::optional<JpegScans> scans;
   if (eighths == 8 && jpeg_has_multiple_scans(&s.info)) scans = SurveyJpegScans(s.in.Stream());
-  if (!StartDecompress(s, eighths, scans)) throw JpegError(s.errors, s.in.Name());
+  if (!StartDecompress(s, eighths, scans, stop)) throw JpegError(s.errors, s.in.Name());
+  if (stop.stop_requested()) throw Stopped();
   const int width = static_cast<int>(s.info.output_width);
   if (s.output == Output::Cmyk) s.cmykRow.resize(4 * static_cast<std::size_t>(width));
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <stop_token>
 
 #include "sketch/atomicfile.h"
 #include "sketch/picturelimits.h"
@@ -54,8 +55,10 @@ class JpegReader {
   // Starts decoding at eighths/8 of the stored size (1 to 8); reduced pictures are decoded with
   // libjpeg's quicker, rougher methods. Returns a raster of the decoded size for ReadRows.
   Raster Start(int eighths = 8);
-  // The same for a caller that keeps the rows itself.
-  void Begin(int eighths = 8);
+  // The same for a caller that keeps the rows itself. A progressive photo's scans before the
+  // last are decoded here, which takes a while: stop is checked between their rows of blocks,
+  // and once it is requested Begin raises Stopped.
+  void Begin(int eighths = 8, const std::stop_token& stop = {});
   // The decoded size, once started.
   int OutputWidth() const;
   int OutputHeight() const;
