@@ -166,11 +166,16 @@ int ConvertPass::FirstPhotoRowFor(int firstRow) const {
 }
 
 void ConvertPass::DrawRows(ConstRowTable photo, RowTable sketch, int first, int last) const {
+  DrawRows(photo, sketch, first, last, run_);
+}
+
+void ConvertPass::DrawRows(ConstRowTable photo, RowTable sketch, int first, int last,
+                           const KernelRun& run) const {
   // Rows above and below the kernel's are only painted.
   const int top = std::max(first, region_.Top());
   const int bottom = std::min(last, region_.Bottom());
   for (int y = first; y <= std::min(last, top - 1); ++y) background_.PaintRow(y, sketch.Row(y));
-  if (top <= bottom) RunKernelRows(isa_, run_, photo, sketch, top, bottom);
+  if (top <= bottom) RunKernelRows(isa_, run, photo, sketch, top, bottom);
   for (int y = std::max(first, bottom + 1); y <= last; ++y) background_.PaintRow(y, sketch.Row(y));
 }
 
@@ -183,13 +188,16 @@ void ConvertPass::DrawAll(const Raster& photo, Raster& sketch, std::stop_token s
                     isa_, std::move(stop));
     return;
   }
+  // The whole sketch is made at once and read again only later: its rows are streamed out.
+  KernelRun streamed = run_;
+  streamed.stream = true;
   ForEachRowChunk(
       ThreadsForRegion(region_, parameters_.threads), 0, last, ChunkRows(parameters_),
       [&](int first, int chunkLast) {
         const ConstRasterRows photoRows(photo, FirstPhotoRowFor(first),
                                         PhotoRowsFor(chunkLast) - 1);
         const RasterRows sketchRows(sketch, first, chunkLast);
-        DrawRows(photoRows.Table(), sketchRows.Table(), first, chunkLast);
+        DrawRows(photoRows.Table(), sketchRows.Table(), first, chunkLast, streamed);
       },
       std::move(stop));
 }

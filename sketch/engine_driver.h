@@ -54,6 +54,9 @@ class ConvertPass {
   void DrawAll(const Raster& photo, Raster& sketch, std::stop_token stop = {}) const;
 
  private:
+  void DrawRows(ConstRowTable photo, RowTable sketch, int first, int last,
+                const KernelRun& run) const;
+
   int photoWidth_;
   int photoHeight_;
   EngineParameters parameters_;

@@ -44,6 +44,13 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, ConstRowTable source, Ro
   band.source = source;
   band.destination = destination;
   band.background = run.background;
+  band.stream = run.stream && run.background != nullptr;
+  std::vector<std::uint8_t> scratch;
+  if (band.stream) {
+    band.width = run.background->Width();
+    scratch.resize(3 * static_cast<std::size_t>(band.width));
+    band.scratch = scratch.data();
+  }
   band.region = run.region;
   band.first = first;
   band.last = last;

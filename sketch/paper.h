@@ -30,6 +30,7 @@ class SketchBackground {
   SketchBackground(const Paper* paper, int width, int height);
   // Row y (0 .. height - 1) of the sketch, width pixels at `row`.
   void PaintRow(int y, std::uint8_t* row) const;
+  int Width() const { return width_; }
 
  private:
   const Raster* paper_ = nullptr;  // none when white
