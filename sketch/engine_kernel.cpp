@@ -15,6 +15,8 @@ bool KernelIsaAvailable(KernelIsa isa) {
       return __builtin_cpu_supports("sse2");
     case KernelIsa::Avx2:
       return __builtin_cpu_supports("avx2");
+    case KernelIsa::Avx512:
+      return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
 #endif
     default:
       return false;
@@ -23,7 +25,7 @@ bool KernelIsaAvailable(KernelIsa isa) {
 
 KernelIsa BestKernelIsa() {
   static const KernelIsa best = [] {
-    for (KernelIsa isa : {KernelIsa::Avx2, KernelIsa::Sse2}) {
+    for (KernelIsa isa : {KernelIsa::Avx512, KernelIsa::Avx2, KernelIsa::Sse2}) {
       if (KernelIsaAvailable(isa)) return isa;
     }
     return KernelIsa::Portable;
@@ -65,6 +67,9 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, ConstRowTable source, Ro
   band.planes = reinterpret_cast<std::uint8_t*>(planes.data());
   switch (isa) {
 #if defined(__x86_64__) || defined(__i386__)
+    case KernelIsa::Avx512:
+      KernelBandAvx512(band);
+      return;
     case KernelIsa::Avx2:
       KernelBandAvx2(band);
       return;

@@ -13,7 +13,7 @@ namespace graphitine {
 enum class KernelStyle { Pen, Pencil, Soft };
 
 // Instruction sets the kernel is built for. Portable is plain C++ and runs everywhere.
-enum class KernelIsa { Portable, Sse2, Avx2 };
+enum class KernelIsa { Portable, Sse2, Avx2, Avx512 };
 
 bool KernelIsaAvailable(KernelIsa isa);
 // The fastest one this processor runs.
@@ -70,5 +70,6 @@ constexpr int kPlaneSlotBytes = 6;  // 2 for the sum, 2 for red, 2 for blue and 
 void KernelBandPortable(const KernelBand& band);
 void KernelBandSse2(const KernelBand& band);
 void KernelBandAvx2(const KernelBand& band);
+void KernelBandAvx512(const KernelBand& band);
 
 }  // namespace graphitine

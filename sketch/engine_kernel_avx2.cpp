@@ -11,33 +11,10 @@
 #pragma GCC push_options
 #pragma GCC target("avx2")
 #include "sketch/engine_kernel_body.h"
+#include "sketch/engine_kernel_pixels16.h"
 
 namespace graphitine {
 namespace {
-
-// A byte shuffle that gathers, from part `part` of 48 pixel bytes (its bytes 16 part .. 16 part
-// + 15), the bytes that each of 16 output bytes wants: output byte k wants byte from(k) of the 48;
-// the others come out 0.
-struct Gather {
-  std::int8_t at[16];
-};
-template <class From>
-constexpr Gather GatherFrom(int part, From from) {
-  Gather gather{};
-  for (int k = 0; k < 16; ++k) {
-    const int at = from(k) - 16 * part;
-    gather.at[k] = static_cast<std::int8_t>(at >= 0 && at < 16 ? at : -1);
-  }
-  return gather;
-}
-// The blue-green pairs of pixels 0..7 (from parts 0 and 1) and 8..15 (parts 1 and 2), and the
-// red bytes of all sixteen (parts 0 to 2).
-constexpr auto kLowPair = [](int k) { return 3 * (k / 2) + k % 2; };
-constexpr auto kHighPair = [](int k) { return 3 * (8 + k / 2) + k % 2; };
-constexpr auto kRed = [](int k) { return 3 * k + 2; };
-constexpr Gather kLowPairs[2] = {GatherFrom(0, kLowPair), GatherFrom(1, kLowPair)};
-constexpr Gather kHighPairs[2] = {GatherFrom(1, kHighPair), GatherFrom(2, kHighPair)};
-constexpr Gather kReds[3] = {GatherFrom(0, kRed), GatherFrom(1, kRed), GatherFrom(2, kRed)};
 
 struct Avx2 {
   using V = __m256i;
@@ -61,36 +38,18 @@ struct Avx2 {
   static V Greater(V a, V b) { return _mm256_cmpgt_epi16(a, b); }
   static V DivideBy3(V v) { return _mm256_mulhi_epu16(v, _mm256_set1_epi16(21846)); }
 
-  static void Blacken(std::uint8_t* d, V mask) {
-    const Triple m = Spread(_mm_packs_epi16(Low(mask), High(mask)));
-    for (int k = 0; k < 3; ++k) Store(d, k, _mm_andnot_si128(m.part[k], Fetch(d, k)));
-  }
+  static void Blacken(std::uint8_t* d, V mask) { Pixels16::Blacken(d, Bytes(mask)); }
   static void Copy(std::uint8_t* d, const std::uint8_t* s, V mask) {
-    const Triple m = Spread(_mm_packs_epi16(Low(mask), High(mask)));
-    for (int k = 0; k < 3; ++k) Store(d, k, _mm_blendv_epi8(Fetch(d, k), Fetch(s, k), m.part[k]));
+    Pixels16::Copy(d, s, Bytes(mask));
   }
   static void Darken(std::uint8_t* d, V amount) {
-    const Triple g = Spread(_mm_packus_epi16(Low(amount), High(amount)));
-    for (int k = 0; k < 3; ++k) Store(d, k, _mm_subs_epu8(Fetch(d, k), g.part[k]));
+    Pixels16::Darken(d, _mm_packus_epi16(Low(amount), High(amount)));
   }
-  // Sixteen pixels at a time: the pairs and the red bytes are gathered from the three 16-byte
-  // parts of their 48 bytes; the sum is the pairs' multiply-add by 1 plus red.
   static void Split(const std::uint8_t* bgr, int count, std::uint8_t* pairs, std::int16_t* red,
                     std::int16_t* sum) {
     int i = 0;
     for (; i + kLanes <= count; i += kLanes, bgr += 3 * kLanes) {
-      const __m128i part[3] = {Fetch(bgr, 0), Fetch(bgr, 1), Fetch(bgr, 2)};
-      const __m128i low = _mm_or_si128(Pick(part[0], kLowPairs[0]), Pick(part[1], kLowPairs[1]));
-      const __m128i high = _mm_or_si128(Pick(part[1], kHighPairs[0]), Pick(part[2], kHighPairs[1]));
-      const __m128i reds = _mm_or_si128(
-          _mm_or_si128(Pick(part[0], kReds[0]), Pick(part[1], kReds[1])), Pick(part[2], kReds[2]));
-      const __m256i both = _mm256_set_m128i(high, low);
-      const __m256i wideRed = _mm256_cvtepu8_epi16(reds);
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(pairs + 2 * i), both);
-      _mm256_storeu_si256(reinterpret_cast<V*>(red + i), wideRed);
-      _mm256_storeu_si256(
-          reinterpret_cast<V*>(sum + i),
-          _mm256_add_epi16(_mm256_maddubs_epi16(both, _mm256_set1_epi8(1)), wideRed));
+      Pixels16::Split(bgr, pairs + 2 * i, red + i, sum + i);
     }
     SplitPixels(bgr, count - i, pairs + 2 * i, red + i, sum + i);
   }
@@ -103,28 +62,10 @@ struct Avx2 {
   static void Fence() { _mm_sfence(); }
 
  private:
-  // Sixteen per-pixel bytes spread to the 48 bytes of sixteen pixels, each byte three times.
-  struct Triple {
-    __m128i part[3];
-  };
-  static Triple Spread(__m128i bytes) {
-    return {
-        {_mm_shuffle_epi8(bytes, _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5)),
-         _mm_shuffle_epi8(bytes, _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10)),
-         _mm_shuffle_epi8(bytes, _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14,
-                                               15, 15, 15))}};
-  }
   static __m128i Low(V v) { return _mm256_castsi256_si128(v); }
   static __m128i High(V v) { return _mm256_extracti128_si256(v, 1); }
-  static __m128i Pick(__m128i part, const Gather& gather) {
-    return _mm_shuffle_epi8(part, _mm_loadu_si128(reinterpret_cast<const __m128i*>(gather.at)));
-  }
-  static __m128i Fetch(const std::uint8_t* p, int k) {
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-  }
-  static void Store(std::uint8_t* p, int k, __m128i v) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 16 * k), v);
-  }
+  // A mask's lanes (0 or all ones) as one byte each.
+  static __m128i Bytes(V mask) { return _mm_packs_epi16(Low(mask), High(mask)); }
 };
 
 }  // namespace

@@ -23,6 +23,8 @@
 //   Split(bgr, n, pairs, red, sum)
 //                           n pixels into a plane of blue-green byte pairs and planes of
 //                           their 16-bit red and channel sums
+//   AddUnlessGreater, CountUnlessGreater
+//                           optionally, the sample steps below in the set's own way
 //   Stream(d, s, n), Fence()
 //                           n bytes from s to d past the caches where the set can; Fence
 //                           makes them visible to other threads before anything written later
@@ -57,6 +59,27 @@ void StreamBytes(std::uint8_t* d, const std::uint8_t* s, int n, StoreBlock store
   int at = head;
   for (; at + kBlock <= n; at += kBlock) store(d + at, s + at);
   std::memcpy(d + at, s + at, static_cast<std::size_t>(n - at));
+}
+
+// total + v in the lanes where a <= b (a sample not darker than the centre), in the
+// instruction set's own way where it has one.
+template <class Isa, class V>
+V AddUnlessGreater(V total, V a, V b, V v) {
+  if constexpr (requires { Isa::AddUnlessGreater(total, a, b, v); }) {
+    return Isa::AddUnlessGreater(total, a, b, v);
+  } else {
+    return Isa::Add(total, Isa::AndNot(Isa::Greater(a, b), v));
+  }
+}
+
+// total + 1 in the lanes where a <= b and contrast > threshold.
+template <class Isa, class V>
+V CountUnlessGreater(V total, V a, V b, V contrast, V threshold) {
+  if constexpr (requires { Isa::CountUnlessGreater(total, a, b, contrast, threshold); }) {
+    return Isa::CountUnlessGreater(total, a, b, contrast, threshold);
+  } else {
+    return Isa::Sub(total, Isa::AndNot(Isa::Greater(a, b), Isa::Greater(contrast, threshold)));
+  }
 }
 
 // Pixel by pixel writers, for instruction sets without a byte shuffle.
@@ -149,11 +172,11 @@ class KernelBandRunner {
     auto sample = [&](const Planes& row, int j) {
       const V contrast = Isa::Add(Isa::PairContrast(pairs, Isa::LoadPairs(row.pairs + 2 * j)),
                                   Isa::AbsDiff(red, Isa::Load(row.red + j)));
-      const V darker = Isa::Greater(sum, Isa::Load(row.sum + j));
+      const V other = Isa::Load(row.sum + j);
       if constexpr (style == KernelStyle::Pencil) {
-        total = Isa::Add(total, Isa::AndNot(darker, contrast));
+        total = AddUnlessGreater<Isa>(total, sum, other, contrast);
       } else {
-        total = Isa::Sub(total, Isa::AndNot(darker, Isa::Greater(contrast, threshold)));
+        total = CountUnlessGreater<Isa>(total, sum, other, contrast, threshold);
       }
     };
     sample(up, i - s_);
@@ -192,7 +215,11 @@ class KernelBandRunner {
   void DrawRow(int y, Span run, std::uint8_t* target, V threshold, V aboveLow, V belowHigh) {
     const Planes up = Row(y - s_), mid = Row(y), down = Row(y + s_);
     const std::uint8_t* photo = band_.source.Row(y);
+    // The photo row split next is asked for from memory while this one is drawn: split when
+    // its turn comes, it would stall the core on every line.
+    const std::uint8_t* ahead = band_.source.Row(std::min(y + s_ + 1, band_.last + s_));
     for (int x = run.left; x <= run.right; x += kLanes) {
+      for (int b = 0; b < 3 * kLanes; b += 64) __builtin_prefetch(ahead + 3 * x + b);
       const V measure = Measure<style>(up, mid, down, x - origin_, threshold);
       V effect;
       if constexpr (style == KernelStyle::Pencil) {

@@ -35,7 +35,7 @@ struct Variant {
 
 std::vector<Variant> Variants() {
   std::vector<Variant> variants;
-  for (KernelIsa isa : {KernelIsa::Portable, KernelIsa::Sse2, KernelIsa::Avx2}) {
+  for (KernelIsa isa : {KernelIsa::Portable, KernelIsa::Sse2, KernelIsa::Avx2, KernelIsa::Avx512}) {
     if (!KernelIsaAvailable(isa)) continue;
     for (int threads : {1, 3}) variants.push_back({isa, threads});
   }
@@ -45,7 +45,8 @@ std::vector<Variant> Variants() {
 std::string Describe(const Variant& v) {
   const char* isa = v.isa == KernelIsa::Portable ? "portable"
                     : v.isa == KernelIsa::Sse2   ? "sse2"
-                                                 : "avx2";
+                    : v.isa == KernelIsa::Avx2   ? "avx2"
+                                                 : "avx512";
   return std::string(isa) + " threads " + std::to_string(v.threads);
 }
 
