@@ -5,8 +5,7 @@
 #
 #   1. graphitine-sketch PHOTO SKETCH.jpg ÷ djpeg PHOTO | cjpeg -quality 20 -baseline (goal: at
 #      most 0.8 x for a baseline photo, 1.0 x for a progressive one), once with huge pages as the
-#      system grants them and once with them turned down (GRAPHITINE_HUGE_PAGES=off); and whether
-#      the sketch has the bytes of the reference build, if one is given (GRAPHITINE_SKETCH_BEFORE);
+#      system grants them and once with none (build/bench/without_huge_pages);
 #   2. LoadPicture (pictures_bench's BM_ReadJpeg) ÷ djpeg PHOTO (goal: at most 1.05 x);
 #   3. a batch of 20 copies of the photo: the rate of --jobs 2 ÷ the one-core rate (--jobs 1 held
 #      to one core by taskset), which two cores doing two items at once can at best double (goal:
@@ -15,6 +14,8 @@
 #
 # then 5. the engine's pencil on 5640 x 3172 with two threads (bench_convert, goal: at most
 # 8 ms) beside a plain copy of the raster, and the peak memory of converting a 6000 x 4000 photo.
+# Given a reference build's converter (GRAPHITINE_SKETCH_BEFORE=path), figures 1 and 3 are taken
+# for it too, in turn with ours, and its sketches are compared with ours byte for byte.
 #
 #   bench/converter_speed.sh [PHOTO...]
 #
@@ -30,8 +31,9 @@ converter=${GRAPHITINE_SKETCH:-build/bin/graphitine-sketch}
 before=${GRAPHITINE_SKETCH_BEFORE:-}
 bench=build/bench/pictures_bench
 engine=build/bench/bench_convert
+no_huge_pages=build/bench/without_huge_pages
 runs=${RUNS:-7}
-for tool in "$converter" "$bench" "$engine"; do
+for tool in "$converter" "$bench" "$engine" "$no_huge_pages"; do
   [ -x "$tool" ] || { echo "build $tool first (cmake --build build)" >&2; exit 1; }
 done
 for tool in djpeg cjpeg taskset; do
@@ -66,8 +68,11 @@ engine_ms() {
     awk -F, -v name="\"$1_median\"" '$1 == name { print $3 }'
 }
 pipe() { djpeg "$photo" | cjpeg -quality 20 -baseline >"$work/cjpeg.jpg"; }
-small_pages() { GRAPHITINE_HUGE_PAGES=off "$@"; }
 batch() { rm -rf "$work/out"; mkdir "$work/out"; "$@" -q --batch "$work/out" "$work/in"; }
+# The converters measured: ours, and the reference build's if given.
+converters=("$converter")
+[ -n "$before" ] && converters+=("$before")
+name() { [ "$1" = "$converter" ] && echo "graphitine-sketch" || echo "reference build"; }
 # A progressive photo has a progressive start of frame (FF C2).
 progressive() { LC_ALL=C grep -qaP '\xff\xc2' "$1"; }
 
@@ -76,25 +81,33 @@ for photo in "${photos[@]}"; do
   echo
   if progressive "$photo"; then kind=progressive goal=1.0; else kind=baseline goal=0.8; fi
   echo "photo $photo ($kind, $(stat -c %s "$photo") bytes)"
-  ours=() small=() piped=() djpegs=() loads=() previews=()
+  declare -A huge=() none=()
+  piped=() djpegs=() loads=() previews=()
   start=$(load)
   for _ in $(seq "$runs"); do
-    ours+=("$(seconds "$converter" "$photo" "$work/sketch.jpg")")
-    small+=("$(seconds small_pages "$converter" "$photo" "$work/small.jpg")")
+    for c in "${converters[@]}"; do
+      huge[$c]+=" $(seconds "$c" "$photo" "$work/sketch.jpg")"
+      none[$c]+=" $(seconds "$no_huge_pages" "$c" "$photo" "$work/sketch.jpg")"
+    done
     piped+=("$(seconds pipe)")
     djpegs+=("$(seconds djpeg -outfile /dev/null "$photo")")
     loads+=("$(bench_ms BM_ReadJpeg)")
     previews+=("$(bench_ms BM_LoadPicturePreview)")
   done
-  o=$(median "${ours[@]}") s=$(median "${small[@]}") p=$(median "${piped[@]}")
-  d=$(median "${djpegs[@]}") l=$(median "${loads[@]}") v=$(median "${previews[@]}")
-  echo "1. graphitine-sketch $o s, with huge pages off $s s; djpeg | cjpeg $p s:" \
-    "$(calc "$o / $p") x, $(calc "$s / $p") x (goal <= $goal) $start"
-  cmp -s "$work/sketch.jpg" "$work/small.jpg" || echo "   DIFFERENT BYTES with huge pages off"
+  p=$(median "${piped[@]}") d=$(median "${djpegs[@]}")
+  l=$(median "${loads[@]}") v=$(median "${previews[@]}")
+  echo "1. djpeg | cjpeg $p s $start"
+  for c in "${converters[@]}"; do
+    # shellcheck disable=SC2086  # the lists of times are meant to be split
+    h=$(median ${huge[$c]}) n=$(median ${none[$c]})
+    echo "   $(name "$c"): $h s with huge pages as granted, $n s without:" \
+      "$(calc "$h / $p") x, $(calc "$n / $p") x the pipe (goal <= $goal)"
+  done
   if [ -n "$before" ]; then
+    "$converter" "$photo" "$work/ours.jpg"
     "$before" "$photo" "$work/before.jpg"
-    cmp -s "$work/sketch.jpg" "$work/before.jpg" && echo "   same bytes as $before" \
-      || echo "   DIFFERENT BYTES from $before"
+    cmp -s "$work/ours.jpg" "$work/before.jpg" && echo "   same bytes as the reference build" \
+      || echo "   DIFFERENT BYTES from the reference build"
   fi
   echo "2. LoadPicture $l ms, djpeg $(calc "$d * 1000") ms:" \
     "$(calc "$l / ($d * 1000)") x (goal <= 1.05) $start"
@@ -102,17 +115,23 @@ for photo in "${photos[@]}"; do
   mkdir -p "$work/in"
   rm -f "$work/in"/*
   for i in $(seq -w 1 20); do cp "$photo" "$work/in/photo$i.jpg"; done
-  core=() two=() one=()
-  start=$(load)
+  declare -A core=() two=() one=()
+  batchStart=$(load)
   for _ in $(seq "${BATCH_RUNS:-3}"); do
-    core+=("$(seconds batch taskset -c 0 "$converter" --jobs 1)")
-    two+=("$(seconds batch "$converter" --jobs 2)")
-    one+=("$(seconds batch "$converter" --jobs 1)")
+    for c in "${converters[@]}"; do
+      core[$c]+=" $(seconds batch taskset -c 0 "$c" --jobs 1)"
+      two[$c]+=" $(seconds batch "$c" --jobs 2)"
+      one[$c]+=" $(seconds batch "$c" --jobs 1)"
+    done
   done
-  c1=$(median "${core[@]}") j2=$(median "${two[@]}") j1=$(median "${one[@]}")
-  echo "3. batch of 20: one core $(calc "20 / $c1") photos/s ($c1 s)," \
-    "--jobs 2 $(calc "20 / $j2") photos/s ($j2 s): $(calc "$c1 / $j2") x the one-core rate" \
-    "(goal >= 1.8); --jobs 1 on every core $(calc "20 / $j1") photos/s ($j1 s) $start"
+  echo "3. batch of 20 $batchStart"
+  for c in "${converters[@]}"; do
+    # shellcheck disable=SC2086  # the lists of times are meant to be split
+    c1=$(median ${core[$c]}) j2=$(median ${two[$c]}) j1=$(median ${one[$c]})
+    echo "   $(name "$c"): one core $(calc "20 / $c1") photos/s ($c1 s)," \
+      "--jobs 2 $(calc "20 / $j2") photos/s ($j2 s): $(calc "$c1 / $j2") x the one-core rate" \
+      "(goal >= 1.8); --jobs 1 on every core $(calc "20 / $j1") photos/s ($j1 s)"
+  done
   echo "4. LoadPicturePreview (640 x 400) $v ms: $(calc "$v / $l") of LoadPicture" \
     "(goal <= 0.17) $start"
 done

@@ -3,8 +3,6 @@
 #include <sys/mman.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <new>
 
@@ -24,18 +22,9 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 std::size_t InHugePages(std::size_t bytes) { return (bytes + kHugePage - 1) & ~(kHugePage - 1); }
 
-bool HugePagesWanted() {
-  static const bool wanted = [] {
-    const char* setting = std::getenv("GRAPHITINE_HUGE_PAGES");
-    return setting == nullptr || std::strcmp(setting, "off") != 0;
-  }();
-  return wanted;
-}
-
 // A block mapped on its own, aligned to a huge page so that all of it can be backed by huge
 // pages, and marked as asking for them: systems whose transparent huge pages are set to
-// "madvise" give them only to memory that asks (and, when huge pages are not wanted, marked as
-// refusing them, which systems set to "always" respect).
+// "madvise" give them only to memory that asks.
 void* MapBlock(std::size_t bytes) {
   const std::size_t length = InHugePages(bytes);
   void* mapped = ::mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
@@ -49,8 +38,7 @@ void* MapBlock(std::size_t bytes) {
     ::munmap(reinterpret_cast<void*>(aligned + length), end - aligned - length);
   }
   void* block = reinterpret_cast<void*>(aligned);
-  // A hint: without it the block still works.
-  ::madvise(block, length, HugePagesWanted() ? MADV_HUGEPAGE : MADV_NOHUGEPAGE);
+  ::madvise(block, length, MADV_HUGEPAGE);  // a hint: without it the block still works
   return block;
 }
 

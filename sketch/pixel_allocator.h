@@ -5,9 +5,6 @@
 // are kept for the next raster of the same size (at most a few blocks, and a bounded number of
 // bytes): the bands a conversion works in, or the pictures of a batch's items.
 //
-// The environment variable GRAPHITINE_HUGE_PAGES=off asks for ordinary pages instead, so that
-// speed can be measured both ways (whether the system grants huge pages varies from run to run).
-//
 // Pixels are not initialised by the allocator: a raster writes every pixel it makes (white, or
 // a decoder's rows) itself.
 #include <cstddef>
