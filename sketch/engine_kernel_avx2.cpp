@@ -22,7 +22,7 @@ struct Avx2 {
   static constexpr int kLanes = 16;
   static V Load(const std::int16_t* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
   static P LoadPairs(const std::uint8_t* p) {
-    return _mm256_loadu_si256(reinterpret_cast<const P*>(p));
+    return InRegister(_mm256_loadu_si256(reinterpret_cast<const P*>(p)));
   }
   // Byte differences, each pair's two then added into one 16-bit lane by a multiply-add by 1.
   static V PairContrast(P c, P n) {

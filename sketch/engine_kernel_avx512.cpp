@@ -22,7 +22,7 @@ struct Avx512 {
   using P = __m512i;
   static constexpr int kLanes = 32;
   static V Load(const std::int16_t* p) { return _mm512_loadu_si512(p); }
-  static P LoadPairs(const std::uint8_t* p) { return _mm512_loadu_si512(p); }
+  static P LoadPairs(const std::uint8_t* p) { return InRegister(_mm512_loadu_si512(p)); }
   // Byte differences, each pair's two then added into one 16-bit lane by a multiply-add by 1.
   static V PairContrast(P c, P n) {
     const __m512i d = _mm512_sub_epi8(_mm512_max_epu8(c, n), _mm512_min_epu8(c, n));

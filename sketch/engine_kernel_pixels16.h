@@ -34,6 +34,15 @@ constexpr Gather kLowPairs[2] = {GatherFrom(0, kLowPair), GatherFrom(1, kLowPair
 constexpr Gather kHighPairs[2] = {GatherFrom(1, kHighPair), GatherFrom(2, kHighPair)};
 constexpr Gather kReds[3] = {GatherFrom(0, kRed), GatherFrom(1, kRed), GatherFrom(2, kRed)};
 
+// The value, loaded once into a register: the compiler would otherwise fold a vector that two
+// instructions use (a byte maximum and minimum) into both as a memory operand, and load it twice,
+// which is what limits the kernel's speed.
+template <class Vector>
+Vector InRegister(Vector v) {
+  asm("" : "+v"(v));
+  return v;
+}
+
 struct Pixels16 {
   static constexpr int kCount = 16;
 
