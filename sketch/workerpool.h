@@ -4,10 +4,10 @@
 // those threads evenly: a conversion started during a batch, or two batch items converting at
 // once, never run more of these threads than there are cores.
 //
-// A pool thread never waits for another task's output: only the caller's own thread waits, for
-// its tasks to end. Work whose steps feed each other is a TaskGroup, whose tasks add the tasks
-// that their output makes ready instead of waiting for it, so that while any caller has a task
-// queued, no pool thread is idle.
+// A task should never wait on a pool thread for another task's output: only the caller's own
+// thread waits, for its tasks to end. Work whose steps feed each other is a TaskGroup, whose
+// tasks add the tasks that their output makes ready instead of waiting for it, so that while any
+// caller has a task queued, no pool thread is idle.
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
