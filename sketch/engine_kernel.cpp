@@ -16,7 +16,8 @@ bool KernelIsaAvailable(KernelIsa isa) {
     case KernelIsa::Avx2:
       return __builtin_cpu_supports("avx2");
     case KernelIsa::Avx512:
-      return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+      return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+             __builtin_cpu_supports("avx512vbmi");
 #endif
     default:
       return false;

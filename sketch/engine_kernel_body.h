@@ -82,6 +82,15 @@ V CountUnlessGreater(V total, V a, V b, V contrast, V threshold) {
   }
 }
 
+// The value, loaded once into a register: the compiler would otherwise fold a vector that two
+// instructions use (a byte maximum and minimum) into both as a memory operand, and load it twice,
+// which is what limits the kernel's speed.
+template <class Vector>
+Vector InRegister(Vector v) {
+  asm("" : "+v"(v));
+  return v;
+}
+
 // Pixel by pixel writers, for instruction sets without a byte shuffle.
 inline void BlackenEach(std::uint8_t* d, const std::int16_t* mask, int count) {
   for (int i = 0; i < count; ++i, d += 3) {
