@@ -6,6 +6,7 @@
 
 TGraphitineApplication::TGraphitineApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Graphitine"));
+  setApplicationVersion(QStringLiteral(GRAPHITINE_VERSION));
   setDesktopFileName(QStringLiteral("graphitine"));
 }
 

@@ -1,18 +1,23 @@
-// graphitine: the program's entry point. It creates the main window and runs until that window
-// closes. Whatever escapes is shown in the program's message box; the program still ends with 0.
-#include <cstdio>
+// graphitine: the program's entry point. It reads the command line, creates the main window and
+// runs until that window closes. Whatever escapes is shown in the program's message box; the
+// program still ends with 0.
+#include <QtGlobal>
+#include <cstdlib>
 #include <exception>
 
 #include "app/application.h"
-#include "app/forms.h"
+#include "app/commandline.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programfolder.h"
 
 int main(int argc, char** argv) {
+  TCommandLine commandLine;
+  // Help and version print on a terminal without a display too: they open no window.
+  if (commandLine.AsksForTextOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
   TGraphitineApplication application(argc, argv);
+  if (!commandLine.Process(TGraphitineApplication::arguments())) return EXIT_FAILURE;
   try {
-    TOldForm window(ProgramFolder());
-    OldForm = &window;
+    TOldForm window(ProgramFolder(), commandLine.Photo());
     window.show();
     TGraphitineApplication::exec();
   } catch (const std::exception& error) {

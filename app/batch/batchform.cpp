@@ -12,7 +12,6 @@
 #include "app/batch/doconv.h"
 #include "app/batch/folderchooser.h"
 #include "app/filenames.h"
-#include "app/mainwindow/oldform.h"
 #include "app/messagebox.h"
 #include "app/programlook.h"
 #include "app/skinnedplaces.h"
@@ -20,13 +19,11 @@
 #include "sketch/batchplan.h"
 #include "skin/bars/progressbar.h"
 #include "skin/buttons/button.h"
-#include "skin/buttons/checkbox.h"
 #include "skin/inputs/edit.h"
 #include "skin/inputs/listbox.h"
 #include "skin/look/color.h"
 #include "skin/window/form.h"
 #include "skin/window/popupmenu.h"
-#include "skin/window/titlebar.h"
 
 using graphitine::BatchJob;
 using graphitine::PictureItem;
@@ -39,7 +36,19 @@ const QString TBatchForm::kFailuresHeading = QStringLiteral("以下图片未能�
 
 namespace {
 
-const QSize kClientSize(157, 337);
+// The skinned form's size and the controls' places on it.
+const QSize kFormSize(157, 337);
+// clang-format off
+constexpr SkinnedPlaces kPlaces({
+  {"Button2",      "skinForm1", {8, 32, 105, 25}},
+  {"ListBox1",     "skinForm1", {8, 61, 137, 137}},
+  {"Button1",      "skinForm1", {7, 208, 113, 25}},
+  {"Edit1",        "skinForm1", {8, 237, 137, 21}},
+  {"Button3",      "skinForm1", {8, 272, 89, 25}},
+  {"StopButton",   "skinForm1", {101, 272, 44, 25}},
+  {"ProgressBar1", "skinForm1", {8, 304, 142, 17}},
+});
+// clang-format on
 constexpr int kPathRole = Qt::UserRole;  // where the item's file really is
 
 PictureItem ItemOf(const QListWidgetItem* item) {
@@ -50,8 +59,10 @@ int Cores() { return std::max(1, static_cast<int>(std::thread::hardware_concurre
 
 }  // namespace
 
-TBatchForm::TBatchForm(TOldForm* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), owner_(owner), parallel_(Cores()) {
+TBatchForm::TBatchForm(QWidget* owner, Host host)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint),
+      host_(std::move(host)),
+      parallel_(Cores()) {
   CreateControls();
   connect(Button2, &TSkinCustomButton::OnClick, this, &TBatchForm::SpeedButton2Click);
   connect(Button1, &TSkinCustomButton::OnClick, this, &TBatchForm::skinButton1Click);
@@ -74,7 +85,7 @@ void TBatchForm::CreateControls() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
-  resize(kClientSize);  // grows by the skinned frame's border on the first show
+  resize(kFormSize);  // grows by the skinned frame's border on the first show
   PaintWindowBackground(this);
 
   skinForm1 = new TSkinForm(this);
@@ -82,34 +93,23 @@ void TBatchForm::CreateControls() {
   skinForm1->SetUIStyle(kProgramLook);
   skinForm1->SetBorderStyle(bsDialog);
   skinForm1->SetCaption(QStringLiteral("   批量转换    "));
-  for (int i = 0; i < skinForm1->TitleBar()->Buttons().Count(); ++i) {
-    TSkinTitleBarButton* button = skinForm1->TitleBar()->Buttons().Items(i);
-    button->SetVisible(button->ButtonType() == skinClose);
-  }
+  HideTitleBarButtons(*skinForm1, {skinControlBox, skinMax, skinMin});
   auto* panel = new QWidget(this);
   PaintWindowBackground(panel);
   skinForm1->SetPanel(panel);
 
-  const auto place = [this, panel](auto* control, const char* name, QRect geometry) {
-    control->setParent(panel);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(QRect(OnFormPanel(*skinForm1, geometry.topLeft()), geometry.size()));
-    return control;
-  };
-  const auto button = [&](const char* name, const QString& caption, QRect geometry) {
-    auto* control = place(new TSkinButton(panel), name, geometry);
+  const auto button = [this](const SkinnedPlace& place, const QString& caption) {
+    auto* control = MakePlaced<TSkinButton>(*skinForm1, place);
     control->SetCaption2(caption);
     return control;
   };
-  // clang-format off
-  Button2      = button("Button2", QStringLiteral("& 添加一个目录  "),    {8, 32, 105, 25});
-  ListBox1     = place(new TSkinListBox(panel), "ListBox1",             {8, 61, 137, 137});
-  Button1      = button("Button1", QStringLiteral("&    选择输出目录    "), {7, 208, 113, 25});
-  Edit1        = place(new TSkinEdit(panel), "Edit1",                   {8, 237, 137, 21});
-  Button3      = button("Button3", QStringLiteral("& 全部转换  "),        {8, 272, 89, 25});
-  StopButton   = button("StopButton", QStringLiteral("停止"),            {101, 272, 44, 25});
-  ProgressBar1 = place(new TSkinProgressBar(panel), "ProgressBar1",     {8, 304, 142, 17});
-  // clang-format on
+  Button2 = button(kPlaces["Button2"], QStringLiteral("& 添加一个目录  "));
+  ListBox1 = MakePlaced<TSkinListBox>(*skinForm1, kPlaces["ListBox1"]);
+  Button1 = button(kPlaces["Button1"], QStringLiteral("&    选择输出目录    "));
+  Edit1 = MakePlaced<TSkinEdit>(*skinForm1, kPlaces["Edit1"]);
+  Button3 = button(kPlaces["Button3"], QStringLiteral("& 全部转换  "));
+  StopButton = button(kPlaces["StopButton"], QStringLiteral("停止"));
+  ProgressBar1 = MakePlaced<TSkinProgressBar>(*skinForm1, kPlaces["ProgressBar1"]);
   ListBox1->SetMultiSelect(true);
   ListBox1->SetExtendedSelect(true);
   ListBox1->SetItemHeight(13);
@@ -126,19 +126,19 @@ void TBatchForm::CreateControls() {
                         &TBatchForm::DeleteSelection);
 }
 
-// The first show puts the window at the main window's corner; later shows leave it where the
-// user put it.
+// The first show puts the window at its owner's corner; later shows leave it where the user
+// put it.
 void TBatchForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!firstShow_) return;
   firstShow_ = false;
-  SizeForSkinnedForm(*this, kClientSize);
-  move(owner_->pos());
+  SizeForSkinnedForm(*this, kFormSize);
+  if (const QWidget* owner = parentWidget()) move(owner->pos());
 }
 
 void TBatchForm::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  owner_->CheckBox1->SetChecked(false);
+  emit Hidden();
 }
 
 // Closing the window while a run goes asks whether to stop it; the run goes on otherwise, and
@@ -186,11 +186,11 @@ void TBatchForm::skinButton1Click() {
   if (!folder.isEmpty()) Edit1->setText(folder);
 }
 
-// The clicked item opens in the main window, unless a run is showing its pictures there.
+// The clicked item goes to the host to open, from where it is on disk.
 void TBatchForm::skinListBox1Click() {
-  const QListWidgetItem* item = ListBox1->currentItem();
-  if (item == nullptr || owner_->RefusedDuringBatch()) return;
-  owner_->LoadPicture(item->data(kPathRole).toString());
+  if (const QListWidgetItem* item = ListBox1->currentItem()) {
+    host_.preview(item->data(kPathRole).toString());
+  }
 }
 
 void TBatchForm::skinListBox1KeyDown(int key, Qt::KeyboardModifiers) {
@@ -224,12 +224,11 @@ void TBatchForm::BitBtn1Click() {
   stopping_ = false;
   DoConv::Hooks hooks;
   hooks.nextItem = [this] { return NextItem(); };
-  hooks.itemSettings = [this] { return owner_->ReadSettings(); };
-  hooks.viewSize = [this](QSize photo) { return owner_->PhotoViewRect(photo).size(); };
+  hooks.itemSettings = host_.itemSettings;
+  hooks.viewSize = host_.viewSize;
   hooks.show = [this](graphitine::ConvertedPicture picture, ScaledPicture photoView,
                       ScaledPicture sketchView, const std::string& written) {
-    owner_->ShowBatchResult(std::move(picture), std::move(photoView), std::move(sketchView),
-                            FromName(written));
+    host_.show(std::move(picture), std::move(photoView), std::move(sketchView), FromName(written));
   };
   hooks.itemEnded = [this] { ItemEnded(); };
   hooks.ended = [this](const graphitine::BatchReport& report) { RunEnded(report); };
@@ -246,12 +245,12 @@ void TBatchForm::StopButtonClick() {
 void TBatchForm::SetRunning(bool running) {
   Button3->setEnabled(!running);
   StopButton->setVisible(running);
-  owner_->SetBatchRunning(running);
   if (running) {
     UpdateProgress();
   } else {
     ProgressBar1->SetPosition(0);
   }
+  emit RunningChanged(running);
 }
 
 // Takes the item at the run's position and names its output now, against the files there and

@@ -2,18 +2,21 @@
 // The batch window: a small tool window beside the main window that gathers the pictures of
 // folder trees into a list, takes an output folder and converts every listed picture with the
 // main window's current settings on a worker (DoConv). The list may be edited while a run goes:
-// the run takes each item when it gets to it.
+// the run takes each item when it gets to it. The window knows the main window only as its
+// Host, and tells it of its hiding and of a run's start and end by signals.
+#include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
 
-#include "app/mainwindow/sketchdocument.h"
+#include "app/batch/itemsettings.h"
+#include "app/rasterimage.h"
 #include "sketch/batchrun.h"
 
 class DoConv;
-class TOldForm;
 class TSkinButton;
 class TSkinEdit;
 class TSkinForm;
@@ -24,8 +27,23 @@ class TSkinProgressBar;
 class TBatchForm : public QWidget {
   Q_OBJECT
  public:
-  // Created hidden; owner is the main window, whose operations the list's preview uses.
-  explicit TBatchForm(TOldForm* owner);
+  // What the window asks of the window it works for; every call comes on the interface thread.
+  struct Host {
+    // The user clicked a listed picture: the host opens it, or refuses.
+    std::function<void(const QString& file)> preview;
+    // The settings of an item that starts now.
+    std::function<BatchItemSettings()> itemSettings;
+    // The size of the host's views for a photo of that size.
+    std::function<QSize(QSize photo)> viewSize;
+    // A run's finished photo and sketch, written under that name, for the host to show; the
+    // views' images come made at viewSize's size when it was known.
+    std::function<void(graphitine::ConvertedPicture picture, ScaledPicture photoView,
+                       ScaledPicture sketchView, const QString& written)>
+        show;
+  };
+
+  // Created hidden. The first show puts it at its owner's corner, when it has one.
+  TBatchForm(QWidget* owner, Host host);
   ~TBatchForm() override;  // a run going is stopped and waited for
 
   static const QString kChooseOutputFolder;
@@ -49,6 +67,11 @@ class TBatchForm : public QWidget {
   TSkinButton* StopButton;
   TSkinProgressBar* ProgressBar1;
   TSkinPopupMenu* PopupMenu1;
+
+ signals:
+  void Hidden();  // by its close button too
+  // A run started (true) or ended (false); Running() says the same from then on.
+  void RunningChanged(bool running);
 
  public slots:
   void SpeedButton2Click();  // add a folder
@@ -76,7 +99,7 @@ class TBatchForm : public QWidget {
   void ItemEnded();
   void RunEnded(const graphitine::BatchReport& report);
 
-  TOldForm* owner_;
+  Host host_;
   bool firstShow_ = true;
   int parallel_;
   std::unique_ptr<DoConv> run_;

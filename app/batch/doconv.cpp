@@ -100,10 +100,9 @@ void DoConv::Execute(std::stop_token stop) {
 }
 
 void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
-  const std::optional<graphitine::SketchSettings> settings =
-      Ask(context_, hooks_.itemSettings, stop);
+  const std::optional<BatchItemSettings> settings = Ask(context_, hooks_.itemSettings, stop);
   if (!settings) throw graphitine::Stopped();
-  Finished finished{graphitine::ConvertBatchJob(job, settings->ForConvert(), stop),
+  Finished finished{graphitine::ConvertBatchJob(job, settings->Convert(), stop),
                     graphitine::SaveNameFor(job.output, job.kind),
                     {},
                     {}};

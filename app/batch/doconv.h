@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "app/mainwindow/sketchdocument.h"
+#include "app/batch/itemsettings.h"
 #include "app/rasterimage.h"
 #include "sketch/batchrun.h"
 
@@ -20,7 +20,7 @@ class DoConv {
   // What the run asks of and tells the window; every hook runs on the interface thread.
   struct Hooks {
     std::function<std::optional<graphitine::BatchJob>()> nextItem;  // nothing: no more items
-    std::function<graphitine::SketchSettings()> itemSettings;
+    std::function<BatchItemSettings()> itemSettings;
     // The views' size for a photo of that size.
     std::function<QSize(QSize photo)> viewSize;
     // The latest finished picture, at most once a second and at the end (the others are

@@ -16,8 +16,20 @@
 
 namespace {
 
-// The area inside the skinned frame, title bar included; the controls' places are given in it.
+// The area inside the skinned frame, title bar included, and the controls' places in it. The
+// labels and the check box keep their own size.
 const QSize kFormSize(425, 296);
+// clang-format off
+constexpr SkinnedPlaces kPlaces({
+  {"Label1",    "skinForm1", {26, 33, 0, 0}},
+  {"ComboBox1", "skinForm1", {26, 48, 367, 21}},
+  {"Label2",    "skinForm1", {24, 76, 0, 0}},
+  {"Memo1",     "skinForm1", {24, 88, 369, 83}},
+  {"GroupBox1", "skinForm1", {24, 184, 369, 49}},
+  {"CheckBox1", "GroupBox1", {17, 16, 0, 0}},
+  {"Button1",   "skinForm1", {165, 248, 75, 25}},
+});
+// clang-format on
 const QString kCaption = QStringLiteral("给你的朋友一个惊喜！                     ");
 
 }  // namespace
@@ -54,52 +66,30 @@ TMailForm::TMailForm(QWidget* owner, QString attachment)
   skinForm1->SetUIStyle(kProgramLook);
   skinForm1->SetBorderStyle(bsDialog);
   skinForm1->SetCaption(kCaption);
-  TSkinTitleBarButtons& buttons = skinForm1->TitleBar()->Buttons();
-  for (int i = 0; i < buttons.Count(); ++i) {
-    TSkinTitleBarButton* button = buttons.Items(i);
-    if (button->ButtonType() == skinMax || button->ButtonType() == skinMin) {
-      button->SetVisible(false);
-    }
-  }
-  auto* panel = new QWidget(this);
-  skinForm1->SetPanel(panel);
+  HideTitleBarButtons(*skinForm1, {skinMax, skinMin});
+  skinForm1->SetPanel(new QWidget(this));
 
-  const auto place = [&](QWidget* control, const char* name, int left, int top) {
-    control->setObjectName(QLatin1String(name));
-    const QPoint at(left, top);
-    control->move(control->parentWidget() == panel ? OnFormPanel(*skinForm1, at) : at);
-  };
-
-  Label1 = new QLabel(QStringLiteral("主题：  :"), panel);
-  place(Label1, "Label1", 26, 33);
-  ComboBox1 = new TSkinComboBox(panel);
-  place(ComboBox1, "ComboBox1", 26, 48);
-  ComboBox1->resize(367, 21);
+  Label1 = MakePlaced<QLabel>(*skinForm1, kPlaces["Label1"]);
+  Label1->setText(QStringLiteral("主题：  :"));
+  ComboBox1 = MakePlaced<TSkinComboBox>(*skinForm1, kPlaces["ComboBox1"]);
   ComboBox1->SetStyle(TSkinCustomComboBox::csDropDownList);
   ComboBox1->SetItems(kSubjects);
   ComboBox1->setCurrentIndex(1);
 
-  Label2 = new QLabel(QStringLiteral("内容：  :"), panel);
-  place(Label2, "Label2", 24, 76);
-  Memo1 = new TSkinMemo(panel);
-  place(Memo1, "Memo1", 24, 88);
-  Memo1->resize(369, 83);
+  Label2 = MakePlaced<QLabel>(*skinForm1, kPlaces["Label2"]);
+  Label2->setText(QStringLiteral("内容：  :"));
+  Memo1 = MakePlaced<TSkinMemo>(*skinForm1, kPlaces["Memo1"]);
   Memo1->SetWordWrap(false);
   Memo1->SetLines(kDefaultBody);
 
-  GroupBox1 = new TSkinGroupBox(panel);
-  place(GroupBox1, "GroupBox1", 24, 184);
-  GroupBox1->resize(369, 49);
+  GroupBox1 = MakePlaced<TSkinGroupBox>(*skinForm1, kPlaces["GroupBox1"]);
   GroupBox1->SetCaption(QStringLiteral("-连同附件内容一起-"));
-  CheckBox1 = new TSkinCheckBox(GroupBox1);
-  place(CheckBox1, "CheckBox1", 17, 16);
+  CheckBox1 = MakePlaced<TSkinCheckBox>(*skinForm1, kPlaces["CheckBox1"]);
   CheckBox1->SetCaption(QStringLiteral("当前素描      "));
   CheckBox1->SetChecked(!attachment_.isEmpty());
   CheckBox1->setEnabled(!attachment_.isEmpty());
 
-  Button1 = new TSkinButton(panel);
-  place(Button1, "Button1", 165, 248);
-  Button1->resize(75, 25);
+  Button1 = MakePlaced<TSkinButton>(*skinForm1, kPlaces["Button1"]);
   Button1->SetCaption2(QStringLiteral(" 开始发送 "));
   connect(Button1, &TSkinCustomButton::OnClick, this, &TMailForm::skinButton1Click);
 }

@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
+#include <exception>
 #include <utility>
 
-#include "app/batch/batchform.h"
+#include "app/application.h"
 #include "app/filenames.h"
 #include "app/fitting.h"
-#include "app/forms.h"
 #include "app/mail/attachment.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/brushcursor.h"
@@ -19,6 +19,7 @@
 #include "app/painthandoff.h"
 #include "app/pictureloading.h"
 #include "app/pictureview.h"
+#include "app/skinnedplaces.h"
 #include "app/viewer/viewform.h"
 #include "sketch/picturefile.h"
 #include "skin/bars/statusbar.h"
@@ -29,7 +30,6 @@
 #include "skin/containers/pagecontrol.h"
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/edit.h"
-#include "skin/window/form.h"
 
 using graphitine::Paper;
 using graphitine::PaperMode;
@@ -43,17 +43,17 @@ const QString TOldForm::kBatchStatus = QStringLiteral("批量转换进行中, �
 
 namespace {
 
-const QSize kContentsSize(690, 485);
 const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
 const QString kErrorCode = QStringLiteral("错误代码 ");
 
 }  // namespace
 
-TOldForm::TOldForm(std::filesystem::path programFolder)
+TOldForm::TOldForm(std::filesystem::path programFolder, std::optional<QString> photo)
     : OpenPictureDialog1(TPictureDialog::Mode::Open, QString::fromUtf8(kOpenPictureFilters)),
       SavePictureDialog1(TPictureDialog::Mode::Save, QString::fromUtf8(kSavePictureFilters),
                          kSaveDialogStartIndex),
       programFolder_(std::move(programFolder)),
+      photo_(std::move(photo)),
       paper_(std::make_shared<Paper>()) {
   CreateControls();
   setAcceptDrops(true);
@@ -63,8 +63,8 @@ TOldForm::TOldForm(std::filesystem::path programFolder)
 }
 
 TOldForm::~TOldForm() {
-  // The batch window belongs to this window and goes with it.
-  delete BatchForm.data();
+  // The batch window goes first: its run stops before the views it shows into are gone.
+  delete batchForm_.data();
 }
 
 void TOldForm::ConnectHandlers() {
@@ -87,7 +87,7 @@ void TOldForm::ConnectHandlers() {
 }
 
 void TOldForm::FormCreate() {
-  BrushRadius = TrackBar2->Position();
+  retouch_.BrushRadius = TrackBar2->Position();
   skinTrackBar2Change();
   skinPageControl1Change();
 }
@@ -96,21 +96,34 @@ void TOldForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  // The skinned frame's border and title bar come around the contents, which keep the size
-  // they are laid out for.
-  resize(size() + kContentsSize - skinForm1->FormPanel()->size());
+  // The skinned frame's border comes around the form, which keeps the size it is laid out for.
+  SizeForSkinnedForm(*this, kFormSize);
   FormShow();
 }
 
-// Creates the batch window (hidden), loads the start picture, then fills the paper list; a start
+// Creates the batch window (hidden), loads the first picture, then fills the paper list; a start
 // picture that fails stops here, its error reported, and the list keeps its two fixed items.
 void TOldForm::FormShow() {
-  BatchForm = new TBatchForm(this);
-  LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
+  CreateBatchForm();
+  LoadFirstPicture();
   graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
   for (const graphitine::TextureEntry& entry : textures_) {
     skinComboBox1->addItem(QString::fromStdString(entry.name));
   }
+}
+
+// The photo given to the program, else the start picture. A photo that cannot be read is
+// reported as a failed Open is, and the start picture comes instead.
+void TOldForm::LoadFirstPicture() {
+  if (photo_) {
+    try {
+      LoadPicture(*photo_);
+      return;
+    } catch (const std::exception& error) {
+      ReportError(QString::fromUtf8(error.what()));
+    }
+  }
+  LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
 }
 
 bool TOldForm::eventFilter(QObject* watched, QEvent* event) {
@@ -138,9 +151,9 @@ void TOldForm::skinTrackBar3Change() { Edit2->setText(QString::number(TrackBar3-
 // Brush size: the radius, its mirror and the cursor's circle; the cursor shows again at the
 // next move over the sketch view.
 void TOldForm::skinTrackBar2Change() {
-  BrushRadius = TrackBar2->Position();
-  Edit3->setText(QString::number(BrushRadius));
-  Image3->SetRadius(BrushRadius);
+  retouch_.BrushRadius = TrackBar2->Position();
+  Edit3->setText(QString::number(retouch_.BrushRadius));
+  Image3->SetRadius(retouch_.BrushRadius);
 }
 
 bool TOldForm::ManualPageActive() const { return PageControl1->ActivePage() == TabSheet2; }
@@ -177,7 +190,7 @@ void TOldForm::AttachRetouch(bool attach) {
 
 // Shows or hides the batch window, once it exists.
 void TOldForm::skinCheckBox1Click() {
-  if (BatchForm) BatchForm->setVisible(CheckBox1->Checked());
+  if (batchForm_) batchForm_->setVisible(CheckBox1->Checked());
 }
 
 SketchTool TOldForm::CheckedTool() const {
@@ -205,7 +218,6 @@ graphitine::SketchSettings TOldForm::ReadSettings() const {
 
 void TOldForm::OpenViewer(const Raster& picture) {
   TViewForm viewer(this, picture);
-  ViewForm = &viewer;
   viewer.exec();
 }
 
@@ -214,29 +226,29 @@ void TOldForm::Image1DblClick() { OpenViewer(document_.Photo()); }
 // A double-click also ends the stroke its first press began: its release may never come.
 void TOldForm::Image2DblClick() {
   if (document_.Sketch().Height() != 0) OpenViewer(document_.Sketch());
-  MouseHeld = false;
+  retouch_.MouseHeld = false;
 }
 
 void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y,
                                bool doubleClick) {
-  if (!doubleClick) MouseHeld = true;
-  StrokeTick = 0;
+  if (!doubleClick) retouch_.MouseHeld = true;
+  retouch_.StrokeTick = 0;
   Image2MouseMove(shift, x, y);
 }
 
-void TOldForm::Image2MouseUp() { MouseHeld = false; }
+void TOldForm::Image2MouseUp() { retouch_.MouseHeld = false; }
 
 // Moves the brush cursor with the pointer and, on a step, retouches under it: a held stroke
 // steps on every StrokeFrequency-th move (on every move with the colour brush), Ctrl on every
 // move. With no photo a stroke does nothing.
 void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
-  const int r = BrushRadius;
+  const int r = retouch_.BrushRadius;
   Image3->move(Image2->x() + x - r, Image2->y() + y - r);
   Image3->setVisible(3 < y && y < Image2->height() - 4 && 3 < x && x < Image2->width() - 4);
   Image3->raise();
-  const bool step = (MouseHeld && (StrokeTick == 0 || RadioButton3->Checked())) ||
+  const bool step = (retouch_.MouseHeld && (retouch_.StrokeTick == 0 || RadioButton3->Checked())) ||
                     shift.testFlag(Qt::ControlModifier);
-  if (step && !document_.Photo().IsEmpty() && !RefusedDuringBatch()) {
+  if (step && !document_.Photo().IsEmpty() && !RefuseDuringBatch()) {
     const graphitine::SketchSettings settings = ReadSettings();
     const Raster& photo = document_.Photo();
     const graphitine::ViewGeometry view{Image2->width(), Image2->height(),
@@ -251,7 +263,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
       }
     }
   }
-  StrokeTick = (StrokeTick + 1) % graphitine::StrokeFrequency(r);
+  retouch_.StrokeTick = (retouch_.StrokeTick + 1) % graphitine::StrokeFrequency(r);
 }
 
 void TOldForm::LoadPicture(const QString& file) {
@@ -276,26 +288,43 @@ void TOldForm::SavePicture(const QString& name, int kind) {
   SavePictureDialog1.SetFileName(FromName(document_.Save(NameOf(name), kind)));
 }
 
-void TOldForm::ShowBatchResult(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
-                               ScaledPicture sketchView, const QString& written) {
-  SavePictureDialog1.SetFileName(written);
-  ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
+// The batch window previews the user's picks here and shows its run's pictures in the views,
+// which then hold the last written sketch; its items convert with the settings of the moment
+// they start.
+void TOldForm::CreateBatchForm() {
+  TBatchForm::Host host;
+  host.preview = [this](const QString& file) {
+    if (!RefuseDuringBatch()) LoadPicture(file);
+  };
+  host.itemSettings = [this] {
+    const graphitine::SketchSettings settings = ReadSettings();
+    return BatchItemSettings(settings.ForConvert(), settings.paper);
+  };
+  host.viewSize = [this](QSize photo) { return PhotoViewRect(photo).size(); };
+  host.show = [this](graphitine::ConvertedPicture pictures, ScaledPicture photoView,
+                     ScaledPicture sketchView, const QString& written) {
+    SavePictureDialog1.SetFileName(written);
+    ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
+  };
+  batchForm_ = new TBatchForm(this, std::move(host));
+  connect(batchForm_, &TBatchForm::Hidden, this, [this] { CheckBox1->SetChecked(false); });
+  connect(batchForm_, &TBatchForm::RunningChanged, this, &TOldForm::BatchRunningChanged);
 }
 
-void TOldForm::SetBatchRunning(bool running) {
-  batchRunning_ = running;
+void TOldForm::BatchRunningChanged(bool running) {
   StatusBar1->SetSimpleText(running              ? kBatchStatus
                             : ManualPageActive() ? kManualStatus
                                                  : kAutomaticStatus);
 }
 
-bool TOldForm::RefusedDuringBatch() {
-  if (batchRunning_) StatusBar1->SetSimpleText(kBatchStatus);
-  return batchRunning_;
+bool TOldForm::RefuseDuringBatch() {
+  const bool running = batchForm_ && batchForm_->Running();
+  if (running) StatusBar1->SetSimpleText(kBatchStatus);
+  return running;
 }
 
 void TOldForm::BitBtn5Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   const QString file = OpenPictureDialog1.Execute(this);
   if (file.isEmpty()) return;
   OpenPictureDialog1.SetFileName(file);
@@ -303,7 +332,7 @@ void TOldForm::BitBtn5Click() {
 }
 
 void TOldForm::BitBtn6Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   SavePictureDialog1.SetFileName(QString());
   document_.Convert(ReadSettings());
   Image2->SetPicture(&document_.Sketch());
@@ -312,7 +341,7 @@ void TOldForm::BitBtn6Click() {
 // Save: the chosen filter decides the format; a name that gains its extension on writing is
 // checked against an existing file of the longer name.
 void TOldForm::BitBtn7Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   const QString name = SavePictureDialog1.Execute(this);
   if (name.isEmpty()) return;
   const int kind = SavePictureDialog1.FilterIndex();
@@ -324,7 +353,7 @@ void TOldForm::BitBtn7Click() {
 
 // Clear: an empty sketch, or bare paper when a paper is chosen.
 void TOldForm::BitBtn9Click() {
-  if (RefusedDuringBatch()) return;
+  if (RefuseDuringBatch()) return;
   document_.Clear(skinComboBox1->currentIndex() != 0 ? paper_.get() : nullptr);
   Image2->SetPicture(&document_.Sketch());
 }
@@ -396,7 +425,7 @@ void TOldForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TOldForm::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile() || RefusedDuringBatch()) return;
+  if (urls.isEmpty() || !urls.first().isLocalFile() || RefuseDuringBatch()) return;
   event->acceptProposedAction();
   LoadPicture(urls.first().toLocalFile());
 }

@@ -3,12 +3,15 @@
 // buttons of every operation. The handlers read the controls into plain settings, run the
 // operation on the window's SketchDocument and show its rasters.
 #include <QLabel>
+#include <QPointer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/batch/batchform.h"
 #include "app/mainwindow/sketchdocument.h"
 #include "app/picturedialogs.h"
 #include "app/rasterimage.h"
@@ -32,26 +35,27 @@ class TSkinTrackBar;
 class TOldForm : public QWidget {
   Q_OBJECT
  public:
-  // programFolder holds the start picture "J.jpg" and the "texture" folder.
-  explicit TOldForm(std::filesystem::path programFolder);
+  // programFolder holds the start picture "J.jpg" and the "texture" folder. A photo given is
+  // opened at the first show instead of the start picture.
+  explicit TOldForm(std::filesystem::path programFolder,
+                    std::optional<QString> photo = std::nullopt);
   ~TOldForm() override;
 
-  // The window's operations, also used by the batch run.
+  // The window's file operations.
   void LoadPicture(const QString& file);
   void SavePicture(const QString& name, int kind);
-  // What an operation started now would read from the controls.
-  graphitine::SketchSettings ReadSettings() const;
   const graphitine::SketchDocument& Document() const { return document_; }
 
-  // A batch run's finished photo and sketch, written under that name, become the window's; the
-  // views' images may come made already (at PhotoViewRect's size).
-  void ShowBatchResult(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
-                       ScaledPicture sketchView, const QString& written);
-  // Where the photo view goes for a photo of that size; the sketch view has the same size.
-  QRect PhotoViewRect(const QSize& photo) const;
-  // While a run goes, the user's operations on the pictures are refused with a status text.
-  void SetBatchRunning(bool running);
-  bool RefusedDuringBatch();
+  // The retouch stroke's state, written only by the sketch view's handlers and the brush size.
+  struct RetouchState {
+    int BrushRadius = 20;
+    bool MouseHeld = false;
+    int StrokeTick = 0;
+  };
+  const RetouchState& Retouch() const { return retouch_; }
+
+  // The batch window, once the first show has created it; for the tests.
+  TBatchForm* BatchForm() const { return batchForm_; }
 
   // The status texts of the two pages.
   static const QString kAutomaticStatus;
@@ -105,11 +109,6 @@ class TOldForm : public QWidget {
   TPictureDialog OpenPictureDialog1;
   TPictureDialog SavePictureDialog1;
 
-  // Retouch state.
-  int BrushRadius = 20;
-  bool MouseHeld = false;
-  int StrokeTick = 0;
-
  public slots:
   void FormResize();
   void skinTrackBar1Change();
@@ -139,22 +138,38 @@ class TOldForm : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  static constexpr QSize kFormSize{690, 505};  // the skinned form's size at the start
+
   void CreateControls();  // the form's layout: oldformlayout.cpp
   void ConnectHandlers();
   void FormCreate();
   void FormShow();
+  void LoadFirstPicture();
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
+  // What an operation started now would read from the controls.
+  graphitine::SketchSettings ReadSettings() const;
+  // Where the photo view goes for a photo of that size; the sketch view has the same size.
+  QRect PhotoViewRect(const QSize& photo) const;
   void OpenViewer(const graphitine::Raster& picture);
   void ShowPictures(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
                     ScaledPicture sketchView);
   void AttachRetouch(bool attach);
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
 
+  // The batch window, answering what it asks of this one.
+  void CreateBatchForm();
+  void BatchRunningChanged(bool running);
+  // While a batch run goes, it holds the pictures: the user's operations on them are refused,
+  // and the status bar says why. Returns whether the operation was refused.
+  bool RefuseDuringBatch();
+
   std::filesystem::path programFolder_;
+  std::optional<QString> photo_;
   graphitine::SketchDocument document_;
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
+  RetouchState retouch_;
   bool shown_ = false;
-  bool batchRunning_ = false;
+  QPointer<TBatchForm> batchForm_;
 };

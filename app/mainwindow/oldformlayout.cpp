@@ -2,9 +2,6 @@
 // properties. The places are those of the window at its start size (690 x 505); docked
 // controls follow the window's size from there.
 #include <QFont>
-#include <cstring>
-#include <stdexcept>
-#include <string>
 #include <utility>
 
 #include "app/mainwindow/brushcursor.h"
@@ -12,6 +9,7 @@
 #include "app/mainwindow/oldform.h"
 #include "app/pictureview.h"
 #include "app/programlook.h"
+#include "app/skinnedplaces.h"
 #include "skin/bars/statusbar.h"
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
@@ -25,73 +23,56 @@
 
 namespace {
 
-struct Place {
-  const char* name;
-  const char* parent;
-  QRect geometry;
-  TAlign align;
-};
-
+// Places on the skinned form are given inside its frame, title bar included; the panels docked
+// to the form's sides take their final places from the docking.
 // clang-format off
-constexpr Place kPlaces[] = {
-  {"Panel1",           "skinForm1",        {0, 20, 690, 305},   alClient},
-  {"Image1",           "Panel1",           {0, 24, 265, 240},   alNone},
-  {"Image2",           "Panel1",           {336, 32, 169, 185}, alNone},
-  {"Image3",           "Panel1",           {304, 160, 105, 105}, alNone},
-  {"Panel2",           "skinForm1",        {0, 325, 690, 180},  alBottom},
-  {"Panel4",           "Panel2",           {1, 1, 88, 159},     alLeft},
-  {"Label7",           "Panel4",           {10, 8, 71, 26},     alNone},
-  {"CheckBox1",        "Panel4",           {11, 40, 53, 21},    alNone},
-  {"Button2",          "Panel4",           {10, 105, 61, 25},   alNone},
-  {"Panel5",           "Panel2",           {320, 1, 369, 159},  alRight},
-  {"StatusBar1",       "Panel2",           {1, 160, 688, 19},   alBottom},
-  {"Panel3",           "Panel2",           {89, 1, 231, 159},   alClient},
-  {"PageControl1",     "Panel3",           {1, 1, 229, 157},    alClient},
-  {"Button3",          "TabSheet1",        {60, 68, 75, 25},    alNone},
-  {"Label6",           "TabSheet2",        {45, 40, 30, 13},    alNone},
-  {"Edit3",            "TabSheet2",        {88, 37, 30, 21},    alNone},
-  {"TrackBar2",        "TabSheet2",        {42, 66, 120, 20},   alNone},
-  {"skinPageControl1", "Panel5",           {1, 1, 288, 157},    alLeft},
-  {"RadioButton1",     "skinTabSheet1",    {23, 11, 43, 21},    alNone},
-  {"RadioButton4",     "skinTabSheet1",    {23, 29, 53, 21},    alNone},
-  {"RadioButton5",     "skinTabSheet1",    {23, 48, 53, 21},    alNone},
-  {"RadioButton3",     "skinTabSheet1",    {23, 66, 51, 21},    alNone},
-  {"RadioButton2",     "skinTabSheet1",    {23, 85, 54, 21},    alNone},
-  {"Label2",           "skinTabSheet1",    {105, 14, 52, 13},   alNone},
-  {"Edit1",            "skinTabSheet1",    {163, 13, 26, 21},   alNone},
-  {"TrackBar1",        "skinTabSheet1",    {101, 37, 120, 20},  alNone},
-  {"Label3",           "skinTabSheet1",    {110, 66, 29, 13},   alNone},
-  {"Edit2",            "skinTabSheet1",    {160, 65, 30, 21},   alNone},
-  {"TrackBar3",        "skinTabSheet1",    {104, 86, 97, 20},   alNone},
-  {"skinComboBox1",    "skinTabSheet2",    {16, 20, 81, 21},    alNone},
-  {"skinRadioButton1", "skinTabSheet2",    {14, 54, 41, 21},    alNone},
-  {"skinRadioButton2", "skinTabSheet2",    {14, 78, 58, 21},    alNone},
-  {"Image4",           "skinTabSheet2",    {107, 8, 158, 97},   alNone},
-  {"Button4",          "Panel5",           {296, 37, 65, 25},   alNone},
-  {"Button5",          "Panel5",           {296, 66, 65, 25},   alNone},
-  {"BitBtn2",          "Panel5",           {296, 96, 66, 25},   alNone},
-  {"Button6",          "Panel5",           {296, 125, 65, 25},  alNone},
-};
+constexpr SkinnedPlaces kPlaces({
+  {"Panel1",           "skinForm1",     {0, 20, 690, 305},    alClient},
+  {"Image1",           "Panel1",        {0, 24, 265, 240}},
+  {"Image2",           "Panel1",        {336, 32, 169, 185}},
+  {"Image3",           "Panel1",        {304, 160, 105, 105}},
+  {"Panel2",           "skinForm1",     {0, 325, 690, 180},   alBottom},
+  {"Panel4",           "Panel2",        {1, 1, 88, 159},      alLeft},
+  {"Label7",           "Panel4",        {10, 8, 71, 26}},
+  {"CheckBox1",        "Panel4",        {11, 40, 53, 21}},
+  {"Button2",          "Panel4",        {10, 105, 61, 25}},
+  {"Panel5",           "Panel2",        {320, 1, 369, 159},   alRight},
+  {"StatusBar1",       "Panel2",        {1, 160, 688, 19},    alBottom},
+  {"Panel3",           "Panel2",        {89, 1, 231, 159},    alClient},
+  {"PageControl1",     "Panel3",        {1, 1, 229, 157},     alClient},
+  {"Button3",          "TabSheet1",     {60, 68, 75, 25}},
+  {"Label6",           "TabSheet2",     {45, 40, 30, 13}},
+  {"Edit3",            "TabSheet2",     {88, 37, 30, 21}},
+  {"TrackBar2",        "TabSheet2",     {42, 66, 120, 20}},
+  {"skinPageControl1", "Panel5",        {1, 1, 288, 157},     alLeft},
+  {"RadioButton1",     "skinTabSheet1", {23, 11, 43, 21}},
+  {"RadioButton4",     "skinTabSheet1", {23, 29, 53, 21}},
+  {"RadioButton5",     "skinTabSheet1", {23, 48, 53, 21}},
+  {"RadioButton3",     "skinTabSheet1", {23, 66, 51, 21}},
+  {"RadioButton2",     "skinTabSheet1", {23, 85, 54, 21}},
+  {"Label2",           "skinTabSheet1", {105, 14, 52, 13}},
+  {"Edit1",            "skinTabSheet1", {163, 13, 26, 21}},
+  {"TrackBar1",        "skinTabSheet1", {101, 37, 120, 20}},
+  {"Label3",           "skinTabSheet1", {110, 66, 29, 13}},
+  {"Edit2",            "skinTabSheet1", {160, 65, 30, 21}},
+  {"TrackBar3",        "skinTabSheet1", {104, 86, 97, 20}},
+  {"skinComboBox1",    "skinTabSheet2", {16, 20, 81, 21}},
+  {"skinRadioButton1", "skinTabSheet2", {14, 54, 41, 21}},
+  {"skinRadioButton2", "skinTabSheet2", {14, 78, 58, 21}},
+  {"Image4",           "skinTabSheet2", {107, 8, 158, 97}},
+  {"Button4",          "Panel5",        {296, 37, 65, 25}},
+  {"Button5",          "Panel5",        {296, 66, 65, 25}},
+  {"BitBtn2",          "Panel5",        {296, 96, 66, 25}},
+  {"Button6",          "Panel5",        {296, 125, 65, 25}},
+});
 // clang-format on
 
-const Place& PlaceOf(const char* name) {
-  for (const Place& place : kPlaces) {
-    if (std::strcmp(name, place.name) == 0) return place;
-  }
-  throw std::logic_error(std::string("no place for ") + name);
-}
-
-// Creates a control on its parent, so that it starts in the parent window's look, at its place
-// and docked as the table says. Controls placed on the skinned form go on its panel.
+// Creates a control on its parent at its place, docked as the table says.
 template <typename T, typename... Arguments>
-T* Make(QWidget* window, const char* name, Arguments&&... arguments) {
-  const Place& place = PlaceOf(name);
-  auto* parent = window->findChild<QWidget*>(QLatin1String(place.parent));
-  if (auto* form = qobject_cast<TSkinForm*>(parent)) parent = form->FormPanel();
-  T* control = new T(parent, std::forward<Arguments>(arguments)...);
-  control->setObjectName(QLatin1String(name));
-  control->setGeometry(place.geometry);
-  if (place.align != alNone) qobject_cast<TDockPanel*>(parent)->Dock(control, place.align);
+T* Make(const TSkinForm& form, const SkinnedPlace& place, Arguments&&... arguments) {
+  T* control = MakePlaced<T>(form, place, std::forward<Arguments>(arguments)...);
+  if (place.align != alNone)
+    qobject_cast<TDockPanel*>(control->parentWidget())->Dock(control, place.align);
   return control;
 }
 
@@ -101,7 +82,7 @@ void TOldForm::CreateControls() {
   setObjectName(QStringLiteral("OldForm"));
   setWindowTitle(QStringLiteral("Graphitine"));
   setMinimumSize(130, 50);
-  resize(690, 505);
+  resize(kFormSize);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
@@ -113,28 +94,28 @@ void TOldForm::CreateControls() {
   skinForm1->SetCaption(QStringLiteral("Graphitine"));
   skinForm1->SetPanel(new TDockPanel(this, TDockPanel::Bevel::None));
 
-  const auto label = [&](const char* name, const QString& text) {
-    auto* control = Make<QLabel>(this, name);
+  const auto label = [&](const SkinnedPlace& place, const QString& text) {
+    auto* control = Make<QLabel>(*skinForm1, place);
     control->setText(text);
     return control;
   };
-  const auto button = [&](const char* name, const QString& caption) {
-    auto* control = Make<TSkinButton>(this, name);
+  const auto button = [&](const SkinnedPlace& place, const QString& caption) {
+    auto* control = Make<TSkinButton>(*skinForm1, place);
     control->SetCaption2(caption);
     return control;
   };
-  const auto radio = [&](const char* name, const QString& caption) {
-    auto* control = Make<TSkinRadioButton>(this, name);
+  const auto radio = [&](const SkinnedPlace& place, const QString& caption) {
+    auto* control = Make<TSkinRadioButton>(*skinForm1, place);
     control->SetCaption(caption);
     return control;
   };
-  const auto edit = [&](const char* name, const QString& text) {
-    auto* control = Make<TSkinEdit>(this, name);
+  const auto edit = [&](const SkinnedPlace& place, const QString& text) {
+    auto* control = Make<TSkinEdit>(*skinForm1, place);
     control->setText(text);
     return control;
   };
-  const auto track = [&](const char* name, int min, int max, int position, int frequency) {
-    auto* control = Make<TSkinTrackBar>(this, name);
+  const auto track = [&](const SkinnedPlace& place, int min, int max, int position, int frequency) {
+    auto* control = Make<TSkinTrackBar>(*skinForm1, place);
     control->SetMax(max);
     control->SetMin(min);
     control->SetPosition(position);
@@ -147,76 +128,76 @@ void TOldForm::CreateControls() {
     sheet->SetCaption(caption);
     return sheet;
   };
-  const auto panel = [&](const char* name, TDockPanel::Bevel bevel) {
-    return Make<TDockPanel>(this, name, bevel);
+  const auto panel = [&](const SkinnedPlace& place, TDockPanel::Bevel bevel) {
+    return Make<TDockPanel>(*skinForm1, place, bevel);
   };
 
-  Panel1 = panel("Panel1", TDockPanel::Bevel::None);
-  Image1 = Make<TPictureView>(this, "Image1");
+  Panel1 = panel(kPlaces["Panel1"], TDockPanel::Bevel::None);
+  Image1 = Make<TPictureView>(*skinForm1, kPlaces["Image1"]);
   Image1->SetStretch(true);
   Image1->setToolTip(QStringLiteral("Double-clicks to zoom"));
-  Image2 = Make<TPictureView>(this, "Image2");
+  Image2 = Make<TPictureView>(*skinForm1, kPlaces["Image2"]);
   Image2->SetStretch(true);
   Image2->setCursor(Qt::CrossCursor);
   Image2->setToolTip(QStringLiteral("Double-clicks to zoom"));
   Image2->setMouseTracking(true);
-  Image3 = Make<TBrushCursor>(this, "Image3");
+  Image3 = Make<TBrushCursor>(*skinForm1, kPlaces["Image3"]);
 
-  Panel2 = panel("Panel2", TDockPanel::Bevel::Lowered);
-  Panel4 = panel("Panel4", TDockPanel::Bevel::None);
-  Label7 = label("Label7", QStringLiteral("批量转换:          "));
+  Panel2 = panel(kPlaces["Panel2"], TDockPanel::Bevel::Lowered);
+  Panel4 = panel(kPlaces["Panel4"], TDockPanel::Bevel::None);
+  Label7 = label(kPlaces["Label7"], QStringLiteral("批量转换:          "));
   Label7->setWordWrap(true);
-  CheckBox1 = Make<TSkinCheckBox>(this, "CheckBox1");
+  CheckBox1 = Make<TSkinCheckBox>(*skinForm1, kPlaces["CheckBox1"]);
   CheckBox1->SetCaption(QStringLiteral("浏览 "));
-  Button2 = button("Button2", QStringLiteral("&打开"));
-  Panel5 = panel("Panel5", TDockPanel::Bevel::Lowered);
-  StatusBar1 = Make<TSkinStatusBar>(this, "StatusBar1");
-  Panel3 = panel("Panel3", TDockPanel::Bevel::Lowered);
+  Button2 = button(kPlaces["Button2"], QStringLiteral("&打开"));
+  Panel5 = panel(kPlaces["Panel5"], TDockPanel::Bevel::Lowered);
+  StatusBar1 = Make<TSkinStatusBar>(*skinForm1, kPlaces["StatusBar1"]);
+  Panel3 = panel(kPlaces["Panel3"], TDockPanel::Bevel::Lowered);
 
-  PageControl1 = Make<TSkinPageControl>(this, "PageControl1");
+  PageControl1 = Make<TSkinPageControl>(*skinForm1, kPlaces["PageControl1"]);
   TabSheet1 = page("TabSheet1", PageControl1, QStringLiteral("自动转换  "));
-  Button3 = button("Button3", QStringLiteral(" &转　换 "));
+  Button3 = button(kPlaces["Button3"], QStringLiteral(" &转　换 "));
   TabSheet2 = page("TabSheet2", PageControl1, QStringLiteral("手动制作"));
-  Label6 = label("Label6", QStringLiteral("画笔: "));
-  Edit3 = edit("Edit3", QStringLiteral("32"));
-  TrackBar2 = track("TrackBar2", 1, 62, 32, 5);
+  Label6 = label(kPlaces["Label6"], QStringLiteral("画笔: "));
+  Edit3 = edit(kPlaces["Edit3"], QStringLiteral("32"));
+  TrackBar2 = track(kPlaces["TrackBar2"], 1, 62, 32, 5);
 
-  skinPageControl1 = Make<TSkinPageControl>(this, "skinPageControl1");
+  skinPageControl1 = Make<TSkinPageControl>(*skinForm1, kPlaces["skinPageControl1"]);
   skinTabSheet1 = page("skinTabSheet1", skinPageControl1, QStringLiteral("& 素描 "));
-  RadioButton1 = radio("RadioButton1", QStringLiteral("Pen"));
-  RadioButton4 = radio("RadioButton4", QStringLiteral("铅笔  "));
-  RadioButton5 = radio("RadioButton5", QStringLiteral("柔和的"));
-  RadioButton3 = radio("RadioButton3", QStringLiteral("画笔 "));
-  RadioButton2 = radio("RadioButton2", QStringLiteral("橡皮  "));
+  RadioButton1 = radio(kPlaces["RadioButton1"], QStringLiteral("Pen"));
+  RadioButton4 = radio(kPlaces["RadioButton4"], QStringLiteral("铅笔  "));
+  RadioButton5 = radio(kPlaces["RadioButton5"], QStringLiteral("柔和的"));
+  RadioButton3 = radio(kPlaces["RadioButton3"], QStringLiteral("画笔 "));
+  RadioButton2 = radio(kPlaces["RadioButton2"], QStringLiteral("橡皮  "));
   RadioButton4->SetChecked(true);
-  Label2 = label("Label2", QStringLiteral("   精密度:  "));
-  Edit1 = edit("Edit1", QStringLiteral("170"));
+  Label2 = label(kPlaces["Label2"], QStringLiteral("   精密度:  "));
+  Edit1 = edit(kPlaces["Edit1"], QStringLiteral("170"));
   Edit1->setReadOnly(true);
-  TrackBar1 = track("TrackBar1", 0, 200, 170, 10);
+  TrackBar1 = track(kPlaces["TrackBar1"], 0, 200, 170, 10);
   TrackBar1->SetPageSize(2);
   TrackBar1->SetLineSize(1);
-  Label3 = label("Label3", QStringLiteral(" 线条: "));
-  Edit2 = edit("Edit2", QStringLiteral("1"));
+  Label3 = label(kPlaces["Label3"], QStringLiteral(" 线条: "));
+  Edit2 = edit(kPlaces["Edit2"], QStringLiteral("1"));
   Edit2->setReadOnly(true);
-  TrackBar3 = track("TrackBar3", 1, 15, 1, 1);
+  TrackBar3 = track(kPlaces["TrackBar3"], 1, 15, 1, 1);
 
   skinTabSheet2 = page("skinTabSheet2", skinPageControl1, QStringLiteral("& 纹理  "));
-  skinComboBox1 = Make<TSkinComboBox>(this, "skinComboBox1");
+  skinComboBox1 = Make<TSkinComboBox>(*skinForm1, kPlaces["skinComboBox1"]);
   skinComboBox1->SetStyle(TSkinCustomComboBox::csDropDownList);
   skinComboBox1->SetItemHeight(13);
   skinComboBox1->SetItems({QStringLiteral("空白"), QStringLiteral("自定义")});
   skinComboBox1->setCurrentIndex(0);
-  skinRadioButton1 = radio("skinRadioButton1", QStringLiteral("背景"));
+  skinRadioButton1 = radio(kPlaces["skinRadioButton1"], QStringLiteral("背景"));
   skinRadioButton1->SetChecked(true);
-  skinRadioButton2 = radio("skinRadioButton2", QStringLiteral("拉伸   "));
-  Image4 = Make<TPictureView>(this, "Image4");
+  skinRadioButton2 = radio(kPlaces["skinRadioButton2"], QStringLiteral("拉伸   "));
+  Image4 = Make<TPictureView>(*skinForm1, kPlaces["Image4"]);
   Image4->SetCenter(true);
 
-  Button4 = button("Button4", QStringLiteral("&清 除"));
-  Button5 = button("Button5", QStringLiteral("&保存"));
-  BitBtn2 = button("BitBtn2", QStringLiteral("&发送到 "));
+  Button4 = button(kPlaces["Button4"], QStringLiteral("&清 除"));
+  Button5 = button(kPlaces["Button5"], QStringLiteral("&保存"));
+  BitBtn2 = button(kPlaces["BitBtn2"], QStringLiteral("&发送到 "));
   BitBtn2->setToolTip(QStringLiteral("Send the sketch to a friend"));
-  Button6 = button("Button6", QStringLiteral("& 编辑打印  "));
+  Button6 = button(kPlaces["Button6"], QStringLiteral("& 编辑打印  "));
   Button6->setToolTip(QStringLiteral("Edit and print with PAINT"));
 
   PageControl1->SetActivePage(TabSheet1);

@@ -15,7 +15,6 @@
 #include <cstdio>
 
 #include "app/batch/batchform.h"
-#include "app/forms.h"
 #include "app/mainwindow/oldform.h"
 #include "sketch/batchlist.h"
 #include "skin/inputs/edit.h"
@@ -30,17 +29,17 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   TOldForm window(GRAPHITINE_BIN_DIR);  // the built start picture and textures
-  OldForm = &window;
   window.show();
   QApplication::processEvents();
+  TBatchForm& batch = *window.BatchForm();
 
   std::vector<graphitine::PictureItem> items;
   graphitine::findall(argv[2], items);
   for (const graphitine::PictureItem& item : items) {
-    auto* row = new QListWidgetItem(QString::fromStdString(item.text), BatchForm->ListBox1);
+    auto* row = new QListWidgetItem(QString::fromStdString(item.text), batch.ListBox1);
     row->setData(Qt::UserRole, QString::fromStdString(item.path.string()));
   }
-  BatchForm->Edit1->setText(QString::fromLocal8Bit(argv[1]));
+  batch.Edit1->setText(QString::fromLocal8Bit(argv[1]));
 
   QElapsedTimer sinceTick;
   qint64 longest = 0;
@@ -52,12 +51,12 @@ int main(int argc, char** argv) {
   });
   QElapsedTimer run;
   run.start();
-  BatchForm->BitBtn1Click();
+  batch.BitBtn1Click();
   sinceTick.start();
   ticks.start(5);
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (!BatchForm->Running()) QApplication::quit();
+    if (!batch.Running()) QApplication::quit();
   });
   poll.start(1);
   QApplication::exec();

@@ -8,19 +8,6 @@
 #include "skin/bars/toolbutton.h"
 #include "skin/paint/keyedpicture_p.h"
 
-namespace {
-
-// The image list's mask: the bottom-left colour of each picture is left out.
-QList<QImage> Masked(const QList<QImage>& images) {
-  QList<QImage> masked;
-  for (const QImage& image : images) {
-    masked << (image.isNull() ? image : KeyedPicture(image, image.pixel(0, image.height() - 1)));
-  }
-  return masked;
-}
-
-}  // namespace
-
 TSkinToolBar::TSkinToolBar(QWidget* owner) : TSkinWidget(owner) {
   resize(200, 29);
   StartLook(owner);
@@ -82,17 +69,27 @@ void TSkinToolBar::SetButtonHeight(int value) {
   ArrangeButtons();
 }
 
+// The image list's mask: the bottom-left colour of each picture is left out.
+TSkinToolBar::DrawnImages TSkinToolBar::Drawn(const QList<QImage>& images) {
+  DrawnImages drawn;
+  for (const QImage& image : images) {
+    drawn.enabled << KeyedPicture(image, SkinKeyPixel::BottomLeft);
+    drawn.disabled << GreyedPicture(drawn.enabled.last());
+  }
+  return drawn;
+}
+
 void TSkinToolBar::SetImages(const QList<QImage>& images) {
   if (images == images_) return;
   images_ = images;
-  maskedImages_ = Masked(images);
+  drawnImages_ = Drawn(images);
   update();
 }
 
 void TSkinToolBar::SetHotImages(const QList<QImage>& images) {
   if (images == hotImages_) return;
   hotImages_ = images;
-  maskedHotImages_ = Masked(images);
+  drawnHotImages_ = Drawn(images);
   update();
 }
 
@@ -127,19 +124,19 @@ void TSkinToolBar::DrawButton(QPainter& canvas, const TSkinToolButton& button) c
   if (button.Style() == TSkinToolButton::tbsSeparator) return;
   const bool dropDown = button.Style() == TSkinToolButton::tbsDropDown;
   if (button.IsHot()) {
-    DrawFramedButton(canvas, button, hotImages_.isEmpty() ? maskedImages_ : maskedHotImages_,
+    DrawFramedButton(canvas, button, hotImages_.isEmpty() ? drawnImages_ : drawnHotImages_,
                      button.IsSelected());
     if (dropDown) DrawDropDownArrow(canvas, button.rect());
   } else if (button.IsSelected() || button.Down()) {
-    DrawFramedButton(canvas, button, maskedImages_, false);
+    DrawFramedButton(canvas, button, drawnImages_, false);
   } else {
-    DrawContent(canvas, button, maskedImages_, false);
+    DrawContent(canvas, button, drawnImages_, false);
     if (dropDown) DrawDropDownArrow(canvas, button.rect());
   }
 }
 
 void TSkinToolBar::DrawFramedButton(QPainter& canvas, const TSkinToolButton& button,
-                                    const QList<QImage>& images, bool down) const {
+                                    const DrawnImages& images, bool down) const {
   const QRect bounds = button.rect();
   canvas.fillRect(bounds, ToQColor(down ? buttonDownColor_ : buttonColor_));
   canvas.setPen(QPen(ToQColor(buttonBorderColor_), 0));
@@ -149,7 +146,7 @@ void TSkinToolBar::DrawFramedButton(QPainter& canvas, const TSkinToolButton& but
 }
 
 void TSkinToolBar::DrawContent(QPainter& canvas, const TSkinToolButton& button,
-                               const QList<QImage>& images, bool down) const {
+                               const DrawnImages& images, bool down) const {
   const QRect bounds = button.rect();
   const int left = bounds.left();
   const int top = bounds.top();
@@ -158,14 +155,14 @@ void TSkinToolBar::DrawContent(QPainter& canvas, const TSkinToolButton& button,
                         (button.Style() == TSkinToolButton::tbsDropDown ? kDropDownArrowWidth : 0);
   const int span = spanRight - left;
   const bool enabled = button.isEnabled();
-  const bool withImages = !images.isEmpty();
-  const QSize imageSize = withImages ? images.first().size() : QSize();
+  const QList<QImage>& shown = enabled ? images.enabled : images.disabled;
+  const bool withImages = !shown.isEmpty();
+  const QSize imageSize = withImages ? shown.first().size() : QSize();
 
-  if (withImages && button.ImageIndex() >= 0 && button.ImageIndex() < images.size()) {
-    const QImage& image = images[button.ImageIndex()];
+  if (withImages && button.ImageIndex() >= 0 && button.ImageIndex() < shown.size()) {
     const QPoint at =
         list_ ? QPoint(left + 5, top + 3) : QPoint(left + (span - imageSize.width()) / 2, top + 3);
-    canvas.drawImage(at, enabled ? image : GreyedPicture(image));
+    canvas.drawImage(at, shown[button.ImageIndex()]);
   }
   if (!showCaptions_) return;
 

@@ -65,12 +65,19 @@ class TSkinToolBar : public TSkinWidget {
   void paintEvent(QPaintEvent* e) override;
 
  private:
+  // An image list as drawn: each picture through its mask, and that greyed for a disabled button.
+  struct DrawnImages {
+    QList<QImage> enabled;
+    QList<QImage> disabled;
+  };
+  static DrawnImages Drawn(const QList<QImage>& images);
+
   void LookChanged() override;
   // The framed face of a hot or held-down button, with its image and caption.
-  void DrawFramedButton(QPainter& canvas, const TSkinToolButton& button,
-                        const QList<QImage>& images, bool down) const;
+  void DrawFramedButton(QPainter& canvas, const TSkinToolButton& button, const DrawnImages& images,
+                        bool down) const;
   // Image and caption without a frame: the bar's own drawing of a button at rest.
-  void DrawContent(QPainter& canvas, const TSkinToolButton& button, const QList<QImage>& images,
+  void DrawContent(QPainter& canvas, const TSkinToolButton& button, const DrawnImages& images,
                    bool down) const;
   void DrawDropDownArrow(QPainter& canvas, const QRect& bounds) const;
 
@@ -84,6 +91,6 @@ class TSkinToolBar : public TSkinWidget {
   int buttonHeight_ = 22;
   QList<QImage> images_;
   QList<QImage> hotImages_;
-  QList<QImage> maskedImages_;  // images_ as drawn
-  QList<QImage> maskedHotImages_;
+  DrawnImages drawnImages_;
+  DrawnImages drawnHotImages_;
 };

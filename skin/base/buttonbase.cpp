@@ -50,6 +50,7 @@ void SkinButtonBase::EndHoverLook() {
 
 void SkinButtonBase::Release() {
   StopRepeat();
+  if (KeyShowsPress()) keyDown_ = 0;  // a key press that shows ends with its look
   if (!pressed_) return;
   pressed_ = false;
   update();
@@ -107,30 +108,46 @@ void SkinButtonBase::mouseReleaseEvent(QMouseEvent* e) {
   if (click) Click();
 }
 
+bool SkinButtonBase::TakesPressKey(const QKeyEvent& e) const {
+  return IsPressKey(e) && hasFocus() && isEnabled();
+}
+
+bool SkinButtonBase::ReleaseClicks(const QKeyEvent& e) const {
+  return !e.isAutoRepeat() && e.key() == keyDown_ && TakesPressKey(e) && KeyReleaseClicks();
+}
+
 void SkinButtonBase::keyPressEvent(QKeyEvent* e) {
-  if (IsPressKey(*e) && hasFocus() && isEnabled()) keyDown_ = e->key();
-  if (IsPressKey(*e) && KeyShowsPress() && hasFocus() && isEnabled()) {
-    if (!pressed_) {
-      pressed_ = true;
-      update();
-    }
-    e->accept();
+  const bool taken = TakesPressKey(*e);
+  if (taken) keyDown_ = e->key();
+  if (!taken || !KeyShowsPress()) {
+    TSkinWidget::keyPressEvent(e);
     return;
   }
-  TSkinWidget::keyPressEvent(e);
+  if (!pressed_) {
+    pressed_ = true;
+    update();
+  }
+  e->accept();
 }
 
 void SkinButtonBase::keyReleaseEvent(QKeyEvent* e) {
-  const bool sawPress = keyDown_ == e->key();
-  if (!e->isAutoRepeat() && sawPress) keyDown_ = 0;
-  const bool wanted = KeyShowsPress() ? pressed_ : KeyReleaseClicks() && sawPress;
-  if (!e->isAutoRepeat() && IsPressKey(*e) && hasFocus() && isEnabled() && wanted) {
-    Release();
-    update();
-    Click();
+  const bool click = ReleaseClicks(*e);
+  if (!e->isAutoRepeat() && e->key() == keyDown_) keyDown_ = 0;
+  if (!click) {
+    TSkinWidget::keyReleaseEvent(e);
     return;
   }
-  TSkinWidget::keyReleaseEvent(e);
+  Release();
+  update();
+  Click();
+}
+
+// The release of a key held now goes to the control that has the focus: the key press ends
+// here, and with it the look that shows it.
+void SkinButtonBase::focusOutEvent(QFocusEvent* e) {
+  TSkinWidget::focusOutEvent(e);
+  if (keyDown_ != 0 && KeyShowsPress() && !armed_) Release();
+  keyDown_ = 0;
 }
 
 void SkinButtonBase::hideEvent(QHideEvent* e) {

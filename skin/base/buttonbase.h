@@ -6,9 +6,12 @@
 //   click); releasing over the control clicks it. While the button is held the moves say
 //   whether the pointer is over it (Qt reports no enter or leave then). Leaving ends the
 //   pressed look and the repeat but keeps the click armed, so coming back and releasing clicks.
-// - The keys: Space or Enter (without Alt) on the focused control. Controls that show the key
-//   held (KeyShowsPress) look pressed while it is down and click on its release; others click on
-//   the release alone when KeyReleaseClicks says so.
+// - The keys: Space or Enter (without Alt) on the focused, enabled control clicks it on the key's
+//   release, when KeyReleaseClicks says so, and only after that key's own press reached the
+//   control (ReleaseClicks): a release whose press went elsewhere (Enter closing a dialog on its
+//   press, the focus coming back here) clicks nothing. Controls whose key shows the press
+//   (KeyShowsPress) look pressed while it is down; for them whatever ends the pressed look (the
+//   pointer leaving, a click) ends the key press too. Losing the focus ends a key press.
 // - The accelerator: the letter after '&' in the caption given to SetAcceleratorCaption, with
 //   Alt, anywhere in the window; AcceleratorPressed decides what it does (Click by default).
 // - The repeat: with HoldRepeatInterval >= 0, holding the left button calls HoldRepeat every
@@ -65,10 +68,15 @@ class SkinButtonBase : public TSkinWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void changeEvent(QEvent* e) override;
 
  private:
+  // Space or Enter reaching the control while it can be pressed.
+  bool TakesPressKey(const QKeyEvent& e) const;
+  // The one rule for a key release: it clicks after its own press only.
+  bool ReleaseClicks(const QKeyEvent& e) const;
   void SetUnderPointer(bool over);
   void TrackPointer(const QPoint& pos);
   void StopRepeat();
@@ -78,10 +86,8 @@ class SkinButtonBase : public TSkinWidget {
   SkinAccelerator accelerator_;
   bool underPointer_ = false;  // between an enter and a leave, as far as the control knows
   bool hovered_ = false;
-  bool pressed_ = false;
-  bool armed_ = false;
-  // The Space or Enter key whose press this control received and whose release it awaits: a
-  // release alone (its press went to a dialog that closed on it) clicks nothing.
-  int keyDown_ = 0;
+  bool pressed_ = false;        // the pressed look, by the mouse or a key
+  bool armed_ = false;          // a left press awaits its release
+  int keyDown_ = 0;             // the Space or Enter key whose press awaits its release, or 0
   QPointer<SkinTimer> repeat_;  // exists only while a mouse press is in progress
 };

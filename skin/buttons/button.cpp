@@ -13,6 +13,12 @@ TSkinButton::TSkinButton(QWidget* owner) : TSkinCustomButton(owner) {
 void TSkinButton::SetGlyph(const QImage& glyph) {
   if (glyph == glyph_) return;
   glyph_ = glyph;
+  // An image list masked with the glyph's top-left colour holds both images of a two-image glyph.
+  const QImage keyed = KeyedPicture(glyph, SkinKeyPixel::TopLeft);
+  const int gw = TwoImageGlyph() ? glyph.height() : glyph.width();
+  glyphEnabled_ = keyed.copy(0, 0, gw, glyph.height());
+  glyphDisabled_ =
+      TwoImageGlyph() ? keyed.copy(gw, 0, gw, glyph.height()) : GreyedPicture(glyphEnabled_);
   update();
 }
 
@@ -66,14 +72,7 @@ void TSkinButton::PaintPic(QPainter& canvas, const QImage& frame) {
   if (glyph_.isNull()) return;
   QPoint glyphAt = PlaceGlyph().glyph;
   if (IsPressed()) glyphAt += QPoint(1, 1);
-
-  const bool twoImages = TwoImageGlyph();
-  const int gw = twoImages ? glyph_.height() : glyph_.width();
-  const bool disabled = !isEnabled();
-  QImage image = glyph_.copy(twoImages && disabled ? gw : 0, 0, gw, glyph_.height());
-  image = KeyedPicture(image, TopLeftColor(glyph_));
-  if (disabled && !twoImages) image = GreyedPicture(image);
-  canvas.drawImage(glyphAt, image);
+  canvas.drawImage(glyphAt, isEnabled() ? glyphEnabled_ : glyphDisabled_);
 }
 
 void TSkinButton::PaintText(QPainter& canvas, const QString& text) {

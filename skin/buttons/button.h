@@ -49,6 +49,8 @@ class TSkinButton : public TSkinCustomButton {
   bool TwoImageGlyph() const { return glyph_.width() == 2 * glyph_.height(); }
 
   QImage glyph_;
+  QImage glyphEnabled_;   // the glyph's image as drawn when enabled: keyed
+  QImage glyphDisabled_;  // and when disabled: its second image, or the first greyed
   TButtonLayout layout_ = blGlyphLeft;
   int spacing_ = 4;
 };

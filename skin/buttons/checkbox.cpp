@@ -18,11 +18,9 @@ TSkinCheckBox::TSkinCheckBox(QWidget* owner) : SkinButtonBase(owner, clWindow) {
 
 void TSkinCheckBox::LookChanged() {
   for (int n = 1; n <= 4; ++n) {
-    QImage frame = Look().Bitmap(GetPicThemeIndex(), 4, n);
-    // The toolkit's automatic transparency leaves out the colour of the bottom-left pixel.
-    frames_[n - 1] = GetPicTransparent() && !frame.isNull()
-                         ? KeyedPicture(frame, frame.pixel(0, frame.height() - 1))
-                         : frame;
+    const QImage frame = Look().Bitmap(GetPicThemeIndex(), 4, n);
+    // Drawn with the toolkit's automatic transparency when the subclass asks for it.
+    frames_[n - 1] = GetPicTransparent() ? KeyedPicture(frame, SkinKeyPixel::BottomLeft) : frame;
   }
   FitSize();
   update();

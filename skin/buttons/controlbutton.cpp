@@ -1,8 +1,5 @@
 #include "skin/buttons/controlbutton.h"
 
-#include <QPainter>
-
-#include "skin/paint/facecache_p.h"
 #include "skin/paint/keyedpicture_p.h"
 
 TSkinControlButton::TSkinControlButton(QWidget* owner) : TSkinCustomButton(owner) {
@@ -33,14 +30,12 @@ void TSkinControlButton::SetThemeID(int value) {
 QImage TSkinControlButton::ThemeFrame(int number) const {
   if (themeId_ < 1 || themeId_ > kSkinThemeEntryCount || picCount_ < 0) return {};
   if (picCount_ > 0 && (number < 1 || number > picCount_)) return {};
-  return Look().Bitmap(static_cast<SkinEntry>(themeId_), picCount_, picCount_ > 0 ? number : 0);
+  return KeyedPicture(
+      Look().Bitmap(static_cast<SkinEntry>(themeId_), picCount_, picCount_ > 0 ? number : 0),
+      SkinKeyPixel::TopLeft);
 }
 
 void TSkinControlButton::PaintButtonNormal(QImage& frame) {
   frame = ThemeFrame(picIndex_);
   if (!frame.isNull()) resize(frame.size());
-}
-
-void TSkinControlButton::PaintPic(QPainter& canvas, const QImage& frame) {
-  if (!frame.isNull()) canvas.drawImage(0, 0, CachedKeyedPicture(frame, TopLeftColor(frame)));
 }

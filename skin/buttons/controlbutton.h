@@ -22,14 +22,14 @@ class TSkinControlButton : public TSkinCustomButton {
   void SetThemeID(int value);
 
  protected:
-  void PaintPic(QPainter& canvas, const QImage& frame) override;
   void PaintButtonNormal(QImage& frame) override;
   void PaintButtonMouseOn(QImage& frame) override { frame = ThemeFrame(picIndex_ + 1); }
   void PaintButtonMouseDown(QImage& frame) override { frame = ThemeFrame(picIndex_); }
   void PaintButtonDisabled(QImage& frame) override { frame = ThemeFrame(picIndex_); }
 
  private:
-  // Frame number of entry ThemeID; a null picture for an entry or frame that does not exist.
+  // Frame number of entry ThemeID with the colour of its top-left pixel see-through; a null
+  // picture for an entry or frame that does not exist.
   QImage ThemeFrame(int number) const;
 
   int picIndex_ = 0;

@@ -10,7 +10,6 @@
 
 #include "skin/paint/facecache_p.h"
 #include "skin/paint/focusrect_p.h"
-#include "skin/paint/keyedpicture_p.h"
 
 namespace {
 
@@ -174,10 +173,7 @@ void TSkinCustomButton::paintEvent(QPaintEvent*) {
 }
 
 void TSkinCustomButton::PaintPic(QPainter& canvas, const QImage& frame) {
-  if (frame.isNull()) return;
-  QImage picture = picTransparent_ ? CachedKeyedPicture(frame, TopLeftColor(frame)) : frame;
-  if (!isEnabled()) picture = GreyedPicture(picture);
-  canvas.drawImage(0, 0, picture);
+  if (!frame.isNull()) canvas.drawImage(0, 0, frame);
 }
 
 void TSkinCustomButton::PaintText(QPainter& canvas, const QString&) {

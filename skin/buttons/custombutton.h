@@ -80,6 +80,8 @@ class TSkinCustomButton : public SkinButtonBase, public SkinDialogKeyTarget {
   void LookChanged() override;
   virtual void EnableChanged() {}
   virtual void UIStyleChanged() {}
+  // Draws the state frame at its own size; a button that keys or greys its frames does so where
+  // it fetches them (PaintButtonNormal and friends), never here.
   virtual void PaintPic(QPainter& canvas, const QImage& frame);
   virtual void PaintText(QPainter& canvas, const QString& text);
   virtual void PaintFocus(QPainter& canvas);

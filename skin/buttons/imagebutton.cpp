@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "skin/paint/facecache_p.h"
 #include "skin/paint/keyedpicture_p.h"
 
 TSkinImageButton::TSkinImageButton(QWidget* owner) : TSkinCustomButton(owner) {
@@ -34,14 +33,17 @@ void TSkinImageButton::AutoSizeChanged() {
     resize(pictures_[0].size());
 }
 
+QImage TSkinImageButton::Keyed(int index) const {
+  const QImage& own = pictures_[index];
+  return KeyedPicture(own.isNull() ? pictures_[0] : own, SkinKeyPixel::TopLeft);
+}
+
 void TSkinImageButton::PaintPic(QPainter& canvas, const QImage& frame) {
-  if (frame.isNull()) return;
-  const QImage keyed = CachedKeyedPicture(frame, TopLeftColor(frame));
-  if (stretch_) {
-    canvas.drawImage(rect(), keyed);
-  } else {
-    canvas.drawImage(0, 0, keyed);
+  if (frame.isNull() || !stretch_) {
+    TSkinCustomButton::PaintPic(canvas, frame);
+    return;
   }
+  canvas.drawImage(rect(), frame);
 }
 
 void TSkinImageButton::PaintFocus(QPainter& canvas) {

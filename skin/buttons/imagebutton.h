@@ -37,17 +37,15 @@ class TSkinImageButton : public TSkinCustomButton {
   void AutoSizeChanged() override;
   void PaintPic(QPainter& canvas, const QImage& frame) override;
   void PaintFocus(QPainter& canvas) override;
-  void PaintButtonNormal(QImage& frame) override { frame = pictures_[0]; }
-  void PaintButtonMouseOn(QImage& frame) override { frame = PictureOr(1); }
-  void PaintButtonMouseDown(QImage& frame) override { frame = PictureOr(2); }
-  void PaintButtonDisabled(QImage& frame) override { frame = PictureOr(3); }
+  void PaintButtonNormal(QImage& frame) override { frame = Keyed(0); }
+  void PaintButtonMouseOn(QImage& frame) override { frame = Keyed(1); }
+  void PaintButtonMouseDown(QImage& frame) override { frame = Keyed(2); }
+  void PaintButtonDisabled(QImage& frame) override { frame = Keyed(3); }
 
  private:
   void SetPicture(int index, const QImage& picture);
-  // The state's own picture, else PicNormal.
-  QImage PictureOr(int index) const {
-    return pictures_[index].isNull() ? pictures_[0] : pictures_[index];
-  }
+  // The state's own picture, else PicNormal, with the colour of its top-left pixel see-through.
+  QImage Keyed(int index) const;
 
   QImage pictures_[4];  // normal, mouse on, mouse down, disabled
   bool stretch_ = false;

@@ -13,7 +13,7 @@ TSkinToolBarSpeedButton::TSkinToolBarSpeedButton(QWidget* owner) : QWidget(owner
 void TSkinToolBarSpeedButton::SetGlyph(const QImage& glyph) {
   if (glyph == glyph_) return;
   glyph_ = glyph;
-  keyedGlyph_ = glyph.isNull() ? glyph : KeyedPicture(glyph, glyph.pixel(0, glyph.height() - 1));
+  keyedGlyph_ = KeyedPicture(glyph, SkinKeyPixel::BottomLeft);
   update();
 }
 

@@ -8,6 +8,7 @@
 #include "sketch/errors.h"
 #include "skin/base/helpers.h"
 #include "skin/look/filetheme.h"
+#include "skin/look/thememarkers_p.h"
 #include "skin/paint/slicing_p.h"
 
 namespace {
@@ -17,15 +18,6 @@ constexpr int kEmptyBarFoldHeight = 20;
 constexpr int kChildGap = 3;
 constexpr TColor kBlack = 0x000000;
 constexpr TColor kWhite = 0xFFFFFF;
-
-// Theme files whose control text is one of these dark colours get black caption text on the
-// bar; all others white.
-bool DarkControlFont(TColor color) {
-  for (TColor dark : {0x20000u, 0x30000u, 0x40000u, 0x50000u, 0x7A5316u, 0x22630Fu}) {
-    if (color == dark) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -44,8 +36,7 @@ void TSkinPanel::LookChanged() {
   captionBar_ = Look().Bitmap(SkinEntry::SideChannelBarImage);
   borderColor_ = Look().Color(SkinEntry::ControlBorderColor);
   if (Look().UsesFileTheme()) {
-    captionFontColor_ =
-        DarkControlFont(Look().Color(SkinEntry::ControlFontColor)) ? kBlack : kWhite;
+    captionFontColor_ = SkinMarkerMeaningOf(Look().Color(SkinEntry::ControlFontColor)).panelCaption;
   } else if (Look().EffectiveStyle() == TSkinUIStyle::MacOS) {
     captionFontColor_ = kBlack;
   } else {

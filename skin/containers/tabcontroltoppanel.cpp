@@ -37,10 +37,9 @@ void TSkinTabControlTopPanel::LookChanged() {
     for (QImage* picture : {&activeTab_, &inactiveTab_, &line_}) RoundPicture2(*picture);
   }
   for (int k = 0; k < 4; ++k) {
-    const QImage frame = Look().Bitmap(SkinEntry::ScrollButtonImage, 4, k + 1);
-    // Drawn with the toolkit's automatic transparency: the bottom-left colour is see-through.
-    scrollButtons_[k] =
-        frame.isNull() ? frame : KeyedPicture(frame, frame.pixel(0, frame.height() - 1));
+    // Drawn with the toolkit's automatic transparency.
+    scrollButtons_[k] = KeyedPicture(Look().Bitmap(SkinEntry::ScrollButtonImage, 4, k + 1),
+                                     SkinKeyPixel::BottomLeft);
   }
   SetColor(Look().Color(SkinEntry::ControlBackgroundColor));
   Remeasure();

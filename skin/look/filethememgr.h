@@ -25,9 +25,10 @@ class TSkinFileThemeMgr {
   // The picture stored under the entry's item name, decoded; bitmap unchanged when absent, not
   // a picture, or when nothing is loaded.
   void GetBitmap(int index, QImage* bitmap) const;
-  TColor GetColor(int index) const;  // -1 when absent, 0 when nothing is loaded
-  int GetInt(int index) const;       // -1 when absent, 0 when nothing is loaded
-  bool GetBool(int index) const;     // False when absent or nothing is loaded
+  // kSkinAbsentColor (look/thememarkers_p.h) when absent, 0 when nothing is loaded.
+  TColor GetColor(int index) const;
+  int GetInt(int index) const;    // -1 when absent, 0 when nothing is loaded
+  bool GetBool(int index) const;  // False when absent or nothing is loaded
 
  private:
   std::unique_ptr<TSkinThemeFileReader> reader_;

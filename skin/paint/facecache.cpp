@@ -1,24 +1,26 @@
 #include <QCache>
 #include <QHashFunctions>
+#include <QPaintDevice>
+#include <QPaintEngine>
 
 #include "skin/paint/facecache_p.h"
-#include "skin/paint/keyedpicture_p.h"
 #include "skin/paint/slicing_p.h"
 
 namespace {
 
+enum class FaceSlicing : quint8 { NinePlainCorners, NineKeyedCorners, Three };
+
 struct FaceKey {
   qint64 frame;
-  int width;
-  int height;
-  QRgb key;       // the key colour of a keyed picture
-  int stretched;  // 0 keyed picture, 1 face with plain corners, 2 face with keyed corners,
-                  // 3 three-sliced face
+  QSize size;  // logical pixels
+  qreal devicePixelRatio;
+  FaceSlicing slicing;
   bool operator==(const FaceKey&) const = default;
 };
 
 size_t qHash(const FaceKey& k, size_t seed = 0) {
-  return qHashMulti(seed, k.frame, k.width, k.height, k.key, k.stretched);
+  return qHashMulti(seed, k.frame, k.size.width(), k.size.height(), k.devicePixelRatio,
+                    static_cast<quint8>(k.slicing));
 }
 
 constexpr int kCacheBytes = 8 * 1024 * 1024;
@@ -28,28 +30,32 @@ QCache<FaceKey, QImage>& Faces() {
   return faces;
 }
 
-// The cached picture for key, made by make on a miss.
-template <typename Make>
-QImage Cached(const FaceKey& key, Make make) {
-  if (const QImage* found = Faces().object(key)) return *found;
-  auto* made = new QImage(make());
-  const QImage result = *made;
-  const auto bytes = static_cast<int>(qMin<qsizetype>(made->sizeInBytes(), kCacheBytes));
-  Faces().insert(key, made, qMax(1, bytes));
-  return result;
+// The ratio of the pixels the canvas really paints: a widget's painter may be redirected into
+// a picture of another ratio (QWidget::grab, render), so ask the engine's device.
+qreal DevicePixelRatioOf(const QPainter& canvas) {
+  const QPaintEngine* engine = canvas.paintEngine();
+  const QPaintDevice* device = engine != nullptr ? engine->paintDevice() : canvas.device();
+  return device != nullptr ? device->devicePixelRatio() : 1.0;
 }
 
-// Draws the face of target's size that paint makes on a clear picture, made once per key.
+// Draws the face that paint makes on a clear picture of the key's size at its device pixel ratio,
+// made once per key.
 template <typename Paint>
-void DrawCachedFace(QPainter& canvas, const FaceKey& key, const QRect& target, Paint paint) {
-  const QImage face = Cached(key, [&] {
-    QImage made(target.size(), QImage::Format_ARGB32_Premultiplied);
-    made.fill(Qt::transparent);
-    QPainter painter(&made);
-    paint(painter, made.rect());
-    return made;
-  });
-  canvas.drawImage(target.topLeft(), face);
+void DrawCachedFace(QPainter& canvas, const FaceKey& key, const QPoint& at, Paint paint) {
+  QImage face;
+  if (const QImage* found = Faces().object(key)) {
+    face = *found;
+  } else {
+    face = QImage(key.size * key.devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    face.setDevicePixelRatio(key.devicePixelRatio);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    paint(painter, QRect(QPoint(0, 0), key.size));
+    painter.end();
+    const auto bytes = static_cast<int>(qMin<qsizetype>(face.sizeInBytes(), kCacheBytes));
+    Faces().insert(key, new QImage(face), qMax(1, bytes));
+  }
+  canvas.drawImage(at, face);
 }
 
 }  // namespace
@@ -57,22 +63,18 @@ void DrawCachedFace(QPainter& canvas, const FaceKey& key, const QRect& target, P
 void DrawStretchedFace(QPainter& canvas, const QImage& frame, const QRect& target,
                        bool transparent) {
   if (frame.isNull() || target.isEmpty()) return;
-  const FaceKey key{frame.cacheKey(), target.width(), target.height(), 0, transparent ? 2 : 1};
-  DrawCachedFace(canvas, key, target, [&](QPainter& painter, const QRect& rect) {
+  const FaceKey key{frame.cacheKey(), target.size(), DevicePixelRatioOf(canvas),
+                    transparent ? FaceSlicing::NineKeyedCorners : FaceSlicing::NinePlainCorners};
+  DrawCachedFace(canvas, key, target.topLeft(), [&](QPainter& painter, const QRect& rect) {
     SpitDraw(frame, painter, rect, transparent);
   });
 }
 
 void DrawThreeSliceFace(QPainter& canvas, const QImage& frame, const QRect& target) {
   if (frame.isNull() || target.isEmpty()) return;
-  const FaceKey key{frame.cacheKey(), target.width(), target.height(), 0, 3};
-  DrawCachedFace(canvas, key, target, [&](QPainter& painter, const QRect& rect) {
+  const FaceKey key{frame.cacheKey(), target.size(), DevicePixelRatioOf(canvas),
+                    FaceSlicing::Three};
+  DrawCachedFace(canvas, key, target.topLeft(), [&](QPainter& painter, const QRect& rect) {
     SpitDrawHorizontal(frame, painter, rect, false, false);
   });
-}
-
-QImage CachedKeyedPicture(const QImage& frame, QRgb key) {
-  if (frame.isNull()) return frame;
-  const FaceKey cacheKey{frame.cacheKey(), frame.width(), frame.height(), key & 0x00FFFFFF, 0};
-  return Cached(cacheKey, [&] { return KeyedPicture(frame, key); });
 }

@@ -13,7 +13,11 @@ QImage KeyedPicture(const QImage& picture, QRgb key) {
   return keyed;
 }
 
-QRgb TopLeftColor(const QImage& picture) { return picture.isNull() ? 0 : picture.pixel(0, 0); }
+QImage KeyedPicture(const QImage& picture, SkinKeyPixel keyPixel) {
+  if (picture.isNull()) return picture;
+  const int y = keyPixel == SkinKeyPixel::TopLeft ? 0 : picture.height() - 1;
+  return KeyedPicture(picture, picture.pixel(0, y));
+}
 
 QImage GreyedPicture(const QImage& picture) {
   if (picture.isNull()) return picture;

@@ -1,5 +1,6 @@
 #include "skin/look/component.h"
 #include "skin/look/filetheme.h"
+#include "skin/look/thememarkers_p.h"
 #include "skin/paint/turns_p.h"
 #include "skin/window/formlook_p.h"
 #include "skin/window/menubar.h"
@@ -10,12 +11,8 @@ namespace {
 // A theme without a menu bar colour of its own: by the marker in its control text colour, else
 // the body colour.
 TColor ThemeMenuBarColor(const SkinComponent& look, TColor body) {
-  const TColor own = look.Color(SkinEntry::MenuMenuBarColor);
-  if (own != static_cast<TColor>(-1)) return own;
-  const TColor marker = look.Color(SkinEntry::ControlFontColor);
-  if (marker == 0x20000) return 0xAC5B3B;
-  if (marker == 0x30000) return 0x996733;
-  return body;
+  const TColor marked = SkinMarkerMeaningOf(look.Color(SkinEntry::ControlFontColor)).menuBarColor;
+  return SkinThemeColorOr(look.Color(SkinEntry::MenuMenuBarColor), SkinThemeColorOr(marked, body));
 }
 
 }  // namespace

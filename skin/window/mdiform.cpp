@@ -9,7 +9,7 @@
 
 #include "skin/base/buttonbase.h"
 #include "skin/base/error.h"
-#include "skin/paint/facecache_p.h"
+#include "skin/paint/keyedpicture_p.h"
 #include "skin/paint/slicing_p.h"
 #include "skin/window/form.h"
 #include "skin/window/formlook_p.h"
@@ -34,6 +34,7 @@ class SkinMDIControlButton : public SkinButtonBase {
       : SkinButtonBase(parent), action_(std::move(action)) {
     SpitBitmap(LoadSkinResource(QStringLiteral("MDI_CONTROL_BUTTON")), picture_, kControlButtons,
                frame);
+    picture_ = KeyedPicture(picture_, kSkinKeyColor);
     SetTransparent(true);
     SetTabStop(false);
     resize(kControlButtonSize, kControlButtonSize);
@@ -45,7 +46,7 @@ class SkinMDIControlButton : public SkinButtonBase {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     const int shift = IsPressed() && IsHovered() ? 1 : 0;
-    painter.drawImage(shift, shift, CachedKeyedPicture(picture_, kSkinKeyColor));
+    painter.drawImage(shift, shift, picture_);
   }
 
  private:

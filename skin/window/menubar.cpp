@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "skin/look/thememarkers_p.h"
 #include "skin/window/menubarbutton.h"
 #include "skin/window/menubase.h"
 
 namespace {
 
-constexpr TColor kWhiteTextMarker = 0x30000;  // a theme's control text colour asking for white
 const QColor kDisabledText(0x80, 0x80, 0x80);
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
@@ -61,9 +61,11 @@ void TSkinMenuBar::LookChanged() {
   selectedBorder_ = ToQColor(Look().Color(SkinEntry::MenuSelectedBorderColor));
   selectedFill_ = ToQColor(Look().Color(SkinEntry::MenuSelectedBackgroundColor));
   selectedText_ = ToQColor(Look().Color(SkinEntry::MenuSelectedFontColor));
-  const bool whiteText =
-      Look().UsesFileTheme() && Look().Color(SkinEntry::ControlFontColor) == kWhiteTextMarker;
-  text_ = whiteText ? QColor(Qt::white) : ToQColor(Look().Color(SkinEntry::MenuFontColor));
+  const TColor marked =
+      Look().UsesFileTheme()
+          ? SkinMarkerMeaningOf(Look().Color(SkinEntry::ControlFontColor)).menuBarText
+          : kSkinAbsentColor;
+  text_ = ToQColor(SkinThemeColorOr(marked, Look().Color(SkinEntry::MenuFontColor)));
   for (TSkinMenuBarButton* button : buttons_) button->update();
 }
 

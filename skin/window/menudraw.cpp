@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "skin/look/builtinlooks.h"
-#include "skin/paint/facecache_p.h"
 #include "skin/paint/keyedpicture_p.h"
 #include "skin/window/menudraw_p.h"
 
@@ -26,6 +25,13 @@ void DrawPictureRows(QPainter& painter, const QRect& rect, const char* name, int
   const QImage picture = LoadSkinResource(QString::fromLatin1(name));
   if (picture.isNull() || rect.isEmpty()) return;
   painter.drawImage(rect, picture, QRect(0, 0, picture.width(), qMin(rows, picture.height())));
+}
+
+// The check mark with its white see-through, keyed once.
+const QImage& CheckMark() {
+  static const QImage mark =
+      KeyedPicture(LoadSkinResource(QStringLiteral("MENU_CHECKED")), kCheckMarkKey);
+  return mark;
 }
 
 QString VisibleText(const QString& caption) {
@@ -70,7 +76,7 @@ void DrawGlyph(QPainter& painter, const QRect& rect, const SkinMenuLook& look,
     painter.fillRect(Span(x - 2, top + 1, x + 17, top + 20), Qt::black);
     painter.fillRect(Span(x - 1, top + 2, x + 16, top + 19), look.selectedColor);
   } else if (item.checked) {
-    draw(CachedKeyedPicture(LoadSkinResource(QStringLiteral("MENU_CHECKED")), kCheckMarkKey));
+    draw(CheckMark());
   }
   if (!item.image.isNull()) draw(item.image);
 }

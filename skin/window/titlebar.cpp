@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "skin/base/helpers.h"
-#include "skin/paint/facecache_p.h"
+#include "skin/look/thememarkers_p.h"
 #include "skin/window/titlebarhost.h"
 #include "skin/window/titlebarpopupmenu.h"
 
@@ -25,11 +25,6 @@ constexpr int kNoLeftButtonX = 6;
 constexpr int kRightToLeftGap = 10;
 // Where the control-box menu drops down from the bar's left end with right-to-left reading.
 constexpr int kRightToLeftMenuX = 176;
-
-// Theme files whose control text is one of these dark colours get a black caption.
-bool DarkCaptionMarker(TColor color) {
-  return color == 0x10000 || color == 0x30000 || color == 0x40000 || color == 0x50000;
-}
 
 // The caption, cut at its end and followed by "..." when it is wider than space.
 QString Shortened(const QString& caption, const QFontMetrics& metrics, int space) {
@@ -124,9 +119,8 @@ void TSkinTitleBar::LookChanged() {
   systemMenu_->SetLook(UIStyle(), FileTheme());
 
   if (Look().UsesFileTheme()) {
-    const TColor themed = Look().Color(SkinEntry::TitleBarFontColor);
-    const bool dark = DarkCaptionMarker(Look().Color(SkinEntry::ControlFontColor));
-    fontColor_ = themed != static_cast<TColor>(-1) ? themed : dark ? clBlack : clWhite;
+    const SkinMarkerMeaning marked = SkinMarkerMeaningOf(Look().Color(SkinEntry::ControlFontColor));
+    fontColor_ = SkinThemeColorOr(Look().Color(SkinEntry::TitleBarFontColor), marked.titleCaption);
   } else {
     fontColor_ = Look().EffectiveStyle() == TSkinUIStyle::MacOS ? clBlack : clWhite;
   }
@@ -268,8 +262,8 @@ void TSkinTitleBar::SetHot(int index) {
 void TSkinTitleBar::TrackPointer(const QPoint& point) { SetHot(ButtonAt(point)); }
 
 const QImage& TSkinTitleBar::StatePicture(const TSkinTitleBarButton& button) const {
-  if (button.Index() != hot_) return button.PicNormal();
-  return pressed_ ? button.PicMouseDown() : button.PicMouseOn();
+  if (button.Index() != hot_) return button.ShownNormal();
+  return pressed_ ? button.ShownMouseDown() : button.ShownMouseOn();
 }
 
 void TSkinTitleBar::DrawSections(QPainter& painter) const {
@@ -288,12 +282,7 @@ void TSkinTitleBar::DrawSections(QPainter& painter) const {
 void TSkinTitleBar::DrawButtons(QPainter& painter, const TSkinTitleBarPlacement& placement) const {
   const auto draw = [&](const TSkinTitleBarButton& button, const QPoint& at) {
     const QImage& picture = StatePicture(button);
-    if (picture.isNull()) return;
-    if (button.Transparent()) {
-      painter.drawImage(at, CachedKeyedPicture(picture, picture.pixel(0, picture.height() - 1)));
-    } else {
-      painter.drawImage(at, picture);
-    }
+    if (!picture.isNull()) painter.drawImage(at, picture);
   };
   for (const TSkinTitleBarPlacement::Placed& placed : placement.buttons) {
     draw(*buttons_.Items(placed.index), placed.rect.topLeft());

@@ -1,10 +1,13 @@
 #include "skin/window/titlebarbutton.h"
 
 #include <QMenu>
+#include <algorithm>
+#include <iterator>
 
 #include "skin/base/error.h"
 #include "skin/look/component.h"
 #include "skin/look/filetheme.h"
+#include "skin/paint/keyedpicture_p.h"
 
 namespace {
 
@@ -55,12 +58,34 @@ void TSkinTitleBarButton::SetButtonType(TSkinTitleBarBtnType value) {
   Store(type_, value);
 }
 
-void TSkinTitleBarButton::SetTransparent(bool value) { Store(transparent_, value); }
+void TSkinTitleBarButton::SetTransparent(bool value) {
+  if (value == transparent_) return;
+  transparent_ = value;
+  PicturesChanged();
+}
+
 void TSkinTitleBarButton::SetTop(int value) { Store(top_, value); }
 void TSkinTitleBarButton::SetVisible(bool value) { Store(visible_, value); }
-void TSkinTitleBarButton::SetPicNormal(const QImage& value) { Store(picNormal_, value); }
-void TSkinTitleBarButton::SetPicMouseOn(const QImage& value) { Store(picMouseOn_, value); }
-void TSkinTitleBarButton::SetPicMouseDown(const QImage& value) { Store(picMouseDown_, value); }
+void TSkinTitleBarButton::SetPicNormal(const QImage& value) { StorePicture(picNormal_, value); }
+void TSkinTitleBarButton::SetPicMouseOn(const QImage& value) { StorePicture(picMouseOn_, value); }
+void TSkinTitleBarButton::SetPicMouseDown(const QImage& value) {
+  StorePicture(picMouseDown_, value);
+}
+
+void TSkinTitleBarButton::StorePicture(QImage& field, const QImage& value) {
+  if (field == value) return;
+  field = value;
+  PicturesChanged();
+}
+
+// A transparent button's pictures are drawn with the toolkit's automatic transparency.
+void TSkinTitleBarButton::PicturesChanged() {
+  const QImage* pictures[] = {&picNormal_, &picMouseOn_, &picMouseDown_};
+  for (int i = 0; i < 3; ++i) {
+    shown_[i] = transparent_ ? KeyedPicture(*pictures[i], SkinKeyPixel::BottomLeft) : *pictures[i];
+  }
+  collection_->Changed();
+}
 
 void TSkinTitleBarButton::SetControlBoxMenu(QMenu* menu) {
   if (menu == controlBoxMenu_) return;
@@ -74,24 +99,24 @@ void TSkinTitleBarButton::TakeFrames(const SkinComponent& look, int last) {
   picMouseDown_ = look.Bitmap(SkinEntry::TitleBarButtonImage, kStripFrames, last);
 }
 
+int TSkinTitleBarButton::LastFrameShown(bool formMaximized, bool custom) const {
+  return type_ == skinMax && formMaximized && !custom ? kRestoreLastFrame : LastFrame(type_);
+}
+
 void TSkinTitleBarButton::UpdateUIStyle(const SkinComponent& look, bool formMaximized,
                                         bool custom) {
   style_ = look.UsesFileTheme() ? TSkinUIStyle::FromThemeFile : look.EffectiveStyle();
   transparent_ = look.Bool(SkinEntry::TitleBarButtonTransparentBool);
   top_ = look.Int(SkinEntry::TitleBarButtonTopInt);
-  if (type_ != skinCustom) TakeFrames(look, LastFrame(type_));
-  if (type_ == skinMax) {
-    ProcessMaxBtn(look, formMaximized, custom);
-    return;
-  }
-  collection_->Changed();
+  if (type_ != skinCustom) TakeFrames(look, LastFrameShown(formMaximized, custom));
+  PicturesChanged();
 }
 
 void TSkinTitleBarButton::ProcessMaxBtn(const SkinComponent& look, bool formMaximized,
                                         bool custom) {
   if (type_ != skinMax || custom) return;
-  TakeFrames(look, formMaximized ? kRestoreLastFrame : LastFrame(skinMax));
-  collection_->Changed();
+  TakeFrames(look, LastFrameShown(formMaximized, custom));
+  PicturesChanged();
 }
 
 void TSkinTitleBarButton::AssignSettings(const TSkinTitleBarButton& other) {
@@ -104,4 +129,5 @@ void TSkinTitleBarButton::AssignSettings(const TSkinTitleBarButton& other) {
   picNormal_ = other.picNormal_;
   picMouseOn_ = other.picMouseOn_;
   picMouseDown_ = other.picMouseDown_;
+  std::copy(std::begin(other.shown_), std::end(other.shown_), std::begin(shown_));
 }

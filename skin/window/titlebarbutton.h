@@ -40,6 +40,10 @@ class TSkinTitleBarButton {
   void SetPicMouseOn(const QImage& value);
   const QImage& PicMouseDown() const { return picMouseDown_; }
   void SetPicMouseDown(const QImage& value);
+  // The three pictures as the bar draws them: keyed when Transparent.
+  const QImage& ShownNormal() const { return shown_[0]; }
+  const QImage& ShownMouseOn() const { return shown_[1]; }
+  const QImage& ShownMouseDown() const { return shown_[2]; }
 
   int Index() const { return collection_->IndexOf(this); }
 
@@ -56,8 +60,13 @@ class TSkinTitleBarButton {
   explicit TSkinTitleBarButton(TSkinTitleBarButtons* collection) : collection_(collection) {}
   template <typename T>
   void Store(T& field, const T& value);
-  // Frames first-2, first-1 and first of the look's strip.
+  void StorePicture(QImage& field, const QImage& value);
+  // The last frame of the triple the kind shows (the restore frames for a maximized form).
+  int LastFrameShown(bool formMaximized, bool custom) const;
+  // Frames last-2, last-1 and last of the look's strip.
   void TakeFrames(const SkinComponent& look, int last);
+  // Makes the pictures as shown anew, then tells the collection.
+  void PicturesChanged();
 
   TSkinTitleBarButtons* collection_;
   TSkinUIStyle style_ = TSkinUIStyle::DeepBlue;
@@ -69,4 +78,5 @@ class TSkinTitleBarButton {
   QImage picNormal_;
   QImage picMouseOn_;
   QImage picMouseDown_;
+  QImage shown_[3];
 };

@@ -1,6 +1,7 @@
 // The batch window: its layout, where it shows, the check box, collecting folders through the
-// folder dialog, the list's preview and the Delete key.
+// folder dialog, the list's preview and the Delete key, and what it tells its host.
 #include <QKeyEvent>
+#include <QSignalSpy>
 
 #include "batch/batch_fixture.h"
 #include "skin/buttons/button.h"
@@ -12,7 +13,7 @@ namespace {
 
 TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
   ShowBoth();
-  TBatchForm& batch = *BatchForm;
+  TBatchForm& batch = Batch();
   EXPECT_EQ(batch.parent(), form_.get());
   EXPECT_TRUE(batch.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_EQ(batch.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
@@ -43,21 +44,22 @@ TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
 TEST_F(BatchTest, FirstShowsAtTheMainWindowsCornerLaterWhereTheUserLeftIt) {
   Show();
   form_->move(40, 30);
-  ASSERT_FALSE(BatchForm->isVisible());
+  TBatchForm& batch = Batch();
+  ASSERT_FALSE(batch.isVisible());
   Click(form_->CheckBox1);
-  ASSERT_TRUE(BatchForm->isVisible());
-  EXPECT_EQ(BatchForm->pos(), form_->pos());
+  ASSERT_TRUE(batch.isVisible());
+  EXPECT_EQ(batch.pos(), form_->pos());
 
   // Closing it unticks the box; the box shows it again where the user moved it.
-  BatchForm->move(300, 200);
-  BatchForm->close();
-  EXPECT_FALSE(BatchForm->isVisible());
+  batch.move(300, 200);
+  batch.close();
+  EXPECT_FALSE(batch.isVisible());
   EXPECT_FALSE(form_->CheckBox1->Checked());
   Click(form_->CheckBox1);
-  EXPECT_TRUE(BatchForm->isVisible());
-  EXPECT_EQ(BatchForm->pos(), QPoint(300, 200));
+  EXPECT_TRUE(batch.isVisible());
+  EXPECT_EQ(batch.pos(), QPoint(300, 200));
   Click(form_->CheckBox1);
-  EXPECT_FALSE(BatchForm->isVisible());
+  EXPECT_FALSE(batch.isVisible());
 }
 
 TEST_F(BatchTest, AddingFoldersListsTheirPicturesOnceByLowerCasedNames) {
@@ -84,46 +86,43 @@ TEST_F(BatchTest, AddingFoldersListsTheirPicturesOnceByLowerCasedNames) {
 
   // The list scrolls sideways as far as its widest item, and a click opens the picture from
   // where it is on disk.
-  const QFontMetrics metrics(BatchForm->ListBox1->font());
+  const QFontMetrics metrics(Batch().ListBox1->font());
   int widest = 0;
   for (const QString& item : Listed()) widest = std::max(widest, metrics.horizontalAdvance(item));
-  EXPECT_EQ(BatchForm->ListBox1->HorizontalExtent(), widest + 2);
+  EXPECT_EQ(Batch().ListBox1->HorizontalExtent(), widest + 2);
   const int lower = static_cast<int>(Listed().indexOf(InTree(QStringLiteral("Pics/sub/x.jpg"))));
-  BatchForm->ListBox1->setCurrentRow(lower);
-  emit BatchForm->ListBox1->OnClick();
+  Batch().ListBox1->setCurrentRow(lower);
+  emit Batch().ListBox1->OnClick();
   EXPECT_EQ(Photo(), graphitine::LoadPicture(
                          tree_.filePath(QStringLiteral("Pics/Sub/X.jpg")).toStdString()));
 }
 
-TEST_F(BatchTest, CancellingTheFolderDialogAddsNothing) {
-  ShowBoth();
+TEST_F(LoneBatchTest, CancellingTheFolderDialogAddsNothing) {
   ModalWatch watch;
-  Click(BatchForm->Button2);
+  Click(Batch().Button2);
   EXPECT_EQ(watch.Seen(), QStringList{QStringLiteral("FolderDialog")});
   EXPECT_TRUE(Listed().isEmpty());
-  EXPECT_EQ(BatchForm->ListBox1->HorizontalExtent(), 2);
+  EXPECT_EQ(Batch().ListBox1->HorizontalExtent(), 2);
 }
 
-TEST_F(BatchTest, TheOutputFolderButtonFillsTheEditOnlyWhenAFolderIsChosen) {
-  ShowBoth();
-  BatchForm->Edit1->setText(QStringLiteral("typed"));
+TEST_F(LoneBatchTest, TheOutputFolderButtonFillsTheEditOnlyWhenAFolderIsChosen) {
+  Batch().Edit1->setText(QStringLiteral("typed"));
   {
     ModalWatch cancel;
-    Click(BatchForm->Button1);
+    Click(Batch().Button1);
   }
-  EXPECT_EQ(BatchForm->Edit1->text(), QStringLiteral("typed"));
+  EXPECT_EQ(Batch().Edit1->text(), QStringLiteral("typed"));
   ModalWatch choose([&](QWidget* dialog) { ChooseFile(dialog, tree_.path()); });
-  Click(BatchForm->Button1);
-  EXPECT_EQ(BatchForm->Edit1->text(), QDir::toNativeSeparators(tree_.path()));
+  Click(Batch().Button1);
+  EXPECT_EQ(Batch().Edit1->text(), QDir::toNativeSeparators(tree_.path()));
 }
 
-TEST_F(BatchTest, DeleteRemovesTheSelectedItemsOnly) {
+TEST_F(LoneBatchTest, DeleteRemovesTheSelectedItemsOnly) {
   for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) Put(QString::fromLatin1(name));
-  ShowBoth();
   AddFolder(tree_.path());
   QStringList all = Listed();
   all.sort();
-  BatchForm->ListBox1->SetItems(all);
+  Batch().ListBox1->SetItems(all);
   struct Case {
     QList<int> selected;
     QStringList left;
@@ -132,11 +131,33 @@ TEST_F(BatchTest, DeleteRemovesTheSelectedItemsOnly) {
       {{}, all}, {{1, 3}, {all[0], all[2]}}, {{0}, {all[2]}}, {{0}, {}}, {{}, {}},
   };
   for (const Case& c : cases) {
-    BatchForm->ListBox1->clearSelection();
-    for (int row : c.selected) BatchForm->ListBox1->item(row)->setSelected(true);
-    QTest::keyClick(BatchForm->ListBox1, Qt::Key_Delete);
+    Batch().ListBox1->clearSelection();
+    for (int row : c.selected) Batch().ListBox1->item(row)->setSelected(true);
+    QTest::keyClick(Batch().ListBox1, Qt::Key_Delete);
     EXPECT_EQ(Listed(), c.left);
   }
+}
+
+// A click on an item hands the host the picture where it is on disk; the host decides whether
+// to open it. A click on no item hands nothing.
+TEST_F(LoneBatchTest, AClickOnAnItemAsksTheHostToPreviewItsFile) {
+  const QString photo = Put(QStringLiteral("Pics/Photo.JPG"));
+  AddFolder(tree_.filePath(QStringLiteral("Pics")));
+  ASSERT_EQ(Listed(), QStringList{InTree(QStringLiteral("Pics/photo.jpg"))});
+  emit Batch().ListBox1->OnClick();
+  EXPECT_TRUE(previewed_.isEmpty());
+  Batch().ListBox1->setCurrentRow(0);
+  emit Batch().ListBox1->OnClick();
+  EXPECT_EQ(previewed_, QStringList{photo});
+}
+
+TEST_F(LoneBatchTest, HidingTheWindowTellsItsOwner) {
+  QSignalSpy hidden(&Batch(), &TBatchForm::Hidden);
+  Batch().close();
+  EXPECT_EQ(hidden.count(), 1);
+  Batch().show();
+  Batch().hide();
+  EXPECT_EQ(hidden.count(), 2);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTimer>
 #include <map>
 
 #include "batch/batch_fixture.h"
+#include "sketch/engine.h"
 #include "skin/bars/statusbar.h"
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
@@ -28,43 +30,15 @@ std::map<QString, QByteArray> Contents(const QString& folder) {
   return files;
 }
 
-class BatchRunTest : public BatchTest {
- protected:
-  void SetUp() override {
-    BatchTest::SetUp();
-    ASSERT_TRUE(out_.isValid());
-  }
+using BatchRunTest = BatchTest;
+using LoneBatchRunTest = LoneBatchTest;
 
-  void StartRun(const QString& outputFolder) {
-    BatchForm->Edit1->setText(outputFolder);
-    Click(BatchForm->Button3);
-  }
-
-  void WaitForTheEnd() { QTRY_VERIFY_WITH_TIMEOUT(!BatchForm->Running(), 120000); }
-
-  // Photos p0.jpg .. in the tree, listed in name order.
-  void ListPhotos(int count, int width, int height) {
-    QStringList names;
-    for (int i = 0; i < count; ++i) {
-      names << InTree(Put(QStringLiteral("p%1.jpg").arg(i, 2, 10, QLatin1Char('0')), width, height)
-                          .section(QLatin1Char('/'), -1));
-    }
-    BatchForm->ListBox1->SetItems(names);
-    for (int i = 0; i < count; ++i) {
-      BatchForm->ListBox1->item(i)->setData(Qt::UserRole, names[i]);
-    }
-  }
-
-  QTemporaryDir out_;
-};
-
-TEST_F(BatchRunTest, WithoutAnExistingOutputFolderItAsksForOneAndStartsNoRun) {
-  ShowBoth();
+TEST_F(LoneBatchRunTest, WithoutAnExistingOutputFolderItAsksForOneAndStartsNoRun) {
   for (const QString& folder : {QString(), out_.filePath(QStringLiteral("missing"))}) {
     ModalWatch watch;
     StartRun(folder);
     EXPECT_EQ(watch.Messages(), QStringList{TBatchForm::kChooseOutputFolder});
-    EXPECT_FALSE(BatchForm->Running());
+    EXPECT_FALSE(Batch().Running());
   }
 }
 
@@ -87,15 +61,15 @@ TEST_F(BatchRunTest, WritesWhatTheConverterWritesListsFailuresAndReplacesNothing
   AddFolder(tree_.path());
   ModalWatch watch;
   StartRun(out_.path());
-  EXPECT_FALSE(BatchForm->Button3->isEnabled());
-  EXPECT_TRUE(BatchForm->StopButton->isVisible());
+  EXPECT_FALSE(Batch().Button3->isEnabled());
+  EXPECT_TRUE(Batch().StopButton->isVisible());
   // The user's own operations wait for the run's end, told so in the status bar.
   Click(form_->Button3);
   EXPECT_EQ(form_->StatusBar1->SimpleText(), TOldForm::kBatchStatus);
   WaitForTheEnd();
-  EXPECT_TRUE(BatchForm->Button3->isEnabled());
+  EXPECT_TRUE(Batch().Button3->isEnabled());
   EXPECT_EQ(form_->StatusBar1->SimpleText(), TOldForm::kAutomaticStatus);
-  EXPECT_EQ(BatchForm->ProgressBar1->Position(), 0);
+  EXPECT_EQ(Batch().ProgressBar1->Position(), 0);
   EXPECT_FALSE(Photo().IsEmpty());
   EXPECT_FALSE(Sketch().IsEmpty());
   // The views show the last picture at their own size, their images made by the run.
@@ -126,25 +100,55 @@ TEST_F(BatchRunTest, WritesWhatTheConverterWritesListsFailuresAndReplacesNothing
   EXPECT_EQ(written.at(QStringLiteral("b.bmp")), QByteArray("keep"));
 }
 
-TEST_F(BatchRunTest, ItemsDeletedWhileItRunsAreSkippedAndNoItemIsSkippedOrTakenTwice) {
-  ShowBoth();
+// Each item converts with the settings the host gives when it starts, its paper held by the item
+// alone (the sanitized run shows one freed too early); the host shows the finished pictures with
+// views made at its size and hears of the run's start and end.
+TEST_F(LoneBatchRunTest, ItemsConvertWithTheHostsSettingsAndShowThroughIt) {
+  const QStringList sources = {Put(QStringLiteral("a.bmp"), 50, 30),
+                               Put(QStringLiteral("b.bmp"), 30, 40)};
+  AddFolder(tree_.path());
+  settings_.lineStep = 3;
+  settings_.choice.checked = graphitine::SketchTool::Pen;
+  paper_ = graphitine::Paper{PatternPhoto(16, 8), graphitine::PaperMode::Tile};
+  graphitine::ConvertSettings expected = settings_;
+  expected.paper = &*paper_;
+  QSignalSpy running(&Batch(), &TBatchForm::RunningChanged);
+  StartRun(out_.path());
+  WaitForTheEnd();
+
+  EXPECT_EQ(settingsAsked_, 2);
+  for (const QString& source : sources) {
+    const QString name = QFileInfo(source).fileName();
+    EXPECT_EQ(graphitine::LoadPicture(out_.filePath(name).toStdString()),
+              graphitine::Convert(graphitine::LoadPicture(source.toStdString()), expected))
+        << name.toStdString();
+  }
+  ASSERT_FALSE(shown_.isEmpty());
+  EXPECT_TRUE(shown_.last().startsWith(out_.path())) << shown_.last().toStdString();
+  EXPECT_EQ(shownView_, QSize(40, 30));
+  ASSERT_EQ(running.count(), 2);
+  EXPECT_EQ(running[0], QVariantList{true});
+  EXPECT_EQ(running[1], QVariantList{false});
+}
+
+TEST_F(LoneBatchRunTest, ItemsDeletedWhileItRunsAreSkippedAndNoItemIsSkippedOrTakenTwice) {
   ListPhotos(10, 300, 200);
-  BatchForm->SetParallel(1);
-  QStringList expected = BatchForm->ListBox1->Items();
+  Batch().SetParallel(1);
+  QStringList expected = Batch().ListBox1->Items();
   // Once the first item has ended, the first item (taken already) and the first one not yet
   // taken are deleted: the run goes on with the item after them.
   QTimer user;
   user.setInterval(1);
   QObject::connect(&user, &QTimer::timeout, [&] {
-    if (BatchForm->ProgressBar1->Position() < 1) return;
+    if (Batch().ProgressBar1->Position() < 1) return;
     user.stop();
-    const int next = BatchForm->RunPosition();
-    ASSERT_LT(next, BatchForm->ListBox1->count());
-    expected.removeAll(BatchForm->ListBox1->item(next)->text());
-    BatchForm->ListBox1->clearSelection();
-    BatchForm->ListBox1->item(0)->setSelected(true);
-    BatchForm->ListBox1->item(next)->setSelected(true);
-    QTest::keyClick(BatchForm->ListBox1, Qt::Key_Delete);
+    const int next = Batch().RunPosition();
+    ASSERT_LT(next, Batch().ListBox1->count());
+    expected.removeAll(Batch().ListBox1->item(next)->text());
+    Batch().ListBox1->clearSelection();
+    Batch().ListBox1->item(0)->setSelected(true);
+    Batch().ListBox1->item(next)->setSelected(true);
+    QTest::keyClick(Batch().ListBox1, Qt::Key_Delete);
   });
   user.start();
   StartRun(out_.path());
@@ -155,24 +159,23 @@ TEST_F(BatchRunTest, ItemsDeletedWhileItRunsAreSkippedAndNoItemIsSkippedOrTakenT
   QStringList expectedNames;
   for (const QString& item : expected) expectedNames << item.section(QDir::separator(), -1);
   EXPECT_EQ(names, expectedNames);
-  EXPECT_EQ(BatchForm->ListBox1->count(), 8);
+  EXPECT_EQ(Batch().ListBox1->count(), 8);
 }
 
-TEST_F(BatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
-  ShowBoth();
+TEST_F(LoneBatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
   ListPhotos(8, 1600, 1200);
   StartRun(out_.path());
-  QTRY_VERIFY_WITH_TIMEOUT(BatchForm->ProgressBar1->Position() >= 1, 60000);
+  QTRY_VERIFY_WITH_TIMEOUT(Batch().ProgressBar1->Position() >= 1, 60000);
   // Closing the window asks first: No keeps the run and the window, Yes stops the run.
   {
     ModalWatch no([](QWidget* box) { PressMessageButton(box, 1); });
-    BatchForm->close();
+    Batch().close();
     EXPECT_EQ(no.Messages(), QStringList{TBatchForm::kStopQuestion});
   }
-  EXPECT_TRUE(BatchForm->isVisible());
+  EXPECT_TRUE(Batch().isVisible());
   ModalWatch yes([](QWidget* box) { PressMessageButton(box, 0); });
-  BatchForm->close();
-  EXPECT_FALSE(BatchForm->isVisible());
+  Batch().close();
+  EXPECT_FALSE(Batch().isVisible());
   WaitForTheEnd();
   const std::map<QString, QByteArray> written = Contents(out_.path());
   EXPECT_LT(written.size(), 8u);
@@ -187,9 +190,10 @@ TEST_F(BatchRunTest, QuittingDuringARunStopsTheWorkerAndLeavesNoHalfFile) {
   ShowBoth();
   ListPhotos(6, 1600, 1200);
   StartRun(out_.path());
-  QTRY_VERIFY_WITH_TIMEOUT(BatchForm->ProgressBar1->Max() == 6, 10000);
+  QTRY_VERIFY_WITH_TIMEOUT(Batch().ProgressBar1->Max() == 6, 10000);
+  const QPointer<TBatchForm> batch = &Batch();
   form_.reset();
-  EXPECT_FALSE(BatchForm);
+  EXPECT_FALSE(batch);
   for (const auto& [name, bytes] : Contents(out_.path())) {
     EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString()))
         << name.toStdString();
@@ -212,21 +216,21 @@ TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
     }
   });
   StartRun(out_.path());
-  for (int round = 0; BatchForm->Running() && round < 40; ++round) {
+  for (int round = 0; Batch().Running() && round < 40; ++round) {
     Click(form_->Button2);  // Open
     Click(form_->Button3);  // Convert
     Click(form_->Button4);  // Clear
     MoveOnSketch(20, 20, Qt::ControlModifier);
     form_->TrackBar1->SetPosition(150 + round % 40);
     Click(round % 2 == 0 ? form_->RadioButton1 : form_->RadioButton4);
-    BatchForm->ListBox1->setCurrentRow(BatchForm->ListBox1->count() - 1);
-    emit BatchForm->ListBox1->OnClick();
-    if (round == 3) QTest::keyClick(BatchForm->ListBox1, Qt::Key_Delete);
-    if (round == 5) Click(BatchForm->Button2);  // add a folder
+    Batch().ListBox1->setCurrentRow(Batch().ListBox1->count() - 1);
+    emit Batch().ListBox1->OnClick();
+    if (round == 3) QTest::keyClick(Batch().ListBox1, Qt::Key_Delete);
+    if (round == 5) Click(Batch().Button2);  // add a folder
     QTest::qWait(5);
   }
   EXPECT_EQ(form_->StatusBar1->SimpleText(),
-            BatchForm->Running() ? TOldForm::kBatchStatus : TOldForm::kAutomaticStatus);
+            Batch().Running() ? TOldForm::kBatchStatus : TOldForm::kAutomaticStatus);
   WaitForTheEnd();
   for (const auto& [name, bytes] : Contents(out_.path())) {
     EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString()))
@@ -234,14 +238,13 @@ TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
   }
 }
 
-TEST_F(BatchRunTest, AnEmptyListRunsToItsEndWithoutAMessage) {
-  ShowBoth();
+TEST_F(LoneBatchRunTest, AnEmptyListRunsToItsEndWithoutAMessage) {
   ModalWatch watch;
   StartRun(out_.path());
   WaitForTheEnd();
   EXPECT_TRUE(watch.Messages().isEmpty());
   EXPECT_TRUE(Contents(out_.path()).empty());
-  EXPECT_EQ(BatchForm->ProgressBar1->Position(), 0);
+  EXPECT_EQ(Batch().ProgressBar1->Position(), 0);
 }
 
 }  // namespace

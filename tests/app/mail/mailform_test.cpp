@@ -13,6 +13,7 @@
 #include "skin/inputs/memo.h"
 #include "skin/window/form.h"
 #include "skin/window/titlebar.h"
+#include "support/click.h"
 #include "support/fakeprograms.h"
 
 namespace {
@@ -35,10 +36,6 @@ class MailFormTest : public FakeProgramsTest {
   // Where the control is inside the skinned frame.
   QRect PlaceOf(const QWidget* control) const {
     return QRect(control->mapTo(form_->skinForm1, QPoint()), control->size());
-  }
-
-  static void Click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
   }
 
   QWidget owner_;

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "app/mainwindow/brushcursor.h"
 #include "app/mainwindow/dockpanel.h"
@@ -24,6 +26,7 @@
 #include "skin/inputs/combobox.h"
 #include "skin/inputs/edit.h"
 #include "skin/window/form.h"
+#include "support/click.h"
 #include "support/modalwatch.h"
 #include "support/photos.h"
 
@@ -40,23 +43,20 @@ class OldFormTest : public ::testing::Test {
 
   std::string Path(const QString& name) const { return folder_.filePath(name).toStdString(); }
 
-  // Shows the window; with a start picture unless told otherwise.
-  void Show(bool startPicture = true) {
+  // Shows the window; with a start picture unless told otherwise, and the photo given to the
+  // program, if any.
+  void Show(bool startPicture = true, std::optional<QString> photo = std::nullopt) {
     if (startPicture) {
       ASSERT_TRUE(QFile::copy(QStringLiteral(GRAPHITINE_BIN_DIR "/J.jpg"),
                               folder_.filePath(QStringLiteral("J.jpg"))));
     }
-    form_ = std::make_unique<TOldForm>(folder_.path().toStdString());
+    form_ = std::make_unique<TOldForm>(folder_.path().toStdString(), std::move(photo));
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
   }
 
   void LoadPhoto(int width, int height) {
     form_->LoadPicture(WritePatternPhoto(folder_, QStringLiteral("photo.bmp"), width, height));
-  }
-
-  static void Click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
   }
 
   void ManualPage() { form_->PageControl1->SetActivePage(form_->TabSheet2); }

@@ -29,7 +29,7 @@ class StrokeTest : public OldFormTest {
   // The sketch as it is, erased over the boxes of steps at the given view points.
   Raster ErasedAt(const std::vector<QPoint>& steps) const {
     Raster expected = Sketch();
-    const int r = form_->BrushRadius;
+    const int r = form_->Retouch().BrushRadius;
     const float q = graphitine::ViewScale(750, 258);
     for (const QPoint& p : steps) {
       const auto box = [q](int v) { return static_cast<int>(v * static_cast<double>(q)); };
@@ -46,12 +46,12 @@ TEST_F(StrokeTest, APressPaintsTheBoxUnderTheBrush) {
   ASSERT_NE(expected, Sketch());
   QTest::mousePress(form_->Image2, Qt::LeftButton, {}, QPoint(100, 100));
   EXPECT_EQ(Sketch(), expected);
-  EXPECT_TRUE(form_->MouseHeld);
+  EXPECT_TRUE(form_->Retouch().MouseHeld);
   EXPECT_TRUE(form_->Image3->isVisible());
   EXPECT_EQ(form_->Image3->geometry(),
             QRect(form_->Image2->x() + 100 - 32, form_->Image2->y() + 100 - 32, 64, 64));
   QTest::mouseRelease(form_->Image2, Qt::LeftButton, {}, QPoint(100, 100));
-  EXPECT_FALSE(form_->MouseHeld);
+  EXPECT_FALSE(form_->Retouch().MouseHeld);
 }
 
 TEST_F(StrokeTest, AHeldStrokePaintsOnEveryMthMove) {
@@ -90,7 +90,7 @@ TEST_F(StrokeTest, ADoubleClickPaintsOnceAndEndsTheStroke) {
   QTest::mouseClick(form_->Image2, Qt::LeftButton, {}, QPoint(100, 100));
   QTest::mouseDClick(form_->Image2, Qt::LeftButton, {}, QPoint(100, 100));
   EXPECT_EQ(Sketch(), expected);
-  EXPECT_FALSE(form_->MouseHeld);
+  EXPECT_FALSE(form_->Retouch().MouseHeld);
   EXPECT_EQ(watch.Seen(), QStringList{QStringLiteral("ViewForm")});
 }
 

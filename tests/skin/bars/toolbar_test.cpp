@@ -214,6 +214,28 @@ TEST_F(ToolBarTest, ImagesAreDrawnThroughTheirMaskInEveryState) {
   expectMasked("checked");
 }
 
+// A disabled button shows its image greyed, still through the mask, and its own colours again
+// once enabled.
+TEST_F(ToolBarTest, DisabledButtonShowsItsImageGreyed) {
+  TSkinToolBar* bar = NewBar();
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  for (int y = 4; y < 12; ++y) {
+    for (int x = 4; x < 12; ++x) image.setPixel(x, y, kImageColour);
+  }
+  bar->SetImages({image});
+  TSkinToolButton* button = NewButton(bar);
+  button->SetImageIndex(0);
+  const QRect icon(QPoint((23 - 16) / 2 + 4, 7), QSize(8, 8));
+  const int light = 128 + qGray(kImageColour) / 2;
+  button->setEnabled(false);
+  const QImage face = RenderButton(button);
+  EXPECT_TRUE(PixelsOf(face, kImageColour).isEmpty());
+  EXPECT_EQ(Bounds(PixelsOf(face, qRgb(light, light, light))), icon);
+  button->setEnabled(true);
+  EXPECT_EQ(Bounds(PixelsOf(RenderButton(button), kImageColour)), icon);
+}
+
 TEST_F(ToolBarTest, CaptionsBelowTheImageOrBesideItInListMode) {
   for (bool list : {false, true}) {
     TSkinToolBar* bar = NewBar();

@@ -183,7 +183,7 @@ class CutTabTest : public TabControlTest {
     const QImage picture = Entry(TSkinUIStyle::MacOS, 38, 4, frame);
     QImage shown(picture.size(), QImage::Format_RGB32);
     shown.fill(kFormColour);
-    QPainter(&shown).drawImage(0, 0, KeyedPicture(picture, picture.pixel(0, picture.height() - 1)));
+    QPainter(&shown).drawImage(0, 0, KeyedPicture(picture, SkinKeyPixel::BottomLeft));
     return shown;
   }
   bool ButtonsShow(int next, int previous) {

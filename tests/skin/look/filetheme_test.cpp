@@ -13,6 +13,7 @@
 #include "skin/look/builtinfiletheme.h"
 #include "skin/look/filethememgr.h"
 #include "skin/look/themefilewriter.h"
+#include "skin/look/thememarkers_p.h"
 #include "tests/skin/support/skinprobe.h"
 #include "tests/skin/support/themefilebytes.h"
 
@@ -71,7 +72,7 @@ TEST_F(FileThemeTest, ManagerAnswersByEntryNumber) {
   EXPECT_EQ(picture.pixel(5, 1), qRgb(0, 0, 255));
 
   EXPECT_EQ(mgr.GetInt(kTitleBarButtonTopInt), -1) << "absent";
-  EXPECT_EQ(mgr.GetColor(kMenuFontColor), static_cast<TColor>(-1));
+  EXPECT_EQ(mgr.GetColor(kMenuFontColor), kSkinAbsentColor);
   for (int outside : {0, 49, -3}) EXPECT_EQ(mgr.GetInt(outside), -1) << outside;
   QImage untouched(3, 3, QImage::Format_RGB32);
   untouched.fill(Qt::yellow);

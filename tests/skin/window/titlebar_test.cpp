@@ -145,6 +145,35 @@ TEST_F(TitleBarTest, CustomAndHelpButtonsReportTheirIndex) {
   EXPECT_EQ(customClicks[0][1].toInt(), custom->Index());
 }
 
+// A transparent button leaves out its picture's bottom-left colour; the bar shows every change
+// of picture or transparency at its next paint.
+TEST_F(TitleBarTest, TransparentButtonsLeaveTheirBottomLeftColourOut) {
+  const auto picture = [](QRgb key) {
+    QImage made(17, 17, QImage::Format_RGB32);
+    made.fill(0xFF00C000);
+    made.setPixel(0, 16, key);
+    made.setPixel(8, 8, 0xFF0000FF);
+    return made;
+  };
+  TSkinTitleBarButton* custom = Bar()->Buttons().Add();
+  custom->SetPicNormal(picture(0xFF0000FF));
+  const QPoint inside = Bar()->Place().buttons.back().rect.topLeft() + QPoint(8, 8);
+  const auto shown = [&] { return Bar()->grab().toImage().pixel(inside); };
+  custom->SetVisible(false);
+  const QRgb behind = shown();
+  custom->SetVisible(true);
+  ASSERT_NE(behind, 0xFF0000FFu);
+
+  EXPECT_EQ(shown(), 0xFF0000FFu) << "opaque";
+  custom->SetTransparent(true);
+  EXPECT_EQ(shown(), behind) << "the key colour left out";
+  custom->SetPicNormal(picture(0xFFFF0000));
+  EXPECT_EQ(shown(), 0xFF0000FFu) << "another key";
+  custom->SetPicNormal(picture(0xFF0000FF));
+  custom->SetTransparent(false);
+  EXPECT_EQ(shown(), 0xFF0000FFu) << "opaque again";
+}
+
 TEST_F(TitleBarTest, SystemMenuItemsFollowTheVisibleButtons) {
   TSkinTitleBarPopupMenu* menu = Bar()->SystemMenu();
   Bar()->Buttons().Items(ButtonOf(skinMin))->SetVisible(false);

@@ -1,0 +1,39 @@
+#include "app/commandline.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+TCommandLine::TCommandLine() {
+  parser_.setApplicationDescription(
+      QStringLiteral("Graphitine turns a photograph into a pen, pencil or soft sketch."));
+  parser_.addHelpOption();
+  parser_.addVersionOption();
+  parser_.addPositionalArgument(
+      QStringLiteral("photo"),
+      QStringLiteral("A JPEG or BMP picture to open instead of the start picture."),
+      QStringLiteral("[photo]"));
+}
+
+bool TCommandLine::AsksForTextOnly(int argc, const char* const* argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  // Qt's options are unknown here; the ones asked about are read all the same.
+  parser_.parse(arguments);
+  return parser_.isSet(QStringLiteral("help")) || parser_.isSet(QStringLiteral("help-all")) ||
+         parser_.isSet(QStringLiteral("version"));
+}
+
+bool TCommandLine::Process(const QStringList& arguments) {
+  parser_.process(arguments);
+  const qsizetype photos = parser_.positionalArguments().size();
+  if (photos <= 1) return true;
+  std::fprintf(stderr, "%s: Only one photo can be opened; %lld were given.\n",
+               qPrintable(QCoreApplication::applicationName()), static_cast<long long>(photos));
+  return false;
+}
+
+std::optional<QString> TCommandLine::Photo() const {
+  const QStringList photos = parser_.positionalArguments();
+  if (photos.isEmpty()) return std::nullopt;
+  return photos.first();
+}
