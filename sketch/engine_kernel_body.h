@@ -240,13 +240,21 @@ class KernelBandRunner {
       if (pixels >= kLanes) {
         Draw<style>(target + 3 * x, photo + 3 * x, effect);
       } else {
-        // The last few pixels of the run go through a copy, so nothing past it is touched.
-        std::uint8_t drawn[3 * kLanes] = {};
-        std::uint8_t colours[3 * kLanes] = {};
-        std::memcpy(drawn, target + 3 * x, 3 * pixels);
-        if constexpr (style == KernelStyle::Soft) std::memcpy(colours, photo + 3 * x, 3 * pixels);
+        // The last few pixels of the run go through a copy, so nothing past it is touched. The
+        // copies are per thread rather than on the stack: the compiler aligns a local array to
+        // the vector width and clears it with aligned stores, which an instrumented build's
+        // relocated stack frames do not always honour.
+        thread_local std::uint8_t drawn[3 * kLanes];
+        thread_local std::uint8_t colours[3 * kLanes];
+        const std::size_t used = 3 * static_cast<std::size_t>(pixels);
+        std::memcpy(drawn, target + 3 * x, used);
+        std::memset(drawn + used, 0, sizeof drawn - used);
+        if constexpr (style == KernelStyle::Soft) {
+          std::memcpy(colours, photo + 3 * x, used);
+          std::memset(colours + used, 0, sizeof colours - used);
+        }
         Draw<style>(drawn, colours, effect);
-        std::memcpy(target + 3 * x, drawn, 3 * pixels);
+        std::memcpy(target + 3 * x, drawn, used);
       }
     }
   }
