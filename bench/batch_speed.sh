@@ -11,6 +11,8 @@
 # its progressive photo. Both run with one item per core at once. A figure is the median of
 # RUNS runs (default 3), the two run in turn; the outputs of the two are compared byte for byte.
 # Needs build/bin/graphitine-sketch, build/bench/batch_window_run and what bench/photos.sh needs.
+# Run it without `chrt -f`: under a first-in-first-out real-time policy the run's threads keep
+# both cores and never yield to the interface thread, so the longest block would show that wait.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count=${1:-6}
