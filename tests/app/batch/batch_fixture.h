@@ -87,10 +87,11 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
                                paper_ ? std::make_shared<graphitine::Paper>(*paper_) : nullptr);
     };
     host.viewSize = [](QSize) { return QSize(40, 30); };
-    host.show = [this](graphitine::ConvertedPicture, ScaledPicture photoView, ScaledPicture,
+    host.show = [this](graphitine::ConvertedPicture picture, ScaledPicture photoView, ScaledPicture,
                        const QString& written) {
       shown_ << written;
       shownView_ = photoView.Image().size();
+      shownPhoto_ = std::move(picture.photo);
     };
     batch_ = std::make_unique<TBatchForm>(nullptr, std::move(host));
     batch_->show();
@@ -106,6 +107,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   int settingsAsked_ = 0;
   QStringList shown_;
   QSize shownView_;
+  graphitine::Raster shownPhoto_;  // the photo shown last
 };
 
 // The main window shown, with its batch window.

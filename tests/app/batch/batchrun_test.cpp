@@ -238,6 +238,23 @@ TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
   }
 }
 
+// Items converting at once finish out of order: a large first item ends after the small ones,
+// and the run still ends showing the list's last item.
+TEST_F(LoneBatchRunTest, TheRunEndsShowingTheLastItemOfTheList) {
+  const QStringList sources = {Put(QStringLiteral("a.bmp"), 3000, 2000),
+                               Put(QStringLiteral("b.bmp"), 30, 20),
+                               Put(QStringLiteral("c.bmp"), 40, 20)};
+  Batch().ListBox1->SetItems(sources);
+  for (int i = 0; i < sources.size(); ++i)
+    Batch().ListBox1->item(i)->setData(Qt::UserRole, sources[i]);
+  Batch().SetParallel(2);
+  StartRun(out_.path());
+  WaitForTheEnd();
+  ASSERT_FALSE(shown_.isEmpty());
+  EXPECT_TRUE(shown_.last().endsWith(QStringLiteral("c.bmp"))) << shown_.last().toStdString();
+  EXPECT_EQ(shownPhoto_, PatternPhoto(40, 20));
+}
+
 TEST_F(LoneBatchRunTest, AnEmptyListRunsToItsEndWithoutAMessage) {
   ModalWatch watch;
   StartRun(out_.path());
