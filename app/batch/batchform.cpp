@@ -219,6 +219,7 @@ void TBatchForm::BitBtn1Click() {
     ShowMessage(kChooseOutputFolder, this);
     return;
   }
+  if (!host_.mayReplaceSketch()) return;
   next_ = started_ = ended_ = 0;
   taken_.clear();
   stopping_ = false;

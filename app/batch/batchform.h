@@ -40,6 +40,9 @@ class TBatchForm : public QWidget {
     std::function<void(graphitine::ConvertedPicture picture, ScaledPicture photoView,
                        ScaledPicture sketchView, const QString& written)>
         show;
+    // A run is about to start, and its pictures will replace what the host shows: whether they
+    // may (the host may ask its user first).
+    std::function<bool()> mayReplaceSketch;
   };
 
   // Created hidden. The first show puts it at its owner's corner, when it has one.

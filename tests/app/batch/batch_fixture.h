@@ -93,6 +93,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
       shownView_ = photoView.Image().size();
       shownPhoto_ = std::move(picture.photo);
     };
+    host.mayReplaceSketch = [this] { return mayReplaceSketch_; };
     batch_ = std::make_unique<TBatchForm>(nullptr, std::move(host));
     batch_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(batch_.get()));
@@ -108,6 +109,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   QStringList shown_;
   QSize shownView_;
   graphitine::Raster shownPhoto_;  // the photo shown last
+  bool mayReplaceSketch_ = true;
 };
 
 // The main window shown, with its batch window.

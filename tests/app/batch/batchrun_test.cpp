@@ -13,6 +13,7 @@
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/radiobutton.h"
+#include "skin/containers/pagecontrol.h"
 #include "skin/inputs/edit.h"
 
 namespace {
@@ -186,6 +187,28 @@ TEST_F(LoneBatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
   }
 }
 
+// The viewer reads the picture it shows from the main window: a run's picture finished
+// meanwhile waits until the viewer closes.
+TEST_F(BatchRunTest, APictureFinishedWhileTheViewerIsOpenWaitsForItToClose) {
+  Put(QStringLiteral("a.bmp"), 60, 40);
+  ShowBoth();
+  AddFolder(tree_.path());
+  Batch().Edit1->setText(out_.path());
+  const graphitine::Raster start = Photo();
+  bool started = false;
+  ModalWatch watch([&](QWidget* viewer) {
+    if (started) return;
+    started = true;
+    Batch().BitBtn1Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!Batch().Running(), 60000);
+    EXPECT_TRUE(Photo() == start);
+    qobject_cast<QDialog*>(viewer)->reject();
+  });
+  QTest::mouseDClick(form_->Image1, Qt::LeftButton);
+  EXPECT_TRUE(started);
+  EXPECT_EQ(Photo(), PatternPhoto(60, 40));
+}
+
 TEST_F(BatchRunTest, QuittingDuringARunStopsTheWorkerAndLeavesNoHalfFile) {
   ShowBoth();
   ListPhotos(6, 1600, 1200);
@@ -236,6 +259,14 @@ TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
     EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString()))
         << name.toStdString();
   }
+}
+
+TEST_F(LoneBatchRunTest, ARunStartsOnlyWhenTheHostLetsItsPicturesReplaceItsOwn) {
+  ListPhotos(2, 40, 30);
+  mayReplaceSketch_ = false;
+  StartRun(out_.path());
+  EXPECT_FALSE(Batch().Running());
+  EXPECT_TRUE(Contents(out_.path()).empty());
 }
 
 // Items converting at once finish out of order: a large first item ends after the small ones,
