@@ -23,6 +23,7 @@ class TSkinForm;
 class TSkinListBox;
 class TSkinPopupMenu;
 class TSkinProgressBar;
+class QLabel;
 
 class TBatchForm : public QWidget {
   Q_OBJECT
@@ -69,6 +70,7 @@ class TBatchForm : public QWidget {
   TSkinButton* Button3;
   TSkinButton* StopButton;
   TSkinProgressBar* ProgressBar1;
+  QLabel* StyleLabel;  // the drawing style the run's items convert with
   TSkinPopupMenu* PopupMenu1;
 
  signals:
@@ -99,6 +101,7 @@ class TBatchForm : public QWidget {
 
   // The run's side on the interface thread.
   std::optional<graphitine::BatchJob> NextItem();
+  BatchItemSettings ItemSettings();
   void ItemEnded();
   void RunEnded(const graphitine::BatchReport& report);
 

@@ -90,6 +90,13 @@ void TOldForm::ConnectHandlers() {
   connect(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
   connect(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
   connect(Image2, &TPictureView::MouseLeave, this, &TOldForm::Image2MouseLeave);
+  for (const auto& [button, style] :
+       {std::pair{RadioButton1, SketchTool::Pen}, std::pair{RadioButton4, SketchTool::Pencil},
+        std::pair{RadioButton5, SketchTool::Soft}}) {
+    connect(button, &TSkinCheckBox::OnClick, this, [this, button = button, style = style] {
+      if (button->Checked()) lastStyle_ = style;
+    });
+  }
   const auto shortcut = [this](QKeySequence keys, void (TOldForm::*step)()) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, step);
   };
@@ -377,14 +384,16 @@ void TOldForm::closeEvent(QCloseEvent* event) {
 
 // The batch window previews the user's picks here and shows its run's pictures in the views,
 // which then hold the last written sketch; both replace the sketch only once the user lets
-// them. Its items convert with the settings of the moment they start.
+// them. Its items convert whole photos with the settings of the moment they start and a
+// drawing style, never a hand tool.
 void TOldForm::CreateBatchForm() {
   TBatchForm::Host host;
   host.preview = [this](const QString& file) {
     if (!RefuseDuringBatch() && MayReplaceSketch()) LoadPicture(file);
   };
   host.itemSettings = [this] {
-    const graphitine::SketchSettings settings = ReadSettings();
+    graphitine::SketchSettings settings = ReadSettings();
+    settings.choice = {lastStyle_, graphitine::SketchPage::Automatic};
     return BatchItemSettings(settings.ForConvert(), settings.paper);
   };
   host.viewSize = [this](QSize photo) { return PhotoViewRect(photo).size(); };

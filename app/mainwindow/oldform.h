@@ -191,6 +191,9 @@ class TOldForm : public QWidget {
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
   RetouchState retouch_;
+  // The drawing style checked last, which a batch run converts with while a hand tool is
+  // checked.
+  graphitine::SketchTool lastStyle_ = graphitine::SketchTool::Pencil;
   bool shown_ = false;
   QPointer<TBatchForm> batchForm_;
   // While the viewer shows a picture of the document, a batch run's pictures wait here.

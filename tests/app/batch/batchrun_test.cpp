@@ -187,6 +187,25 @@ TEST_F(LoneBatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
   }
 }
 
+// A run converts whole photos with a drawing style: with the eraser checked on the manual page,
+// the style checked last; the batch window says which.
+TEST_F(BatchRunTest, WithAHandToolCheckedItConvertsWithTheLastDrawingStyle) {
+  const QString source = Put(QStringLiteral("a.bmp"), 60, 40);
+  ShowBoth();
+  AddFolder(tree_.path());
+  Click(form_->RadioButton1);  // Pen
+  ManualPage();
+  Click(form_->RadioButton2);  // the eraser
+  StartRun(out_.path());
+  WaitForTheEnd();
+  graphitine::ConvertSettings pen;
+  pen.choice = {graphitine::SketchTool::Pen, graphitine::SketchPage::Automatic};
+  EXPECT_EQ(graphitine::LoadPicture(out_.filePath(QStringLiteral("a.bmp")).toStdString()),
+            graphitine::Convert(PatternPhoto(60, 40), pen));
+  EXPECT_EQ(Batch().StyleLabel->text(), QStringLiteral("画法: Pen"));
+  EXPECT_TRUE(form_->RadioButton2->Checked());
+}
+
 // The viewer reads the picture it shows from the main window: a run's picture finished
 // meanwhile waits until the viewer closes.
 TEST_F(BatchRunTest, APictureFinishedWhileTheViewerIsOpenWaitsForItToClose) {
