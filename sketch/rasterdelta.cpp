@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kTile = RasterDelta::kTileSize;
 constexpr std::size_t kTileBytes = std::size_t{kTile} * kTile * Raster::kBytesPerPixel;
-// A run of fewer zero bytes than this costs more to skip than to keep among the changed bytes.
-constexpr std::size_t kZerosWorthASkip = 3;
+// A grey run goes on over fewer unchanged pixels than this: skipping them costs more.
+constexpr std::size_t kUnchangedWorthASkip = 3;
 // Tiles applied per task of the worker pool; fewer in all run on the calling thread.
 constexpr std::size_t kTilesPerTask = 64;
 
@@ -34,42 +34,59 @@ std::size_t GetCount(const std::uint8_t*& code) {
   }
 }
 
-// The XOR of a tile's two states as pairs of (zero bytes skipped, changed bytes and the bytes).
-// The zero bytes after the last changed one are left out.
-void Squeeze(const std::uint8_t* diff, std::size_t size, std::vector<std::uint8_t>& code) {
-  std::size_t at = 0;
-  while (at < size) {
-    std::size_t start = at;
-    while (start < size && diff[start] == 0) ++start;
-    if (start == size) return;
-    std::size_t end = start;
-    while (end < size) {
-      if (diff[end] != 0) {
+// The change of a pixel: byte by byte, the state after minus the state before (wrapping). A
+// sketch is grey, and so are the pencil's strokes, so most changed pixels change by the same
+// amount in all three bytes: a "grey" change, kept in one byte.
+bool Grey(const std::uint8_t* change) { return change[0] == change[1] && change[1] == change[2]; }
+bool Unchanged(const std::uint8_t* change) { return (change[0] | change[1] | change[2]) == 0; }
+
+// A tile's changes, pixel by pixel, as runs: (unchanged pixels skipped, pixels in the run times 2
+// plus 1 for a grey run, then one byte per pixel of a grey run or three of another). Unchanged
+// pixels after the last changed one are left out.
+void Squeeze(const std::uint8_t* changes, std::size_t pixels, std::vector<std::uint8_t>& code) {
+  const auto at = [changes](std::size_t pixel) { return changes + 3 * pixel; };
+  std::size_t done = 0;
+  while (done < pixels) {
+    std::size_t start = done;
+    while (start < pixels && Unchanged(at(start))) ++start;
+    if (start == pixels) return;
+    const bool grey = Grey(at(start));
+    std::size_t end = start + 1;
+    while (end < pixels && Grey(at(end)) == grey) {
+      if (!Unchanged(at(end))) {
         ++end;
         continue;
       }
-      std::size_t zeros = end;
-      while (zeros < size && diff[zeros] == 0) ++zeros;
-      if (zeros == size || zeros - end >= kZerosWorthASkip) break;
-      end = zeros;
+      std::size_t unchanged = end;
+      while (unchanged < pixels && Unchanged(at(unchanged))) ++unchanged;
+      if (unchanged == pixels || unchanged - end >= kUnchangedWorthASkip) break;
+      end = unchanged;
     }
-    PutCount(code, start - at);
-    PutCount(code, end - start);
-    code.insert(code.end(), diff + start, diff + end);
-    at = end;
+    PutCount(code, start - done);
+    PutCount(code, (end - start) << 1 | (grey ? 1 : 0));
+    for (std::size_t pixel = start; pixel < end; ++pixel) {
+      code.insert(code.end(), at(pixel), at(pixel) + (grey ? 1 : 3));
+    }
+    done = end;
   }
 }
 
-void Expand(const std::uint8_t* code, const std::uint8_t* end, std::uint8_t* diff,
-            std::size_t size) {
-  std::memset(diff, 0, size);
-  std::size_t at = 0;
+void Expand(const std::uint8_t* code, const std::uint8_t* end, std::uint8_t* changes,
+            std::size_t pixels) {
+  std::memset(changes, 0, 3 * pixels);
+  std::uint8_t* at = changes;
   while (code < end) {
-    at += GetCount(code);
-    const std::size_t changed = GetCount(code);
-    std::memcpy(diff + at, code, changed);
-    code += changed;
-    at += changed;
+    at += 3 * GetCount(code);
+    const std::size_t run = GetCount(code);
+    const bool grey = (run & 1) != 0;
+    for (std::size_t pixel = 0; pixel < run >> 1; ++pixel, at += 3) {
+      if (grey) {
+        at[0] = at[1] = at[2] = *code++;
+      } else {
+        std::memcpy(at, code, 3);
+        code += 3;
+      }
+    }
   }
 }
 
@@ -102,8 +119,8 @@ void ReadRasterRow(const Raster& raster, int y, int left, int width, std::uint8_
 
 using RowReader = std::function<void(int y, int left, int width, std::uint8_t* out)>;
 
-// Appends the squeezed difference of the tile's two states to code; false, appending nothing,
-// when they are equal.
+// Appends the squeezed changes from the tile's state before to its state after to code; false,
+// appending nothing, when they are equal.
 bool EncodeTile(const PixelArea& tile, const RowReader& before, const RowReader& after,
                 std::vector<std::uint8_t>& code) {
   std::uint8_t diff[kTileBytes];
@@ -115,12 +132,12 @@ bool EncodeTile(const PixelArea& tile, const RowReader& before, const RowReader&
     before(tile.top + y, tile.left, tile.width, out);
     after(tile.top + y, tile.left, tile.width, row);
     for (std::size_t i = 0; i < rowBytes; ++i) {
-      out[i] ^= row[i];
+      out[i] = static_cast<std::uint8_t>(row[i] - out[i]);
       changed |= out[i];
     }
   }
   if (changed == 0) return false;
-  Squeeze(diff, rowBytes * static_cast<std::size_t>(tile.height), code);
+  Squeeze(diff, static_cast<std::size_t>(tile.width) * static_cast<std::size_t>(tile.height), code);
   return true;
 }
 
@@ -220,7 +237,8 @@ std::size_t RasterDelta::Bytes() const {
          ends_.capacity() * sizeof(std::size_t) + code_.capacity();
 }
 
-void RasterDelta::Apply(Raster& raster, Size to) const {
+void RasterDelta::Apply(Raster& raster, bool forward) const {
+  const Size to = forward ? after_ : before_;
   const Grid grid(before_, after_);
   raster.SetSize(grid.width, grid.height);
   const auto applyTiles = [&](std::size_t task) {
@@ -232,12 +250,16 @@ void RasterDelta::Apply(Raster& raster, Size to) const {
       const std::size_t rowBytes = static_cast<std::size_t>(tile.width) * Raster::kBytesPerPixel;
       const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
       Expand(code_.data() + begin, code_.data() + ends_[i], diff,
-             rowBytes * static_cast<std::size_t>(tile.height));
+             static_cast<std::size_t>(tile.width) * static_cast<std::size_t>(tile.height));
       for (int y = 0; y < tile.height; ++y) {
         std::uint8_t* pixels =
             raster.Row(tile.top + y) + static_cast<std::size_t>(tile.left) * Raster::kBytesPerPixel;
         const std::uint8_t* change = diff + y * rowBytes;
-        for (std::size_t b = 0; b < rowBytes; ++b) pixels[b] ^= change[b];
+        if (forward) {
+          for (std::size_t b = 0; b < rowBytes; ++b) pixels[b] += change[b];
+        } else {
+          for (std::size_t b = 0; b < rowBytes; ++b) pixels[b] -= change[b];
+        }
       }
     }
   };

@@ -1,10 +1,11 @@
 #pragma once
 // The difference between two states of a raster, kept small for an undo history. The states are
-// compared in square tiles; a tile that differs is kept as the byte-wise XOR of its two states,
-// with the runs of zero bytes (the pixels that did not change) squeezed out. Applied to either
-// state, the same delta gives the other one, so a history keeps one delta per step for both
-// directions. States of different sizes are compared over the larger width and height, the part
-// outside a state counting as white, the colour Raster::SetSize gives new pixels.
+// compared in square tiles; a tile that differs is kept as the change of each pixel, with the
+// pixels that did not change squeezed out and a grey change (the same in all three bytes, as a
+// sketch's are) kept in one byte. Added to the state before it gives the state after, taken
+// from the state after it gives the state before, so a history keeps one delta per step for
+// both directions. States of different sizes are compared over the larger width and height, the
+// part outside a state counting as white, the colour Raster::SetSize gives new pixels.
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
@@ -34,8 +35,8 @@ class RasterDelta {
   static RasterDelta Between(const Raster& before, const Raster& after);
 
   // The raster holds the state after (Undo) or before (Redo) the change; it becomes the other.
-  void Undo(Raster& raster) const { Apply(raster, before_); }
-  void Redo(Raster& raster) const { Apply(raster, after_); }
+  void Undo(Raster& raster) const { Apply(raster, false); }
+  void Redo(Raster& raster) const { Apply(raster, true); }
 
   // Whether the two states are equal, size included.
   bool Unchanged() const { return !SizeChanged() && tiles_.empty(); }
@@ -55,7 +56,8 @@ class RasterDelta {
   // Tiles of the grid over the larger state, numbered row by row.
   struct Grid;
 
-  void Apply(Raster& raster, Size to) const;
+  // Forward: before to after; else after to before.
+  void Apply(Raster& raster, bool forward) const;
   // The tiles' codes, in tile order, become the delta's.
   void Take(std::vector<std::uint32_t> tiles, std::vector<std::size_t> ends,
             std::vector<std::uint8_t> code);

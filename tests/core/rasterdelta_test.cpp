@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -55,6 +56,12 @@ TEST(RasterDelta, UndoAndRedoGiveBothStatesBackExactly) {
   oneByte.Row(69)[3 * 149 + 2] ^= 1;
   Raster tileCorner(130, 130);
   tileCorner.Row(63)[3 * 63] = 0;
+  Raster byTurns(70, 3);  // grey and colour changes by turns, unchanged pixels between
+  for (int x = 0; x < 70; ++x) {
+    const std::uint8_t colour[3] = {1, 2, 3};
+    const std::uint8_t grey[3] = {9, 9, 9};
+    if (x % 5 != 4) std::memcpy(byTurns.Row(1) + 3 * x, x % 2 == 0 ? grey : colour, 3);
+  }
   struct Case {
     std::string name;
     Raster before;
@@ -64,6 +71,7 @@ TEST(RasterDelta, UndoAndRedoGiveBothStatesBackExactly) {
       {"one byte in the last pixel", noise, oneByte},
       {"a tile's last pixel", Raster(130, 130), tileCorner},
       {"sparse pixels", Raster(200, 90), Painted(Raster(200, 90), {5, 5, 1, 80}, 7)},
+      {"grey and colour by turns", Raster(70, 3), byTurns},
       {"noise over noise", noise, Noise(150, 70, 2)},
       {"from nothing", Raster(), noise},
       {"to nothing", noise, Raster()},
@@ -93,6 +101,12 @@ TEST(RasterDelta, KeepsOnlyWhatChanged) {
   EXPECT_LT(spot.Bytes(), 1024u);
   EXPECT_EQ(spot.Changed(), (PixelArea{448, 256, 64, 64}));
   EXPECT_FALSE(spot.SizeChanged());
+  // A grey change keeps one byte a pixel, another three.
+  const std::size_t none = RasterDelta::Between(Raster(64, 64), Raster(64, 64)).Bytes();
+  EXPECT_LT(
+      RasterDelta::Between(Raster(64, 64), Painted(Raster(64, 64), {0, 0, 64, 64}, 9)).Bytes(),
+      none + 64 * 64 + 64);
+  EXPECT_GT(RasterDelta::Between(Raster(64, 64), Noise(64, 64, 7)).Bytes(), none + 3 * 64 * 64);
   // A white raster grown to more white holds nothing but the sizes.
   EXPECT_LT(RasterDelta::Between(Raster(), Raster(1000, 700)).Bytes(), 256u);
 }
