@@ -14,9 +14,10 @@ namespace graphitine {
 
 class SketchHistory {
  public:
-  // What the steps may hold in all. A retouch stroke over a 24-megapixel sketch keeps well under
-  // a megabyte; a Convert or Clear keeps up to the sketch's own size, which for such a sketch is
-  // 72 MiB; so the cap holds a few whole-sketch steps and hundreds of strokes.
+  // What the steps may hold in all. On a 24-megapixel sketch a retouch stroke of the default
+  // brush keeps from some 20 KiB (a smooth photo) to some 750 KiB (a photo full of grain), a
+  // Convert or Clear up to 24 MiB (a grey sketch) or 72 MiB (on coloured paper); so the cap
+  // holds a few whole-sketch steps and hundreds of strokes.
   static constexpr std::size_t kDefaultCap = std::size_t{256} << 20;
 
   explicit SketchHistory(std::size_t cap = kDefaultCap) : cap_(cap) {}
