@@ -283,7 +283,7 @@ std::optional<BatchJob> TBatchForm::NextItem() {
 // The settings of an item that starts now; the window says which drawing style they use.
 BatchItemSettings TBatchForm::ItemSettings() {
   BatchItemSettings settings = host_.itemSettings();
-  StyleLabel->setText(tr("画法: ") + StyleName(settings.Convert().choice.checked));
+  StyleLabel->setText(tr("画法: %1").arg(StyleName(settings.Convert().choice.checked)));
   return settings;
 }
 
