@@ -1,5 +1,6 @@
 #include "app/messagebox.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,4 +60,18 @@ void ShowMessage(const QString& text, QWidget* parent) {
 
 bool AskYesNo(const QString& question, QWidget* parent) {
   return RunMessageBox(question, {QStringLiteral("&Yes"), QStringLiteral("&No")}, parent) == 1;
+}
+
+SaveChoice AskToSave(const QString& question, QWidget* parent) {
+  const QStringList buttons{QCoreApplication::translate("MessageBox", "保存"),
+                            QCoreApplication::translate("MessageBox", "不保存"),
+                            QCoreApplication::translate("MessageBox", "取消")};
+  switch (RunMessageBox(question, buttons, parent)) {
+    case 1:
+      return SaveChoice::Save;
+    case 2:
+      return SaveChoice::DontSave;
+    default:
+      return SaveChoice::Cancel;
+  }
 }

@@ -10,3 +10,9 @@ void ShowMessage(const QString& text, QWidget* parent = nullptr);
 
 // Shows the question with Yes and No buttons; true for Yes. Closing the box answers No.
 bool AskYesNo(const QString& question, QWidget* parent = nullptr);
+
+// The answers to the question whether to save first.
+enum class SaveChoice { Save, DontSave, Cancel };
+
+// Shows the question with the buttons Save, Don't save and Cancel; closing the box cancels.
+SaveChoice AskToSave(const QString& question, QWidget* parent = nullptr);

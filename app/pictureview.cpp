@@ -98,3 +98,5 @@ void TPictureView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   emit MouseUp(event->button(), event->modifiers(), at.x(), at.y());
 }
+
+void TPictureView::leaveEvent(QEvent*) { emit MouseLeave(); }

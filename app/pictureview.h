@@ -43,6 +43,7 @@ class TPictureView : public QWidget {
   void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void DblClick();
+  void MouseLeave();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,6 +52,7 @@ class TPictureView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   void Rescale();

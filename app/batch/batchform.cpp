@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidgetItem>
 #include <algorithm>
 #include <thread>
@@ -37,7 +38,7 @@ const QString TBatchForm::kFailuresHeading = QStringLiteral("以下图片未能�
 namespace {
 
 // The skinned form's size and the controls' places on it.
-const QSize kFormSize(157, 337);
+const QSize kFormSize(157, 353);
 // clang-format off
 constexpr SkinnedPlaces kPlaces({
   {"Button2",      "skinForm1", {8, 32, 105, 25}},
@@ -47,6 +48,7 @@ constexpr SkinnedPlaces kPlaces({
   {"Button3",      "skinForm1", {8, 272, 89, 25}},
   {"StopButton",   "skinForm1", {101, 272, 44, 25}},
   {"ProgressBar1", "skinForm1", {8, 304, 142, 17}},
+  {"StyleLabel",   "skinForm1", {8, 327, 142, 16}},
 });
 // clang-format on
 constexpr int kPathRole = Qt::UserRole;  // where the item's file really is
@@ -56,6 +58,18 @@ PictureItem ItemOf(const QListWidgetItem* item) {
 }
 
 int Cores() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
+
+// The name of the drawing style, as the main window's radio buttons give it.
+QString StyleName(graphitine::SketchTool style) {
+  switch (style) {
+    case graphitine::SketchTool::Pen:
+      return QStringLiteral("Pen");
+    case graphitine::SketchTool::Soft:
+      return TBatchForm::tr("柔和的");
+    default:
+      return TBatchForm::tr("铅笔");
+  }
+}
 
 }  // namespace
 
@@ -110,6 +124,7 @@ void TBatchForm::CreateControls() {
   Button3 = button(kPlaces["Button3"], QStringLiteral("& 全部转换  "));
   StopButton = button(kPlaces["StopButton"], QStringLiteral("停止"));
   ProgressBar1 = MakePlaced<TSkinProgressBar>(*skinForm1, kPlaces["ProgressBar1"]);
+  StyleLabel = MakePlaced<QLabel>(*skinForm1, kPlaces["StyleLabel"]);
   ListBox1->SetMultiSelect(true);
   ListBox1->SetExtendedSelect(true);
   ListBox1->SetItemHeight(13);
@@ -219,12 +234,13 @@ void TBatchForm::BitBtn1Click() {
     ShowMessage(kChooseOutputFolder, this);
     return;
   }
+  if (!host_.mayReplaceSketch()) return;
   next_ = started_ = ended_ = 0;
   taken_.clear();
   stopping_ = false;
   DoConv::Hooks hooks;
   hooks.nextItem = [this] { return NextItem(); };
-  hooks.itemSettings = host_.itemSettings;
+  hooks.itemSettings = [this] { return ItemSettings(); };
   hooks.viewSize = host_.viewSize;
   hooks.show = [this](graphitine::ConvertedPicture picture, ScaledPicture photoView,
                       ScaledPicture sketchView, const std::string& written) {
@@ -262,6 +278,13 @@ std::optional<BatchJob> TBatchForm::NextItem() {
   UpdateProgress();
   return graphitine::NameBatchJob(static_cast<std::size_t>(n), ItemOf(ListBox1->item(n)),
                                   NameOf(Edit1->text()), taken_);
+}
+
+// The settings of an item that starts now; the window says which drawing style they use.
+BatchItemSettings TBatchForm::ItemSettings() {
+  BatchItemSettings settings = host_.itemSettings();
+  StyleLabel->setText(tr("画法: %1").arg(StyleName(settings.Convert().choice.checked)));
+  return settings;
 }
 
 void TBatchForm::ItemEnded() {

@@ -23,6 +23,7 @@ class TSkinForm;
 class TSkinListBox;
 class TSkinPopupMenu;
 class TSkinProgressBar;
+class QLabel;
 
 class TBatchForm : public QWidget {
   Q_OBJECT
@@ -40,6 +41,9 @@ class TBatchForm : public QWidget {
     std::function<void(graphitine::ConvertedPicture picture, ScaledPicture photoView,
                        ScaledPicture sketchView, const QString& written)>
         show;
+    // A run is about to start, and its pictures will replace what the host shows: whether they
+    // may (the host may ask its user first).
+    std::function<bool()> mayReplaceSketch;
   };
 
   // Created hidden. The first show puts it at its owner's corner, when it has one.
@@ -66,6 +70,7 @@ class TBatchForm : public QWidget {
   TSkinButton* Button3;
   TSkinButton* StopButton;
   TSkinProgressBar* ProgressBar1;
+  QLabel* StyleLabel;  // the drawing style the run's items convert with
   TSkinPopupMenu* PopupMenu1;
 
  signals:
@@ -96,6 +101,7 @@ class TBatchForm : public QWidget {
 
   // The run's side on the interface thread.
   std::optional<graphitine::BatchJob> NextItem();
+  BatchItemSettings ItemSettings();
   void ItemEnded();
   void RunEnded(const graphitine::BatchReport& report);
 

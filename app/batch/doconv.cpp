@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include "sketch/errors.h"
@@ -43,6 +44,7 @@ std::optional<T> Ask(QObject* context, std::function<T()> question, const std::s
 struct DoConv::Finished {
   ConvertedPicture picture;
   std::string written;
+  std::size_t order;  // the item's place among the items the run took, from 1
   ScaledPicture photoView;
   ScaledPicture sketchView;
 };
@@ -51,13 +53,17 @@ struct DoConv::Finished {
 // the run's start), and only while none is still on its way, and the last one at the end:
 // scaling a large photo and sketch to the views takes a run's thread from converting, so only
 // the pictures that will be shown are scaled, and on the run's threads, never the interface
-// thread's.
+// thread's. Items finish out of order when several convert at once; a picture is shown only
+// when no item after it in the list was shown or is waiting, so the run ends showing its last
+// item.
 struct DoConv::Shown {
   static constexpr std::chrono::milliseconds kShowInterval{1000};
 
   std::mutex lock;
-  std::optional<Finished> latest;  // the newest finished picture not handed over
-  bool posted = false;             // a picture is on its way to the interface thread
+  std::unordered_map<std::string, std::size_t> order;  // the items taken, by output name
+  std::optional<Finished> latest;                      // the latest item's picture not handed over
+  std::size_t newest = 0;  // the order of the latest item shown or waiting
+  bool posted = false;     // a picture is on its way to the interface thread
   std::chrono::steady_clock::time_point lastPosted = std::chrono::steady_clock::now();
 };
 
@@ -81,7 +87,11 @@ void DoConv::Execute(std::stop_token stop) {
   const graphitine::BatchReport report = graphitine::RunBatch(
       [&]() -> std::optional<BatchJob> {
         std::optional<std::optional<BatchJob>> job = Ask(context_, hooks_.nextItem, stop);
-        return job ? std::move(*job) : std::nullopt;
+        if (!job || !*job) return std::nullopt;
+        const std::lock_guard<std::mutex> guard(shown_->lock);
+        const std::size_t taken = shown_->order.size() + 1;
+        shown_->order.emplace((*job)->output, taken);
+        return std::move(*job);
       },
       [&](const BatchJob& job, std::stop_token itemStop) { ConvertItem(job, std::move(itemStop)); },
       parallel_,
@@ -104,10 +114,14 @@ void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
   if (!settings) throw graphitine::Stopped();
   Finished finished{graphitine::ConvertBatchJob(job, settings->Convert(), stop),
                     graphitine::SaveNameFor(job.output, job.kind),
+                    0,
                     {},
                     {}};
   {
     const std::lock_guard<std::mutex> guard(shown_->lock);
+    finished.order = shown_->order.at(job.output);
+    if (finished.order < shown_->newest) return;
+    shown_->newest = finished.order;
     const auto now = std::chrono::steady_clock::now();
     if (shown_->posted || now - shown_->lastPosted < Shown::kShowInterval) {
       shown_->latest = std::move(finished);
@@ -115,7 +129,7 @@ void DoConv::ConvertItem(const BatchJob& job, std::stop_token stop) {
     }
     shown_->posted = true;
     shown_->lastPosted = now;
-    shown_->latest.reset();  // finished earlier than this one
+    shown_->latest.reset();  // an item before this one
   }
   ShowFinished(std::move(finished), stop, ScaledPicture::On::ThisThread);
 }

@@ -12,8 +12,15 @@ void TBrushCursor::SetRadius(int radius) {
   resize(2 * radius, 2 * radius);
 }
 
+void TBrushCursor::SetClip(const QRect& area) {
+  if (clip_ == area) return;
+  clip_ = area;
+  update();
+}
+
 void TBrushCursor::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.setClipRect(clip_.translated(-pos()));
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(rect().adjusted(0, 0, -1, -1));

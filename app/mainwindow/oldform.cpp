@@ -1,9 +1,13 @@
 #include "app/mainwindow/oldform.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QScopeGuard>
+#include <QShortcut>
 #include <QUrl>
 #include <exception>
 #include <utility>
@@ -34,6 +38,7 @@
 using graphitine::Paper;
 using graphitine::PaperMode;
 using graphitine::Raster;
+using graphitine::RasterDelta;
 using graphitine::SketchTool;
 
 // The two status codes have no character of their own; a marker stands for each.
@@ -84,6 +89,20 @@ void TOldForm::ConnectHandlers() {
   connect(skinComboBox1, &TSkinCustomComboBox::OnChange, this, &TOldForm::skinComboBox1Change);
   connect(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
   connect(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
+  connect(Image2, &TPictureView::MouseLeave, this, &TOldForm::Image2MouseLeave);
+  for (const auto& [button, style] :
+       {std::pair{RadioButton1, SketchTool::Pen}, std::pair{RadioButton4, SketchTool::Pencil},
+        std::pair{RadioButton5, SketchTool::Soft}}) {
+    connect(button, &TSkinCheckBox::OnClick, this, [this, button = button, style = style] {
+      if (button->Checked()) lastStyle_ = style;
+    });
+  }
+  const auto shortcut = [this](QKeySequence keys, void (TOldForm::*step)()) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, step);
+  };
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &TOldForm::UndoStep);
+  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TOldForm::RedoStep);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &TOldForm::RedoStep);
 }
 
 void TOldForm::FormCreate() {
@@ -138,6 +157,7 @@ void TOldForm::FormResize() {
   const QRect fitted = PhotoViewRect(QSize(photo.Width(), photo.Height()));
   Image1->setGeometry(fitted);
   Image2->setGeometry(fitted.translated(Panel1->width() / 2, 0));
+  Image3->SetClip(Image2->geometry());
 }
 
 QRect TOldForm::PhotoViewRect(const QSize& photo) const {
@@ -216,17 +236,32 @@ graphitine::SketchSettings TOldForm::ReadSettings() const {
   return settings;
 }
 
+// The viewer reads the document's picture while it is open, so a batch run's pictures wait
+// until it closes. Closing it ends any stroke, whichever view opened it: the release of the
+// double-click's first press may never come.
 void TOldForm::OpenViewer(const Raster& picture) {
+  document_.EndStroke();
+  viewerOpen_ = true;
+  const auto closed = qScopeGuard([this] {
+    viewerOpen_ = false;
+    retouch_.MouseHeld = false;
+    if (waitingForViewer_) {
+      BatchPicture waiting = std::move(*waitingForViewer_);
+      waitingForViewer_.reset();
+      ShowBatchPicture(std::move(waiting));
+    }
+  });
   TViewForm viewer(this, picture);
   viewer.exec();
 }
 
 void TOldForm::Image1DblClick() { OpenViewer(document_.Photo()); }
 
-// A double-click also ends the stroke its first press began: its release may never come.
+// A double-click also ends the stroke its first press began.
 void TOldForm::Image2DblClick() {
-  if (document_.Sketch().Height() != 0) OpenViewer(document_.Sketch());
   retouch_.MouseHeld = false;
+  document_.EndStroke();
+  if (document_.Sketch().Height() != 0) OpenViewer(document_.Sketch());
 }
 
 void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y,
@@ -236,7 +271,25 @@ void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int
   Image2MouseMove(shift, x, y);
 }
 
-void TOldForm::Image2MouseUp() { retouch_.MouseHeld = false; }
+void TOldForm::Image2MouseUp() {
+  retouch_.MouseHeld = false;
+  document_.EndStroke();
+}
+
+// The brush cursor shows only over the sketch view; a stroke that Ctrl held ends there.
+void TOldForm::Image2MouseLeave() {
+  Image3->hide();
+  EndStrokeUnlessHeld(Qt::NoModifier);
+}
+
+void TOldForm::EndStrokeUnlessHeld(Qt::KeyboardModifiers shift) {
+  if (!retouch_.MouseHeld && !shift.testFlag(Qt::ControlModifier)) document_.EndStroke();
+}
+
+void TOldForm::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Control) EndStrokeUnlessHeld(Qt::NoModifier);
+  QWidget::keyReleaseEvent(event);
+}
 
 // Moves the brush cursor with the pointer and, on a step, retouches under it: a held stroke
 // steps on every StrokeFrequency-th move (on every move with the colour brush), Ctrl on every
@@ -246,6 +299,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
   Image3->move(Image2->x() + x - r, Image2->y() + y - r);
   Image3->setVisible(3 < y && y < Image2->height() - 4 && 3 < x && x < Image2->width() - 4);
   Image3->raise();
+  EndStrokeUnlessHeld(shift);
   const bool step = (retouch_.MouseHeld && (retouch_.StrokeTick == 0 || RadioButton3->Checked())) ||
                     shift.testFlag(Qt::ControlModifier);
   if (step && !document_.Photo().IsEmpty() && !RefuseDuringBatch()) {
@@ -288,27 +342,79 @@ void TOldForm::SavePicture(const QString& name, int kind) {
   SavePictureDialog1.SetFileName(FromName(document_.Save(NameOf(name), kind)));
 }
 
+void TOldForm::UndoStep() {
+  if (!RefuseDuringBatch()) ShowSketchStep(document_.Undo());
+}
+
+void TOldForm::RedoStep() {
+  if (!RefuseDuringBatch()) ShowSketchStep(document_.Redo());
+}
+
+void TOldForm::ShowSketchStep(const RasterDelta* step) {
+  if (step == nullptr) return;
+  if (step->SizeChanged()) {
+    Image2->PictureChanged();
+    return;
+  }
+  const graphitine::PixelArea changed = step->Changed();
+  Image2->PictureRegionChanged(QRect(changed.left, changed.top, changed.width, changed.height));
+}
+
+bool TOldForm::MayReplaceSketch() {
+  document_.EndStroke();
+  if (!document_.HasUnsavedWork()) return true;
+  switch (AskToSave(tr("素描已修改, 要保存吗?"), this)) {
+    case SaveChoice::Save:
+      BitBtn7Click();
+      return !document_.HasUnsavedWork();
+    case SaveChoice::DontSave:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+// Closing asks first when the sketch holds unsaved work; the window stays open when the user
+// cancels, and when saving fails.
+void TOldForm::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (MayReplaceSketch()) event->accept();
+}
+
 // The batch window previews the user's picks here and shows its run's pictures in the views,
-// which then hold the last written sketch; its items convert with the settings of the moment
-// they start.
+// which then hold the last written sketch; both replace the sketch only once the user lets
+// them. Its items convert whole photos with the settings of the moment they start and a
+// drawing style, never a hand tool.
 void TOldForm::CreateBatchForm() {
   TBatchForm::Host host;
   host.preview = [this](const QString& file) {
-    if (!RefuseDuringBatch()) LoadPicture(file);
+    if (!RefuseDuringBatch() && MayReplaceSketch()) LoadPicture(file);
   };
   host.itemSettings = [this] {
-    const graphitine::SketchSettings settings = ReadSettings();
+    graphitine::SketchSettings settings = ReadSettings();
+    settings.choice = {lastStyle_, graphitine::SketchPage::Automatic};
     return BatchItemSettings(settings.ForConvert(), settings.paper);
   };
   host.viewSize = [this](QSize photo) { return PhotoViewRect(photo).size(); };
   host.show = [this](graphitine::ConvertedPicture pictures, ScaledPicture photoView,
                      ScaledPicture sketchView, const QString& written) {
-    SavePictureDialog1.SetFileName(written);
-    ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
+    BatchPicture shown{std::move(pictures), std::move(photoView), std::move(sketchView), written};
+    if (viewerOpen_) {
+      waitingForViewer_ = std::move(shown);
+    } else {
+      ShowBatchPicture(std::move(shown));
+    }
   };
+  host.mayReplaceSketch = [this] { return MayReplaceSketch(); };
   batchForm_ = new TBatchForm(this, std::move(host));
   connect(batchForm_, &TBatchForm::Hidden, this, [this] { CheckBox1->SetChecked(false); });
   connect(batchForm_, &TBatchForm::RunningChanged, this, &TOldForm::BatchRunningChanged);
+}
+
+void TOldForm::ShowBatchPicture(BatchPicture shown) {
+  SavePictureDialog1.SetFileName(shown.written);
+  ShowPictures(std::move(shown.pictures), std::move(shown.photoView), std::move(shown.sketchView));
 }
 
 void TOldForm::BatchRunningChanged(bool running) {
@@ -324,7 +430,7 @@ bool TOldForm::RefuseDuringBatch() {
 }
 
 void TOldForm::BitBtn5Click() {
-  if (RefuseDuringBatch()) return;
+  if (RefuseDuringBatch() || !MayReplaceSketch()) return;
   const QString file = OpenPictureDialog1.Execute(this);
   if (file.isEmpty()) return;
   OpenPictureDialog1.SetFileName(file);
@@ -353,16 +459,18 @@ void TOldForm::BitBtn7Click() {
 
 // Clear: an empty sketch, or bare paper when a paper is chosen.
 void TOldForm::BitBtn9Click() {
-  if (RefuseDuringBatch()) return;
+  if (RefuseDuringBatch() || !MayReplaceSketch()) return;
+  Image3->hide();
   document_.Clear(skinComboBox1->currentIndex() != 0 ? paper_.get() : nullptr);
   Image2->SetPicture(&document_.Sketch());
 }
 
 // Edit and print: the paint program opens the last saved file. With none, or when the sketch
-// was retouched since, the user is asked to save first.
+// changed since, the user is asked to save first.
 void TOldForm::BitBtn4Click() {
+  document_.EndStroke();
   const auto unsaved = [this] {
-    return SavePictureDialog1.FileName().isEmpty() || document_.RetouchedSinceSave();
+    return SavePictureDialog1.FileName().isEmpty() || document_.ChangedSinceSave();
   };
   if (unsaved()) {
     ShowMessage(kSaveFirst, this);
@@ -425,7 +533,9 @@ void TOldForm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TOldForm::dropEvent(QDropEvent* event) {
   const QList<QUrl> urls = event->mimeData()->urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile() || RefuseDuringBatch()) return;
+  if (urls.isEmpty() || !urls.first().isLocalFile() || RefuseDuringBatch() || !MayReplaceSketch()) {
+    return;
+  }
   event->acceptProposedAction();
   LoadPicture(urls.first().toLocalFile());
 }

@@ -130,9 +130,14 @@ class TOldForm : public QWidget {
   void skinBitBtn2Click();  // Send to a friend
   void skinComboBox1Change();
   void skinRadioButton1Click();
+  // Undo and redo of the sketch's changes (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+  void UndoStep();
+  void RedoStep();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -152,13 +157,29 @@ class TOldForm : public QWidget {
   // Where the photo view goes for a photo of that size; the sketch view has the same size.
   QRect PhotoViewRect(const QSize& photo) const;
   void OpenViewer(const graphitine::Raster& picture);
+  void Image2MouseLeave();
+  // The stroke ends once neither a button nor Ctrl holds it.
+  void EndStrokeUnlessHeld(Qt::KeyboardModifiers shift);
   void ShowPictures(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
                     ScaledPicture sketchView);
+  // The sketch view follows a step of the sketch's history.
+  void ShowSketchStep(const graphitine::RasterDelta* step);
+  // Before the sketch is replaced: when it holds work not yet saved, the user saves it first
+  // (through the save dialog), lets it go, or cancels. Whether it may be replaced.
+  bool MayReplaceSketch();
   void AttachRetouch(bool attach);
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
 
   // The batch window, answering what it asks of this one.
   void CreateBatchForm();
+  // A batch run's finished picture, shown in the views.
+  struct BatchPicture {
+    graphitine::ConvertedPicture pictures;
+    ScaledPicture photoView;
+    ScaledPicture sketchView;
+    QString written;
+  };
+  void ShowBatchPicture(BatchPicture shown);
   void BatchRunningChanged(bool running);
   // While a batch run goes, it holds the pictures: the user's operations on them are refused,
   // and the status bar says why. Returns whether the operation was refused.
@@ -170,6 +191,12 @@ class TOldForm : public QWidget {
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
   RetouchState retouch_;
+  // The drawing style checked last, which a batch run converts with while a hand tool is
+  // checked.
+  graphitine::SketchTool lastStyle_ = graphitine::SketchTool::Pencil;
   bool shown_ = false;
   QPointer<TBatchForm> batchForm_;
+  // While the viewer shows a picture of the document, a batch run's pictures wait here.
+  bool viewerOpen_ = false;
+  std::optional<BatchPicture> waitingForViewer_;
 };

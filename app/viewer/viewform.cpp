@@ -1,57 +1,76 @@
 #include "app/viewer/viewform.h"
 
 #include <QScreen>
+#include <QWindow>
+#include <cmath>
 
-#include "app/fitting.h"
-#include "app/pictureview.h"
+#include "app/viewer/realscaleview.h"
 
 namespace {
-constexpr int kBorderRoom = 10;
-constexpr int kTitleRoom = 30;
+const QSize kDesignSize(545, 378);
 }  // namespace
 
-QSize ViewerSize(const QSize& picture, const QSize& workArea) {
-  const QSize size(picture.width() + kBorderRoom, picture.height() + kTitleRoom);
-  if (size.width() > workArea.width() || size.height() > workArea.height()) return workArea;
-  return size;
+QSize ViewerClientSize(const QSize& picture, qreal devicePixelRatio, const QSize& room) {
+  if (picture.isEmpty()) return kDesignSize.boundedTo(room);
+  const auto logical = [devicePixelRatio](int device) {
+    return static_cast<int>(std::ceil(device / devicePixelRatio));
+  };
+  return QSize(logical(picture.width()), logical(picture.height())).boundedTo(room);
 }
 
-TViewForm::TViewForm(QWidget* owner, graphitine::Raster picture)
-    : QDialog(owner),
-      picture_(std::move(picture)),
-      panel_(new QWidget(this)),
-      image_(new TPictureView(panel_)) {
+TViewForm::TViewForm(QWidget* owner, const graphitine::Raster& picture)
+    : QDialog(owner), image_(new TRealScaleView(picture, this)) {
   setObjectName(QStringLiteral("ViewForm"));
   setWindowTitle(QStringLiteral("Real  scale"));
   setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-  setSizeGripEnabled(true);
-  resize(545, 378);
+  resize(kDesignSize);
   image_->setObjectName(QStringLiteral("Image1"));
-  image_->SetStretch(true);
-  image_->SetPicture(&picture_);
 }
 
 void TViewForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!placed_) FormActivate();
+  FormActivate();
+  image_->setFocus();
 }
 
-// Sizes the window to the picture and puts it in the work area's top-left corner, once, when
-// it opens.
+QMargins TViewForm::Frame() const {
+  return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+// Sizes the window to the picture and puts its frame in the work area's top-left corner. The
+// client area is placed itself, inside the frame as far as it is known: window managers differ
+// in whether a window's position means its frame's or its client area's.
 void TViewForm::FormActivate() {
-  placed_ = true;
   const QRect workArea = screen()->availableGeometry();
-  const QSize decoration = frameGeometry().size() - size();
-  resize(ViewerSize(QSize(picture_.Width(), picture_.Height()), workArea.size()) - decoration);
-  move(workArea.topLeft());
+  const QMargins frame = Frame();
+  const graphitine::Raster& picture = image_->Picture();
+  setGeometry(QRect(workArea.topLeft() + QPoint(frame.left(), frame.top()),
+                    ViewerClientSize(QSize(picture.Width(), picture.Height()), devicePixelRatioF(),
+                                     workArea.size().shrunkBy(frame))));
+}
+
+void TViewForm::PlaceOnceFramed() {
+  if (framed_ || !isVisible() || Frame().isNull()) return;
+  framed_ = true;
+  FormActivate();
+}
+
+// The window manager has framed the window by the time it activates it, if not before.
+bool TViewForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) PlaceOnceFramed();
+  return QDialog::event(event);
+}
+
+void TViewForm::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  PlaceOnceFramed();
 }
 
 void TViewForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   FormResize();
+  PlaceOnceFramed();
 }
 
-void TViewForm::FormResize() {
-  panel_->setGeometry(rect());
-  image_->setGeometry(FitPicture(panel_->size(), QSize(picture_.Width(), picture_.Height())));
-}
+// The view fills the window.
+void TViewForm::FormResize() { image_->setGeometry(rect()); }

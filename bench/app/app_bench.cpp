@@ -8,12 +8,19 @@
 //   BM_ConvertToView     Convert clicked until the sketch view has repainted
 //   BM_ScaleView         the part of it that scales the sketch to the view
 //   BM_RetouchStep       one step of local re-conversion with the default brush, view updated
+//   BM_UndoStroke        Ctrl+Z of a default stroke until the sketch view has repainted, and
+//   BM_RedoStroke        Ctrl+Y likewise (a default stroke: the default brush and settings on
+//                        the manual page, local re-conversion with the pencil, a press, 25
+//                        moves of 4 view pixels, a release)
+//   BM_HistoryMemory     what the history holds after Convert and 200 default strokes over
+//                        the whole sketch (counters)
 #include <benchmark/benchmark.h>
 #include <jpeglib.h>
 
 #include <QApplication>
 #include <QFile>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -170,6 +177,73 @@ void BM_RetouchStep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RetouchStep)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// A default stroke across the sketch view from (x, y), as the user makes it.
+void DefaultStroke(TOldForm& window, int x, int y) {
+  window.Image2MouseDown(Qt::LeftButton, {}, x, y, false);
+  for (int move = 1; move <= 25; ++move) window.Image2MouseMove({}, x + 4 * move, y);
+  window.Image2MouseUp();
+}
+
+// A shown window with the photo converted and one default stroke made, on the manual page.
+TOldForm& StrokedWindow() {
+  TOldForm& window = Window();
+  window.BitBtn6Click();
+  window.PageControl1->SetActivePage(window.TabSheet2);
+  DefaultStroke(window, window.Image2->width() / 4, window.Image2->height() / 2);
+  QApplication::processEvents();
+  return window;
+}
+
+// Times the step alone, the other one bringing the sketch back between iterations.
+void TimeStep(benchmark::State& state, void (TOldForm::*step)(), void (TOldForm::*back)()) {
+  state.SetLabel("goal <= 20 ms");
+  TOldForm& window = StrokedWindow();
+  if (step == &TOldForm::RedoStep) window.UndoStep();
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    (window.*step)();
+    window.Image2->repaint();
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    (window.*back)();
+    window.Image2->repaint();
+  }
+}
+
+void BM_UndoStroke(benchmark::State& state) {
+  TimeStep(state, &TOldForm::UndoStep, &TOldForm::RedoStep);
+}
+BENCHMARK(BM_UndoStroke)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+void BM_RedoStroke(benchmark::State& state) {
+  TimeStep(state, &TOldForm::RedoStep, &TOldForm::UndoStep);
+}
+BENCHMARK(BM_RedoStroke)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// 200 strokes in rows across the whole view, so that they overlap little.
+void BM_HistoryMemory(benchmark::State& state) {
+  TOldForm& window = Window();
+  for (auto _ : state) {
+    window.LoadPicture(PhotoFile());  // a new history
+    window.PageControl1->SetActivePage(window.TabSheet1);
+    window.BitBtn6Click();
+    const double convert = static_cast<double>(window.Document().History().Bytes());
+    window.PageControl1->SetActivePage(window.TabSheet2);
+    const int width = window.Image2->width();
+    const int height = window.Image2->height();
+    for (int stroke = 0; stroke < 200; ++stroke) {
+      DefaultStroke(window, 10 + (stroke * 37) % (width - 120), 10 + (stroke * 53) % (height - 20));
+    }
+    const double strokes = static_cast<double>(window.Document().History().Bytes()) - convert;
+    state.counters["convert_MiB"] = convert / (1 << 20);
+    state.counters["strokes_MiB"] = strokes / (1 << 20);
+    state.counters["per_stroke_KiB"] = strokes / 200 / 1024;
+    state.counters["history_MiB"] = (convert + strokes) / (1 << 20);
+    state.SetLabel("goal: history_MiB <= 64");
+  }
+}
+BENCHMARK(BM_HistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
@@ -87,11 +88,13 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
                                paper_ ? std::make_shared<graphitine::Paper>(*paper_) : nullptr);
     };
     host.viewSize = [](QSize) { return QSize(40, 30); };
-    host.show = [this](graphitine::ConvertedPicture, ScaledPicture photoView, ScaledPicture,
+    host.show = [this](graphitine::ConvertedPicture picture, ScaledPicture photoView, ScaledPicture,
                        const QString& written) {
       shown_ << written;
       shownView_ = photoView.Image().size();
+      shownPhoto_ = std::move(picture.photo);
     };
+    host.mayReplaceSketch = [this] { return mayReplaceSketch_; };
     batch_ = std::make_unique<TBatchForm>(nullptr, std::move(host));
     batch_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(batch_.get()));
@@ -106,6 +109,8 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   int settingsAsked_ = 0;
   QStringList shown_;
   QSize shownView_;
+  graphitine::Raster shownPhoto_;  // the photo shown last
+  bool mayReplaceSketch_ = true;
 };
 
 // The main window shown, with its batch window.

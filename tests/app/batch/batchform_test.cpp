@@ -18,7 +18,7 @@ TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
   EXPECT_TRUE(batch.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_EQ(batch.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
   EXPECT_EQ(batch.skinForm1->Caption(), QStringLiteral("   批量转换    "));
-  EXPECT_EQ(batch.skinForm1->size(), QSize(157, 337));
+  EXPECT_EQ(batch.skinForm1->size(), QSize(157, 353));
   QStringList shownButtons;
   const TSkinTitleBarButtons& buttons = batch.skinForm1->TitleBar()->Buttons();
   for (int i = 0; i < buttons.Count(); ++i) {
@@ -27,9 +27,10 @@ TEST_F(BatchTest, IsAToolWindowOverTheMainWindowWithItsControlsInPlace) {
   }
   EXPECT_EQ(shownButtons, QStringList{QString::number(skinClose)});
   const std::pair<QWidget*, QRect> places[] = {
-      {batch.Button2, {8, 32, 105, 25}},  {batch.ListBox1, {8, 61, 137, 137}},
-      {batch.Button1, {7, 208, 113, 25}}, {batch.Edit1, {8, 237, 137, 21}},
-      {batch.Button3, {8, 272, 89, 25}},  {batch.ProgressBar1, {8, 304, 142, 17}}};
+      {batch.Button2, {8, 32, 105, 25}},    {batch.ListBox1, {8, 61, 137, 137}},
+      {batch.Button1, {7, 208, 113, 25}},   {batch.Edit1, {8, 237, 137, 21}},
+      {batch.Button3, {8, 272, 89, 25}},    {batch.ProgressBar1, {8, 304, 142, 17}},
+      {batch.StyleLabel, {8, 327, 142, 16}}};
   // Places inside the skinned frame, title bar included.
   for (const auto& [control, place] : places) {
     EXPECT_EQ(QRect(control->mapTo(batch.skinForm1, QPoint()), control->size()), place)

@@ -13,6 +13,7 @@
 #include "skin/bars/trackbar.h"
 #include "skin/buttons/button.h"
 #include "skin/buttons/radiobutton.h"
+#include "skin/containers/pagecontrol.h"
 #include "skin/inputs/edit.h"
 
 namespace {
@@ -186,6 +187,47 @@ TEST_F(LoneBatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
   }
 }
 
+// A run converts whole photos with a drawing style: with the eraser checked on the manual page,
+// the style checked last; the batch window says which.
+TEST_F(BatchRunTest, WithAHandToolCheckedItConvertsWithTheLastDrawingStyle) {
+  const QString source = Put(QStringLiteral("a.bmp"), 60, 40);
+  ShowBoth();
+  AddFolder(tree_.path());
+  Click(form_->RadioButton1);  // Pen
+  ManualPage();
+  Click(form_->RadioButton2);  // the eraser
+  StartRun(out_.path());
+  WaitForTheEnd();
+  graphitine::ConvertSettings pen;
+  pen.choice = {graphitine::SketchTool::Pen, graphitine::SketchPage::Automatic};
+  EXPECT_EQ(graphitine::LoadPicture(out_.filePath(QStringLiteral("a.bmp")).toStdString()),
+            graphitine::Convert(PatternPhoto(60, 40), pen));
+  EXPECT_EQ(Batch().StyleLabel->text(), QStringLiteral("画法: Pen"));
+  EXPECT_TRUE(form_->RadioButton2->Checked());
+}
+
+// The viewer reads the picture it shows from the main window: a run's picture finished
+// meanwhile waits until the viewer closes.
+TEST_F(BatchRunTest, APictureFinishedWhileTheViewerIsOpenWaitsForItToClose) {
+  Put(QStringLiteral("a.bmp"), 60, 40);
+  ShowBoth();
+  AddFolder(tree_.path());
+  Batch().Edit1->setText(out_.path());
+  const graphitine::Raster start = Photo();
+  bool started = false;
+  ModalWatch watch([&](QWidget* viewer) {
+    if (started) return;
+    started = true;
+    Batch().BitBtn1Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!Batch().Running(), 60000);
+    EXPECT_TRUE(Photo() == start);
+    qobject_cast<QDialog*>(viewer)->reject();
+  });
+  QTest::mouseDClick(form_->Image1, Qt::LeftButton);
+  EXPECT_TRUE(started);
+  EXPECT_EQ(Photo(), PatternPhoto(60, 40));
+}
+
 TEST_F(BatchRunTest, QuittingDuringARunStopsTheWorkerAndLeavesNoHalfFile) {
   ShowBoth();
   ListPhotos(6, 1600, 1200);
@@ -236,6 +278,31 @@ TEST_F(BatchRunTest, TheUserClicksAroundWhileItRuns) {
     EXPECT_NO_THROW(graphitine::LoadPicture(out_.filePath(name).toStdString()))
         << name.toStdString();
   }
+}
+
+TEST_F(LoneBatchRunTest, ARunStartsOnlyWhenTheHostLetsItsPicturesReplaceItsOwn) {
+  ListPhotos(2, 40, 30);
+  mayReplaceSketch_ = false;
+  StartRun(out_.path());
+  EXPECT_FALSE(Batch().Running());
+  EXPECT_TRUE(Contents(out_.path()).empty());
+}
+
+// Items converting at once finish out of order: a large first item ends after the small ones,
+// and the run still ends showing the list's last item.
+TEST_F(LoneBatchRunTest, TheRunEndsShowingTheLastItemOfTheList) {
+  const QStringList sources = {Put(QStringLiteral("a.bmp"), 3000, 2000),
+                               Put(QStringLiteral("b.bmp"), 30, 20),
+                               Put(QStringLiteral("c.bmp"), 40, 20)};
+  Batch().ListBox1->SetItems(sources);
+  for (int i = 0; i < sources.size(); ++i)
+    Batch().ListBox1->item(i)->setData(Qt::UserRole, sources[i]);
+  Batch().SetParallel(2);
+  StartRun(out_.path());
+  WaitForTheEnd();
+  ASSERT_FALSE(shown_.isEmpty());
+  EXPECT_TRUE(shown_.last().endsWith(QStringLiteral("c.bmp"))) << shown_.last().toStdString();
+  EXPECT_EQ(shownPhoto_, PatternPhoto(40, 20));
 }
 
 TEST_F(LoneBatchRunTest, AnEmptyListRunsToItsEndWithoutAMessage) {

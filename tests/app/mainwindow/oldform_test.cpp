@@ -145,6 +145,7 @@ TEST_F(OldFormTest, PaperChoiceIsLaidUnderTheSketchAndClearShowsItBare) {
   settings.paper = &paper;
   EXPECT_EQ(Sketch(), graphitine::Convert(Photo(), settings));
 
+  ModalWatch dontSave([](QWidget* box) { PressMessageButton(box, 1); });
   Click(form_->Button4);
   Raster bare;
   graphitine::PaintPaper(bare, paper, 120, 90);

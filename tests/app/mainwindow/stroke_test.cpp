@@ -61,6 +61,7 @@ TEST_F(StrokeTest, AHeldStrokePaintsOnEveryMthMove) {
   };
   const Case cases[] = {
       {2, {1, 2, 3, 4, 5, 6, 7, 8}}, {4, {2, 4, 6, 8}}, {9, {3, 6}}, {32, {5}}, {62, {7}}};
+  ModalWatch dontSave([](QWidget* box) { PressMessageButton(box, 1); });  // asked by Clear
   for (const Case& c : cases) {
     form_->TrackBar2->SetPosition(c.radius);
     Click(form_->Button4);  // bare paper for each case
@@ -92,6 +93,30 @@ TEST_F(StrokeTest, ADoubleClickPaintsOnceAndEndsTheStroke) {
   EXPECT_EQ(Sketch(), expected);
   EXPECT_FALSE(form_->Retouch().MouseHeld);
   EXPECT_EQ(watch.Seen(), QStringList{QStringLiteral("ViewForm")});
+}
+
+// The brush cursor shows only over the sketch view: it hides when the pointer leaves the view
+// and on Clear, and its circle is cut at the view's edge.
+TEST_F(StrokeTest, TheBrushCursorStaysOnTheSketchView) {
+  MoveOnSketch(100, 100);
+  ASSERT_TRUE(form_->Image3->isVisible());
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(form_->Image2, &leave);
+  EXPECT_FALSE(form_->Image3->isVisible());
+  MoveOnSketch(100, 100);
+  ModalWatch dontSave([](QWidget* box) { PressMessageButton(box, 1); });
+  Click(form_->Button4);
+  EXPECT_FALSE(form_->Image3->isVisible());
+
+  // Near the view's left edge the circle reaches past it: the window around it stays as it was.
+  const QRect view = form_->Image2->geometry();
+  const QRect outside(view.left() - 40, view.top(), 40, view.height());
+  const QImage without = form_->Panel1->grab(outside).toImage();
+  MoveOnSketch(5, 100);
+  ASSERT_TRUE(form_->Image3->isVisible());
+  ASSERT_LT(form_->Image3->x(), view.left());
+  EXPECT_EQ(form_->Panel1->grab(outside).toImage(), without);
+  EXPECT_NE(form_->Panel1->grab(view).toImage(), form_->Image2->grab().toImage());  // shown inside
 }
 
 // Without a photo a stroke has nothing to work on: no flood of error boxes, nothing painted.

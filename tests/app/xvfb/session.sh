@@ -42,13 +42,14 @@ wait_for() {
   echo "timed out waiting for: $*" >&2
   return 1
 }
-# Types a file name into the dialog whose title matches, confirms it, and waits until the
-# dialog has gone.
+# Types a file name into the dialog whose title matches (in place of what its name box held),
+# confirms it, and waits until the dialog has gone.
 answer_dialog() {
   local dialog
   dialog=$(xdotool search --sync --onlyvisible --name "$1" | head -1)
   xdotool windowactivate --sync "$dialog" 2>/dev/null || true
   sleep 0.5
+  xdotool key ctrl+a  # the name box may hold the last name
   xdotool type --delay 10 "$2"
   xdotool key Return
   wait_for bash -c "! xdotool search --onlyvisible --name '$1' >/dev/null 2>&1"
