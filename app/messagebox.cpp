@@ -1,5 +1,6 @@
 #include "app/messagebox.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,9 +55,12 @@ int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* pare
 }  // namespace
 
 void ShowMessage(const QString& text, QWidget* parent) {
-  RunMessageBox(text, {QStringLiteral("OK")}, parent);
+  RunMessageBox(text, {QCoreApplication::translate("MessageBox", "OK")}, parent);
 }
 
 bool AskYesNo(const QString& question, QWidget* parent) {
-  return RunMessageBox(question, {QStringLiteral("&Yes"), QStringLiteral("&No")}, parent) == 1;
+  return RunMessageBox(question,
+                       {QCoreApplication::translate("MessageBox", "&Yes"),
+                        QCoreApplication::translate("MessageBox", "&No")},
+                       parent) == 1;
 }

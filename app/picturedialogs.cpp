@@ -1,15 +1,18 @@
 #include "app/picturedialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/messagebox.h"
 
 const char* const kOpenPictureFilters =
-    "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
-    "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp";
-const char* const kSavePictureFilters =
-    "JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf";
+    QT_TRANSLATE_NOOP("TPictureDialog",
+                      "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
+                      "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp");
+const char* const kSavePictureFilters = QT_TRANSLATE_NOOP(
+    "TPictureDialog",
+    "JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf");
 
 QStringList QtNameFilters(const QString& filters) {
   const QStringList fields = filters.split(QLatin1Char('|'));
@@ -34,7 +37,9 @@ QString TPictureDialog::Execute(QWidget* parent) {
   QFileDialog dialog(parent);
   dialog.setObjectName(mode_ == Mode::Open ? QStringLiteral("OpenPictureDialog")
                                            : QStringLiteral("SavePictureDialog"));
-  dialog.setWindowTitle(mode_ == Mode::Open ? QStringLiteral("Open") : QStringLiteral("Save As"));
+  dialog.setWindowTitle(mode_ == Mode::Open
+                            ? QCoreApplication::translate("TPictureDialog", "Open")
+                            : QCoreApplication::translate("TPictureDialog", "Save As"));
   dialog.setAcceptMode(mode_ == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(mode_ == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setNameFilters(filters_);
@@ -50,5 +55,7 @@ QString TPictureDialog::Execute(QWidget* parent) {
 
 bool ConfirmReplaceWritten(const QString& name, const QString& written, QWidget* parent) {
   if (written == name || !QFileInfo::exists(written)) return true;
-  return AskYesNo(QStringLiteral("%1 已经存在。\n要替换它吗?").arg(written), parent);
+  return AskYesNo(
+      QCoreApplication::translate("TPictureDialog", "%1 已经存在。\n要替换它吗?").arg(written),
+      parent);
 }

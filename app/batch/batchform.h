@@ -46,11 +46,12 @@ class TBatchForm : public QWidget {
   TBatchForm(QWidget* owner, Host host);
   ~TBatchForm() override;  // a run going is stopped and waited for
 
-  static const QString kChooseOutputFolder;
-  static const QString kAddFolderTitle;
-  static const QString kOutputFolderTitle;
-  static const QString kStopQuestion;
-  static const QString kFailuresHeading;
+  // Its messages and dialog titles, untranslated.
+  static const char* const kChooseOutputFolder;
+  static const char* const kAddFolderTitle;
+  static const char* const kOutputFolderTitle;
+  static const char* const kStopQuestion;
+  static const char* const kFailuresHeading;
 
   bool Running() const { return run_ != nullptr; }
   // How many items convert at once; the number of cores unless set.

@@ -21,8 +21,9 @@ class TMailForm : public QDialog {
   // leaves the attachment box unticked and disabled.
   TMailForm(QWidget* owner, QString attachment);
 
-  static const QStringList kSubjects;
-  static const QStringList kDefaultBody;
+  // The subjects offered and the body's first lines, in the window's language.
+  static QStringList Subjects();
+  static QStringList DefaultBody();
 
   TSkinForm* skinForm1;
   QLabel* Label1;

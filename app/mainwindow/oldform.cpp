@@ -1,5 +1,6 @@
 #include "app/mainwindow/oldform.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -37,20 +38,17 @@ using graphitine::Raster;
 using graphitine::SketchTool;
 
 // The two status codes have no character of their own; a marker stands for each.
-const QString TOldForm::kAutomaticStatus = QStringLiteral("◆自动转换   ");
-const QString TOldForm::kManualStatus = QStringLiteral("●按着'CTRL'键来手动素描!");
-const QString TOldForm::kBatchStatus = QStringLiteral("批量转换进行中, 请等它结束或停止它");
-
-namespace {
-
-const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
-const QString kErrorCode = QStringLiteral("错误代码 ");
-
-}  // namespace
+const char* const TOldForm::kAutomaticStatus = QT_TRANSLATE_NOOP("TOldForm", "◆自动转换   ");
+const char* const TOldForm::kManualStatus =
+    QT_TRANSLATE_NOOP("TOldForm", "●按着'CTRL'键来手动素描!");
+const char* const TOldForm::kBatchStatus =
+    QT_TRANSLATE_NOOP("TOldForm", "批量转换进行中, 请等它结束或停止它");
 
 TOldForm::TOldForm(std::filesystem::path programFolder, std::optional<QString> photo)
-    : OpenPictureDialog1(TPictureDialog::Mode::Open, QString::fromUtf8(kOpenPictureFilters)),
-      SavePictureDialog1(TPictureDialog::Mode::Save, QString::fromUtf8(kSavePictureFilters),
+    : OpenPictureDialog1(TPictureDialog::Mode::Open,
+                         QCoreApplication::translate("TPictureDialog", kOpenPictureFilters)),
+      SavePictureDialog1(TPictureDialog::Mode::Save,
+                         QCoreApplication::translate("TPictureDialog", kSavePictureFilters),
                          kSaveDialogStartIndex),
       programFolder_(std::move(programFolder)),
       photo_(std::move(photo)),
@@ -166,12 +164,12 @@ void TOldForm::skinPageControl1Change() {
   RadioButton3->setEnabled(manual);
   RadioButton2->setEnabled(manual);
   if (manual) {
-    StatusBar1->SetSimpleText(kManualStatus);
+    StatusBar1->SetSimpleText(tr(kManualStatus));
     return;
   }
   Image3->hide();
   if (RadioButton3->Checked() || RadioButton2->Checked()) RadioButton5->SetChecked(true);
-  StatusBar1->SetSimpleText(kAutomaticStatus);
+  StatusBar1->SetSimpleText(tr(kAutomaticStatus));
 }
 
 void TOldForm::AttachRetouch(bool attach) {
@@ -312,14 +310,14 @@ void TOldForm::CreateBatchForm() {
 }
 
 void TOldForm::BatchRunningChanged(bool running) {
-  StatusBar1->SetSimpleText(running              ? kBatchStatus
-                            : ManualPageActive() ? kManualStatus
-                                                 : kAutomaticStatus);
+  StatusBar1->SetSimpleText(tr(running              ? kBatchStatus
+                               : ManualPageActive() ? kManualStatus
+                                                    : kAutomaticStatus));
 }
 
 bool TOldForm::RefuseDuringBatch() {
   const bool running = batchForm_ && batchForm_->Running();
-  if (running) StatusBar1->SetSimpleText(kBatchStatus);
+  if (running) StatusBar1->SetSimpleText(tr(kBatchStatus));
   return running;
 }
 
@@ -365,12 +363,12 @@ void TOldForm::BitBtn4Click() {
     return SavePictureDialog1.FileName().isEmpty() || document_.RetouchedSinceSave();
   };
   if (unsaved()) {
-    ShowMessage(kSaveFirst, this);
+    ShowMessage(tr("请储存素描档,使用绘图软件编辑它!"), this);
     BitBtn7Click();
     if (unsaved()) return;
   }
   const int failure = StartPaintProgram(NameOf(SavePictureDialog1.FileName()));
-  if (failure != 0) ShowMessage(kErrorCode + QString::number(failure), this);
+  if (failure != 0) ShowMessage(tr("错误代码 ") + QString::number(failure), this);
 }
 
 // Send to a friend: the sketch is written as the mail attachment, then the mail dialog opens

@@ -57,10 +57,10 @@ class TOldForm : public QWidget {
   // The batch window, once the first show has created it; for the tests.
   TBatchForm* BatchForm() const { return batchForm_; }
 
-  // The status texts of the two pages.
-  static const QString kAutomaticStatus;
-  static const QString kManualStatus;
-  static const QString kBatchStatus;
+  // The status texts of the two pages and of a batch run, untranslated.
+  static const char* const kAutomaticStatus;
+  static const char* const kManualStatus;
+  static const char* const kBatchStatus;
 
   // Controls, by the names the other windows and the tests know them by.
   TSkinForm* skinForm1;
