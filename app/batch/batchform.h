@@ -33,7 +33,7 @@ class TBatchForm : public QWidget {
     std::function<void(const QString& file)> preview;
     // The settings of an item that starts now.
     std::function<BatchItemSettings()> itemSettings;
-    // The size of the host's views for a photo of that size.
+    // The size of the host's views for a photo of that size, in device pixels.
     std::function<QSize(QSize photo)> viewSize;
     // A run's finished photo and sketch, written under that name, for the host to show; the
     // views' images come made at viewSize's size when it was known.

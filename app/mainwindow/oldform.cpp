@@ -142,6 +142,10 @@ QRect TOldForm::PhotoViewRect(const QSize& photo) const {
   return FitPicture(QSize(Panel1->width() / 2, Panel1->height()), photo);
 }
 
+QSize TOldForm::ViewDeviceSize(const QSize& photo) const {
+  return TPictureView::DevicePixels(PhotoViewRect(photo).size(), Image1->devicePixelRatioF());
+}
+
 void TOldForm::skinTrackBar1Change() { Edit1->setText(QString::number(TrackBar1->Position())); }
 
 void TOldForm::skinTrackBar3Change() { Edit2->setText(QString::number(TrackBar3->Position())); }
@@ -227,7 +231,7 @@ void TOldForm::Image2DblClick() {
   retouch_.MouseHeld = false;
 }
 
-void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y,
+void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, double x, double y,
                                bool doubleClick) {
   if (!doubleClick) retouch_.MouseHeld = true;
   retouch_.StrokeTick = 0;
@@ -239,9 +243,9 @@ void TOldForm::Image2MouseUp() { retouch_.MouseHeld = false; }
 // Moves the brush cursor with the pointer and, on a step, retouches under it: a held stroke
 // steps on every StrokeFrequency-th move (on every move with the colour brush), Ctrl on every
 // move. With no photo a stroke does nothing.
-void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
+void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, double x, double y) {
   const int r = retouch_.BrushRadius;
-  Image3->move(Image2->x() + x - r, Image2->y() + y - r);
+  Image3->move(qRound(Image2->x() + x - r), qRound(Image2->y() + y - r));
   Image3->setVisible(3 < y && y < Image2->height() - 4 && 3 < x && x < Image2->width() - 4);
   Image3->raise();
   const bool step = (retouch_.MouseHeld && (retouch_.StrokeTick == 0 || RadioButton3->Checked())) ||
@@ -266,7 +270,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
 
 void TOldForm::LoadPicture(const QString& file) {
   ScaledLoad loaded =
-      LoadPictureScaled(PathOf(file), [this](QSize photo) { return PhotoViewRect(photo).size(); });
+      LoadPictureScaled(PathOf(file), [this](QSize photo) { return ViewDeviceSize(photo); });
   ShowPictures({std::move(loaded.picture), Raster()}, std::move(loaded.view), {});
 }
 
@@ -298,7 +302,7 @@ void TOldForm::CreateBatchForm() {
     const graphitine::SketchSettings settings = ReadSettings();
     return BatchItemSettings(settings.ForConvert(), settings.paper);
   };
-  host.viewSize = [this](QSize photo) { return PhotoViewRect(photo).size(); };
+  host.viewSize = [this](QSize photo) { return ViewDeviceSize(photo); };
   host.show = [this](graphitine::ConvertedPicture pictures, ScaledPicture photoView,
                      ScaledPicture sketchView, const QString& written) {
     SavePictureDialog1.SetFileName(written);

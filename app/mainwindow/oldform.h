@@ -118,9 +118,9 @@ class TOldForm : public QWidget {
   void skinCheckBox1Click();
   void Image1DblClick();
   void Image2DblClick();
-  void Image2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
+  void Image2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y,
                        bool doubleClick);
-  void Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+  void Image2MouseMove(Qt::KeyboardModifiers shift, double x, double y);
   void Image2MouseUp();
   void BitBtn5Click();      // Open
   void BitBtn6Click();      // Convert
@@ -151,6 +151,9 @@ class TOldForm : public QWidget {
   graphitine::SketchSettings ReadSettings() const;
   // Where the photo view goes for a photo of that size; the sketch view has the same size.
   QRect PhotoViewRect(const QSize& photo) const;
+  // The views' size in device pixels for a photo of that size: what their pictures are scaled
+  // to.
+  QSize ViewDeviceSize(const QSize& photo) const;
   void OpenViewer(const graphitine::Raster& picture);
   void ShowPictures(graphitine::ConvertedPicture pictures, ScaledPicture photoView,
                     ScaledPicture sketchView);
