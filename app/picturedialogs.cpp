@@ -1,6 +1,7 @@
 #include "app/picturedialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ QStringList QtNameFilters(const QString& filters) {
 TPictureDialog::TPictureDialog(Mode mode, const QString& filters, int filterIndex)
     : mode_(mode), filters_(QtNameFilters(filters)), filterIndex_(filterIndex) {}
 
-QString TPictureDialog::Execute(QWidget* parent) {
+QString TPictureDialog::Execute(QWidget* parent, FolderPurpose purpose) {
   QFileDialog dialog(parent);
   dialog.setObjectName(mode_ == Mode::Open ? QStringLiteral("OpenPictureDialog")
                                            : QStringLiteral("SavePictureDialog"));
@@ -46,11 +47,20 @@ QString TPictureDialog::Execute(QWidget* parent) {
   if (filterIndex_ >= 1 && filterIndex_ <= filters_.size()) {
     dialog.selectNameFilter(filters_[filterIndex_ - 1]);
   }
-  if (!fileName_.isEmpty()) dialog.selectFile(fileName_);
+  const QString folder = LastFolder(purpose);
+  dialog.setDirectory(folder);
+  // The save dialog offers the file written last; the open dialog, shared by two purposes,
+  // offers its file only where it starts.
+  if (!fileName_.isEmpty() &&
+      (mode_ == Mode::Save || QFileInfo(fileName_).absolutePath() == QDir(folder).absolutePath())) {
+    dialog.selectFile(fileName_);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   const qsizetype chosen = filters_.indexOf(dialog.selectedNameFilter());
   if (chosen >= 0) filterIndex_ = static_cast<int>(chosen) + 1;
-  return dialog.selectedFiles().first();
+  const QString file = dialog.selectedFiles().first();
+  RememberFolder(purpose, QFileInfo(file).absolutePath());
+  return file;
 }
 
 bool ConfirmReplaceWritten(const QString& name, const QString& written, QWidget* parent) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/lastfolders.h"
+
 class QWidget;
 
 // Filters written as "text|patterns|text|patterns", patterns separated by ';', in Qt's form:
@@ -19,8 +21,9 @@ class TPictureDialog {
 
   // Shows the dialog and returns the chosen file, empty when cancelled. The chosen filter is
   // kept; the file name is not (a save that fails keeps the name saved last). A save dialog asks
-  // before replacing a file that exists.
-  QString Execute(QWidget* parent);
+  // before replacing a file that exists. The dialog starts in the folder used last for the
+  // purpose, and the chosen file's folder becomes that folder.
+  QString Execute(QWidget* parent, FolderPurpose purpose);
 
   const QString& FileName() const { return fileName_; }
   void SetFileName(const QString& name) { fileName_ = name; }

@@ -159,7 +159,7 @@ void TBatchForm::closeEvent(QCloseEvent* event) {
 }
 
 void TBatchForm::SpeedButton2Click() {
-  const QString folder = ChooseFolder(tr(kAddFolderTitle), this);
+  const QString folder = ChooseFolder(tr(kAddFolderTitle), this, FolderPurpose::BatchAdd);
   if (!folder.isEmpty()) {
     std::vector<PictureItem> items;
     items.reserve(static_cast<std::size_t>(ListBox1->count()));
@@ -186,7 +186,7 @@ void TBatchForm::UpdateHorizontalExtent() {
 }
 
 void TBatchForm::skinButton1Click() {
-  const QString folder = ChooseFolder(tr(kOutputFolderTitle), this);
+  const QString folder = ChooseFolder(tr(kOutputFolderTitle), this, FolderPurpose::BatchOutput);
   if (!folder.isEmpty()) Edit1->setText(folder);
 }
 

@@ -327,7 +327,7 @@ bool TOldForm::RefuseDuringBatch() {
 
 void TOldForm::BitBtn5Click() {
   if (RefuseDuringBatch()) return;
-  const QString file = OpenPictureDialog1.Execute(this);
+  const QString file = OpenPictureDialog1.Execute(this, FolderPurpose::Open);
   if (file.isEmpty()) return;
   OpenPictureDialog1.SetFileName(file);
   LoadPicture(file);
@@ -344,7 +344,7 @@ void TOldForm::BitBtn6Click() {
 // checked against an existing file of the longer name.
 void TOldForm::BitBtn7Click() {
   if (RefuseDuringBatch()) return;
-  const QString name = SavePictureDialog1.Execute(this);
+  const QString name = SavePictureDialog1.Execute(this, FolderPurpose::Save);
   if (name.isEmpty()) return;
   const int kind = SavePictureDialog1.FilterIndex();
   if (!ConfirmReplaceWritten(name, FromName(graphitine::SaveNameFor(NameOf(name), kind)), this)) {
@@ -396,7 +396,7 @@ void TOldForm::SetPaper(Raster picture, PaperMode mode) {
 void TOldForm::skinComboBox1Change() {
   const int index = skinComboBox1->currentIndex();
   if (index == 1) {
-    const QString file = OpenPictureDialog1.Execute(this);
+    const QString file = OpenPictureDialog1.Execute(this, FolderPurpose::Paper);
     if (file.isEmpty()) {
       skinComboBox1->setCurrentIndex(0);
       return;

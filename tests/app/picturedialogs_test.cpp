@@ -31,9 +31,9 @@ TEST(PictureDialogTest, TheChosenFilterIsKeptForTheNextRun) {
     files->selectNameFilter(QStringLiteral("Metafiles (*.wmf)"));
     ChooseFile(files, QStringLiteral("/tmp/sketch"));
   });
-  EXPECT_EQ(dialog.Execute(nullptr), QStringLiteral("/tmp/sketch"));
+  EXPECT_EQ(dialog.Execute(nullptr, FolderPurpose::Save), QStringLiteral("/tmp/sketch"));
   EXPECT_EQ(dialog.FilterIndex(), 3);
-  dialog.Execute(nullptr);
+  dialog.Execute(nullptr, FolderPurpose::Save);
   EXPECT_EQ(offered,
             (QStringList{QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Metafiles (*.wmf)")}));
 }
