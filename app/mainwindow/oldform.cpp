@@ -340,17 +340,16 @@ void TOldForm::BitBtn6Click() {
   Image2->SetPicture(&document_.Sketch());
 }
 
-// Save: the chosen filter decides the format; a name that gains its extension on writing is
-// checked against an existing file of the longer name.
+// Save: the chosen filter decides the format; the dialog asks before replacing the file that
+// will be written, also when the name gains its extension.
 void TOldForm::BitBtn7Click() {
   if (RefuseDuringBatch()) return;
-  const QString name = SavePictureDialog1.Execute(this, FolderPurpose::Save);
+  const QString name =
+      SavePictureDialog1.Execute(this, FolderPurpose::Save, [](const QString& chosen, int kind) {
+        return FromName(graphitine::SaveNameFor(NameOf(chosen), kind));
+      });
   if (name.isEmpty()) return;
-  const int kind = SavePictureDialog1.FilterIndex();
-  if (!ConfirmReplaceWritten(name, FromName(graphitine::SaveNameFor(NameOf(name), kind)), this)) {
-    return;
-  }
-  SavePicture(name, kind);
+  SavePicture(name, SavePictureDialog1.FilterIndex());
 }
 
 // Clear: an empty sketch, or bare paper when a paper is chosen.

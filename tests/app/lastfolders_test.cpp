@@ -48,8 +48,8 @@ class LastFoldersTest : public ::testing::Test {
 };
 
 const std::pair<FolderPurpose, const char*> kPurposes[] = {
-    {FolderPurpose::Open, "open"},         {FolderPurpose::Save, "save"},
-    {FolderPurpose::Paper, "paper"},       {FolderPurpose::BatchAdd, "add"},
+    {FolderPurpose::Open, "open"},          {FolderPurpose::Save, "save"},
+    {FolderPurpose::Paper, "paper"},        {FolderPurpose::BatchAdd, "add"},
     {FolderPurpose::BatchOutput, "output"},
 };
 
