@@ -379,7 +379,7 @@ void TOldForm::BitBtn4Click() {
 void TOldForm::skinBitBtn2Click() {
   QString attachment;
   if (!document_.Sketch().IsEmpty()) {
-    attachment = FromName(WriteAttachment(document_.Sketch(), programFolder_).string());
+    attachment = FromName(WriteAttachment(document_.Sketch()).string());
   }
   TMailForm dialog(this, attachment);
   dialog.exec();
