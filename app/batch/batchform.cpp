@@ -13,6 +13,7 @@
 #include "app/batch/folderchooser.h"
 #include "app/filenames.h"
 #include "app/messagebox.h"
+#include "app/notice.h"
 #include "app/programlook.h"
 #include "app/skinnedplaces.h"
 #include "sketch/batchlist.h"
@@ -225,6 +226,8 @@ void TBatchForm::BitBtn1Click() {
   }
   next_ = started_ = ended_ = 0;
   taken_.clear();
+  output_ = Edit1->text();
+  took_.start();
   stopping_ = false;
   DoConv::Hooks hooks;
   hooks.nextItem = [this] { return NextItem(); };
@@ -273,9 +276,29 @@ void TBatchForm::ItemEnded() {
   UpdateProgress();
 }
 
+QString TBatchForm::EndTitle(const graphitine::BatchReport& report) {
+  return report.stopped ? tr("批量转换已停止") : tr("批量转换结束");
+}
+
+QString TBatchForm::EndMessage(const graphitine::BatchReport& report, const QString& folder,
+                               qint64 milliseconds) {
+  const qint64 seconds = milliseconds / 1000;
+  const QString took = seconds < 60
+                           ? tr("%1 秒").arg(QString::number(milliseconds / 1000.0, 'f', 1))
+                           : tr("%1 分 %2 秒").arg(seconds / 60).arg(seconds % 60);
+  QString message = tr("%n 张素描已写入 %1, 用时 %2。", nullptr, static_cast<int>(report.written))
+                        .arg(NoticePath(QDir::toNativeSeparators(folder)), took);
+  if (!report.failures.empty()) {
+    message += QLatin1Char('\n') +
+               tr("%n 张图片未能转换。", nullptr, static_cast<int>(report.failures.size()));
+  }
+  return message;
+}
+
 void TBatchForm::RunEnded(const graphitine::BatchReport& report) {
   run_.reset();
   SetRunning(false);
+  if (host_.notice) host_.notice(EndTitle(report), EndMessage(report, output_, took_.elapsed()));
   if (report.failures.empty()) return;
   QString text = tr(kFailuresHeading);
   for (const graphitine::BatchFailure& failure : report.failures) {

@@ -4,6 +4,7 @@
 // main window's current settings on a worker (DoConv). The list may be edited while a run goes:
 // the run takes each item when it gets to it. The window knows the main window only as its
 // Host, and tells it of its hiding and of a run's start and end by signals.
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -40,6 +41,8 @@ class TBatchForm : public QWidget {
     std::function<void(graphitine::ConvertedPicture picture, ScaledPicture photoView,
                        ScaledPicture sketchView, const QString& written)>
         show;
+    // Says what a run did: a title and a message for the user.
+    std::function<void(const QString& title, const QString& message)> notice;
   };
 
   // Created hidden. The first show puts it at its owner's corner, when it has one.
@@ -54,6 +57,11 @@ class TBatchForm : public QWidget {
   static const char* const kFailuresHeading;
 
   bool Running() const { return run_ != nullptr; }
+  // What the notice says at a run's end: how many sketches were written where, how long it
+  // took, and how many pictures failed (those keep their message box too).
+  static QString EndTitle(const graphitine::BatchReport& report);
+  static QString EndMessage(const graphitine::BatchReport& report, const QString& folder,
+                            qint64 milliseconds);
   // How many items convert at once; the number of cores unless set.
   void SetParallel(int parallel) { parallel_ = parallel; }
   // The list position the run takes its next item from (items deleted before it move it back).
@@ -109,4 +117,6 @@ class TBatchForm : public QWidget {
   int started_ = 0;                        // items started so far
   int ended_ = 0;                          // items ended so far
   std::unordered_set<std::string> taken_;  // output names this run chose
+  QString output_;                         // the folder the run writes into
+  QElapsedTimer took_;                     // since the run started
 };

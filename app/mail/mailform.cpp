@@ -54,10 +54,11 @@ QStringList TMailForm::DefaultBody() {
   };
 }
 
-TMailForm::TMailForm(QWidget* owner, QString attachment)
+TMailForm::TMailForm(QWidget* owner, QString attachment, Notice notice)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      attachment_(std::move(attachment)) {
+      attachment_(std::move(attachment)),
+      notice_(std::move(notice)) {
   setObjectName(QStringLiteral("MailForm"));
   // The owner's font (the program's) reaches the dialog's controls.
   setAttribute(Qt::WA_WindowPropagation);
@@ -111,10 +112,17 @@ void TMailForm::Place() {
   }
 }
 
-// Start sending: a new message of the dialog's current values each time. The client's answer
-// is not looked at; without a client nothing happens.
+// Start sending: a new message of the dialog's current values each time. The notice says
+// whether the mail program took it, or why not; the owner hears it, as the answer may come once
+// the dialog has closed.
 void TMailForm::skinButton1Click() {
+  QObject* receiver = parentWidget() != nullptr ? static_cast<QObject*>(parentWidget()) : this;
   SendMail(
       BuildMailMessage(ComboBox1->currentText(), Memo1->Lines(), CheckBox1->Checked(), attachment_),
-      this);
+      this, receiver, [notice = notice_](const QString& failure) {
+        if (!notice) return;
+        notice(tr("发送素描"), failure.isEmpty()
+                                   ? tr("邮件已交给邮件程序: 请在那里填写收件人并发送。")
+                                   : tr("邮件未能交给邮件程序: %1。").arg(failure));
+      });
 }

@@ -17,10 +17,12 @@
 #include "app/mainwindow/brushcursor.h"
 #include "app/mainwindow/dockpanel.h"
 #include "app/messagebox.h"
+#include "app/notice.h"
 #include "app/painthandoff.h"
 #include "app/pictureloading.h"
 #include "app/pictureview.h"
 #include "app/skinnedplaces.h"
+#include "app/startprogram.h"
 #include "app/viewer/viewform.h"
 #include "sketch/picturefile.h"
 #include "skin/bars/statusbar.h"
@@ -52,7 +54,8 @@ TOldForm::TOldForm(std::filesystem::path programFolder, std::optional<QString> p
                          kSaveDialogStartIndex),
       programFolder_(std::move(programFolder)),
       photo_(std::move(photo)),
-      paper_(std::make_shared<Paper>()) {
+      paper_(std::make_shared<Paper>()),
+      notice_(MakeNotice(this)) {
   CreateControls();
   setAcceptDrops(true);
   Panel1->installEventFilter(this);
@@ -308,6 +311,7 @@ void TOldForm::CreateBatchForm() {
     SavePictureDialog1.SetFileName(written);
     ShowPictures(std::move(pictures), std::move(photoView), std::move(sketchView));
   };
+  host.notice = [this](const QString& title, const QString& message) { Notify(title, message); };
   batchForm_ = new TBatchForm(this, std::move(host));
   connect(batchForm_, &TBatchForm::Hidden, this, [this] { CheckBox1->SetChecked(false); });
   connect(batchForm_, &TBatchForm::RunningChanged, this, &TOldForm::BatchRunningChanged);
@@ -317,6 +321,10 @@ void TOldForm::BatchRunningChanged(bool running) {
   StatusBar1->SetSimpleText(tr(running              ? kBatchStatus
                                : ManualPageActive() ? kManualStatus
                                                     : kAutomaticStatus));
+}
+
+void TOldForm::Notify(const QString& title, const QString& message) {
+  ShowNotice(*notice_, title, message);
 }
 
 bool TOldForm::RefuseDuringBatch() {
@@ -360,7 +368,9 @@ void TOldForm::BitBtn9Click() {
 }
 
 // Edit and print: the paint program opens the last saved file. With none, or when the sketch
-// was retouched since, the user is asked to save first.
+// was retouched since, the user is asked to save first. A paint program that cannot be started
+// gives the error code; one that starts and then opens nothing (xdg-open finding no program for
+// the file) is told in the notice.
 void TOldForm::BitBtn4Click() {
   const auto unsaved = [this] {
     return SavePictureDialog1.FileName().isEmpty() || document_.RetouchedSinceSave();
@@ -370,7 +380,13 @@ void TOldForm::BitBtn4Click() {
     BitBtn7Click();
     if (unsaved()) return;
   }
-  const int failure = StartPaintProgram(NameOf(SavePictureDialog1.FileName()));
+  const QString file = SavePictureDialog1.FileName();
+  const int failure =
+      StartPaintProgram(NameOf(file), this, [this, file](const QString& program, int status) {
+        Notify(
+            tr("编辑打印"),
+            tr("没有绘图程序打开 %1: %2。").arg(NoticePath(file), ProgramFailure(program, status)));
+      });
   if (failure != 0) ShowMessage(tr("错误代码 ") + QString::number(failure), this);
 }
 
@@ -381,7 +397,9 @@ void TOldForm::skinBitBtn2Click() {
   if (!document_.Sketch().IsEmpty()) {
     attachment = FromName(WriteAttachment(document_.Sketch()).string());
   }
-  TMailForm dialog(this, attachment);
+  TMailForm dialog(this, attachment, [this](const QString& title, const QString& message) {
+    Notify(title, message);
+  });
   dialog.exec();
 }
 

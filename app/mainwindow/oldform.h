@@ -31,6 +31,7 @@ class TSkinRadioButton;
 class TSkinStatusBar;
 class TSkinTabSheet;
 class TSkinTrackBar;
+class TSkinNoticePopForm;
 
 class TOldForm : public QWidget {
   Q_OBJECT
@@ -56,6 +57,8 @@ class TOldForm : public QWidget {
 
   // The batch window, once the first show has created it; for the tests.
   TBatchForm* BatchForm() const { return batchForm_; }
+  // The notice that says what a batch run or a hand-off did.
+  TSkinNoticePopForm* Notice() const { return notice_; }
 
   // The status texts of the two pages and of a batch run, untranslated.
   static const char* const kAutomaticStatus;
@@ -166,6 +169,7 @@ class TOldForm : public QWidget {
   // While a batch run goes, it holds the pictures: the user's operations on them are refused,
   // and the status bar says why. Returns whether the operation was refused.
   bool RefuseDuringBatch();
+  void Notify(const QString& title, const QString& message);
 
   std::filesystem::path programFolder_;
   std::optional<QString> photo_;
@@ -175,4 +179,5 @@ class TOldForm : public QWidget {
   RetouchState retouch_;
   bool shown_ = false;
   QPointer<TBatchForm> batchForm_;
+  TSkinNoticePopForm* notice_;
 };

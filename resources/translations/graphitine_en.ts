@@ -17,6 +17,25 @@
     </message>
 </context>
 <context>
+    <name>SendMail</name>
+    <message>
+        <source>没有邮件程序, 或者它放弃了邮件</source>
+        <translation>there is no mail program, or it dropped the message</translation>
+    </message>
+    <message>
+        <source>邮件程序以代码 %1 拒绝了邮件</source>
+        <translation>the mail program refused it with code %1</translation>
+    </message>
+    <message>
+        <source>找不到 xdg-email</source>
+        <translation>xdg-email is not installed</translation>
+    </message>
+    <message>
+        <source>xdg-email 无法启动: %1</source>
+        <translation>xdg-email could not be started: %1</translation>
+    </message>
+</context>
+<context>
     <name>SkinError</name>
     <message>
         <source>Invalid skin file!</source>
@@ -72,6 +91,33 @@
     </message>
 </context>
 <context>
+    <name>StartProgram</name>
+    <message>
+        <source>%1 的调用有误</source>
+        <translation>%1 was called wrongly</translation>
+    </message>
+    <message>
+        <source>%1 找不到文件</source>
+        <translation>%1 did not find the file</translation>
+    </message>
+    <message>
+        <source>%1 找不到可以打开它的程序</source>
+        <translation>%1 found no program to open it</translation>
+    </message>
+    <message>
+        <source>%1 未能完成</source>
+        <translation>%1 could not finish</translation>
+    </message>
+    <message>
+        <source>%1 无权读取文件</source>
+        <translation>%1 may not read the file</translation>
+    </message>
+    <message>
+        <source>%1 以代码 %2 结束</source>
+        <translation>%1 ended with code %2</translation>
+    </message>
+</context>
+<context>
     <name>TBatchForm</name>
     <message>
         <source>          请选择输出目录!        </source>
@@ -116,6 +162,36 @@
     <message>
         <source>&amp;Delete the selection</source>
         <translation>&amp;Delete the selection</translation>
+    </message>
+    <message>
+        <source>批量转换已停止</source>
+        <translation>Batch conversion stopped</translation>
+    </message>
+    <message>
+        <source>批量转换结束</source>
+        <translation>Batch conversion done</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 分 %2 秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 张素描已写入 %1, 用时 %2。</source>
+        <translation>
+            <numerusform>%n sketch written to %1 in %2.</numerusform>
+            <numerusform>%n sketches written to %1 in %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 张图片未能转换。</source>
+        <translation>
+            <numerusform>%n picture could not be converted.</numerusform>
+            <numerusform>%n pictures could not be converted.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -171,6 +247,18 @@
     <message>
         <source> 开始发送 </source>
         <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送素描</source>
+        <translation>Send the sketch</translation>
+    </message>
+    <message>
+        <source>邮件已交给邮件程序: 请在那里填写收件人并发送。</source>
+        <translation>The message went to the mail program: add the recipients and send it there.</translation>
+    </message>
+    <message>
+        <source>邮件未能交给邮件程序: %1。</source>
+        <translation>The message could not go to the mail program: %1.</translation>
     </message>
 </context>
 <context>
@@ -302,6 +390,14 @@
     <message>
         <source>Edit and print with PAINT</source>
         <translation>Edit and print in the paint program</translation>
+    </message>
+    <message>
+        <source>编辑打印</source>
+        <translation>Edit and print</translation>
+    </message>
+    <message>
+        <source>没有绘图程序打开 %1: %2。</source>
+        <translation>No paint program opened %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,9 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
       shown_ << written;
       shownView_ = photoView.Image().size();
     };
+    host.notice = [this](const QString& title, const QString& message) {
+      notices_ << title << message;
+    };
     batch_ = std::make_unique<TBatchForm>(nullptr, std::move(host));
     batch_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(batch_.get()));
@@ -106,6 +109,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   int settingsAsked_ = 0;
   QStringList shown_;
   QSize shownView_;
+  QStringList notices_;  // title, message, title, message...
 };
 
 // The main window shown, with its batch window.
