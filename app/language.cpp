@@ -26,6 +26,11 @@ ProgramLanguage LanguageFor(const QStringList& uiLanguages) {
   return ProgramLanguage::English;
 }
 
+ProgramLanguage LanguageFor(const QLocale& system) {
+  if (system.language() == QLocale::C) return ProgramLanguage::Chinese;
+  return LanguageFor(system.uiLanguages());
+}
+
 std::optional<ProgramLanguage> LanguageNamed(const QString& name) {
   if (name == QLatin1String("zh")) return ProgramLanguage::Chinese;
   if (name == QLatin1String("en")) return ProgramLanguage::English;

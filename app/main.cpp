@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   if (commandLine.AsksForTextOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
   TGraphitineApplication application(argc, argv);
   if (!commandLine.Process(TGraphitineApplication::arguments())) return EXIT_FAILURE;
-  UseLanguage(commandLine.Language().value_or(LanguageFor(QLocale::system().uiLanguages())));
+  UseLanguage(commandLine.Language().value_or(LanguageFor(QLocale::system())));
   try {
     TOldForm window(ProgramFolder(), commandLine.Photo());
     window.show();

@@ -42,6 +42,12 @@ TEST(LanguageForTest, TheFirstChineseOrEnglishLanguageDecidesAndCMeansChinese) {
   }
 }
 
+TEST(LanguageForTest, TheCLocaleIsChineseWhateverItsUiLanguages) {
+  EXPECT_EQ(LanguageFor(QLocale::c()), ProgramLanguage::Chinese);
+  EXPECT_EQ(LanguageFor(QLocale(QStringLiteral("zh_CN"))), ProgramLanguage::Chinese);
+  EXPECT_EQ(LanguageFor(QLocale(QStringLiteral("fr_FR"))), ProgramLanguage::English);
+}
+
 TEST(LanguageNamedTest, ZhAndEnOnly) {
   EXPECT_EQ(LanguageNamed(QStringLiteral("zh")), ProgramLanguage::Chinese);
   EXPECT_EQ(LanguageNamed(QStringLiteral("en")), ProgramLanguage::English);
