@@ -6,8 +6,9 @@
 
 namespace {
 
-// The message's width in the notice: its 181-pixel picture less the margins of the message.
-constexpr int kMessageWidth = 161;
+// The message's width in the notice (its 181-pixel picture less the margins of the message),
+// less a little, so that a name on a line of its own is not broken at its slashes.
+constexpr int kMessageWidth = 150;
 constexpr int kStayTimeMs = 6000;
 
 }  // namespace

@@ -14,6 +14,6 @@ TSkinNoticePopForm* MakeNotice(QObject* owner);
 // Shows the title and message, replacing a notice still shown.
 void ShowNotice(TSkinNoticePopForm& notice, const QString& title, const QString& message);
 
-// A file or folder name shortened in its middle ("/home/ann/…/out") to fit one line of a
-// notice's message, which breaks lines at spaces only.
+// A file or folder name shortened in its middle ("/home/ann/…/out") to fit a line of its own
+// in a notice's message, which would otherwise break it at its slashes.
 QString NoticePath(const QString& path);

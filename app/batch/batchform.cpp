@@ -286,7 +286,7 @@ QString TBatchForm::EndMessage(const graphitine::BatchReport& report, const QStr
   const QString took = seconds < 60
                            ? tr("%1 秒").arg(QString::number(milliseconds / 1000.0, 'f', 1))
                            : tr("%1 分 %2 秒").arg(seconds / 60).arg(seconds % 60);
-  QString message = tr("%n 张素描已写入 %1, 用时 %2。", nullptr, static_cast<int>(report.written))
+  QString message = tr("%n 张素描已写入\n%1\n用时 %2。", nullptr, static_cast<int>(report.written))
                         .arg(NoticePath(QDir::toNativeSeparators(folder)), took);
   if (!report.failures.empty()) {
     message += QLatin1Char('\n') +

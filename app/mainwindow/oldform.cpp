@@ -383,9 +383,8 @@ void TOldForm::BitBtn4Click() {
   const QString file = SavePictureDialog1.FileName();
   const int failure =
       StartPaintProgram(NameOf(file), this, [this, file](const QString& program, int status) {
-        Notify(
-            tr("编辑打印"),
-            tr("没有绘图程序打开 %1: %2。").arg(NoticePath(file), ProgramFailure(program, status)));
+        Notify(tr("编辑打印"), tr("没有绘图程序打开\n%1\n%2。")
+                                   .arg(NoticePath(file), ProgramFailure(program, status)));
       });
   if (failure != 0) ShowMessage(tr("错误代码 ") + QString::number(failure), this);
 }

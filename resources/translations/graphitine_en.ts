@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>批量转换已停止</source>
-        <translation>Batch conversion stopped</translation>
+        <translation>Batch run stopped</translation>
     </message>
     <message>
         <source>批量转换结束</source>
-        <translation>Batch conversion done</translation>
+        <translation>Batch run done</translation>
     </message>
     <message>
         <source>%1 秒</source>
@@ -180,17 +180,23 @@
         <translation>%1 min %2 s</translation>
     </message>
     <message numerus="yes">
-        <source>%n 张素描已写入 %1, 用时 %2。</source>
+        <source>%n 张素描已写入
+%1
+用时 %2。</source>
         <translation>
-            <numerusform>%n sketch written to %1 in %2.</numerusform>
-            <numerusform>%n sketches written to %1 in %2.</numerusform>
+            <numerusform>%n sketch written to
+%1
+in %2.</numerusform>
+            <numerusform>%n sketches written to
+%1
+in %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n 张图片未能转换。</source>
         <translation>
-            <numerusform>%n picture could not be converted.</numerusform>
-            <numerusform>%n pictures could not be converted.</numerusform>
+            <numerusform>%n picture failed.</numerusform>
+            <numerusform>%n pictures failed.</numerusform>
         </translation>
     </message>
 </context>
@@ -214,7 +220,7 @@
     </message>
     <message>
         <source>告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    </source>
-        <translation>A nice program for you - Graphitine turns photos into sketches with ease!</translation>
+        <translation>Try Graphitine, a nice program: it turns photos into sketches!</translation>
     </message>
     <message>
         <source>官方下载：   </source>
@@ -396,8 +402,12 @@
         <translation>Edit and print</translation>
     </message>
     <message>
-        <source>没有绘图程序打开 %1: %2。</source>
-        <translation>No paint program opened %1: %2.</translation>
+        <source>没有绘图程序打开
+%1
+%2。</source>
+        <translation>No paint program opened
+%1
+%2.</translation>
     </message>
 </context>
 <context>

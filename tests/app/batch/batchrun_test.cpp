@@ -135,7 +135,7 @@ TEST_F(LoneBatchRunTest, ItemsConvertWithTheHostsSettingsAndShowThroughIt) {
   // The end is told in a notice.
   ASSERT_EQ(notices_.size(), 2);
   EXPECT_EQ(notices_[0], QStringLiteral("批量转换结束"));
-  const QRegularExpression told(QStringLiteral("^2 张素描已写入 %1, 用时 \\d+\\.\\d 秒。$")
+  const QRegularExpression told(QStringLiteral("^2 张素描已写入\n%1\n用时 \\d+\\.\\d 秒。$")
                                     .arg(QRegularExpression::escape(NoticePath(out_.path()))));
   EXPECT_TRUE(told.match(notices_[1]).hasMatch()) << notices_[1].toStdString();
 }
@@ -157,22 +157,20 @@ TEST(BatchEndNoticeTest, SaysHowManySketchesWentWhereAndHowLongItTook) {
        0,
        false,
        2549,
-       {"批量转换结束", "1 张素描已写入 /out, 用时 2.5 秒。"},
-       {"Batch conversion done", "1 sketch written to /out in 2.5 s."}},
+       {"批量转换结束", "1 张素描已写入\n/out\n用时 2.5 秒。"},
+       {"Batch run done", "1 sketch written to\n/out\nin 2.5 s."}},
       {12,
        2,
        false,
        125000,
-       {"批量转换结束", "12 张素描已写入 /out, 用时 2 分 5 秒。\n2 张图片未能转换。"},
-       {"Batch conversion done",
-        "12 sketches written to /out in 2 min 5 s.\n2 pictures could not be converted."}},
+       {"批量转换结束", "12 张素描已写入\n/out\n用时 2 分 5 秒。\n2 张图片未能转换。"},
+       {"Batch run done", "12 sketches written to\n/out\nin 2 min 5 s.\n2 pictures failed."}},
       {0,
        1,
        true,
        80,
-       {"批量转换已停止", "0 张素描已写入 /out, 用时 0.1 秒。\n1 张图片未能转换。"},
-       {"Batch conversion stopped",
-        "0 sketches written to /out in 0.1 s.\n1 picture could not be converted."}},
+       {"批量转换已停止", "0 张素描已写入\n/out\n用时 0.1 秒。\n1 张图片未能转换。"},
+       {"Batch run stopped", "0 sketches written to\n/out\nin 0.1 s.\n1 picture failed."}},
   };
   for (const Case& c : cases) {
     graphitine::BatchReport report;

@@ -247,7 +247,7 @@ TEST_F(OldFormTest, EditAndPrintSaysWhenNoPaintProgramOpenedTheSketch) {
       {"xdg-open finds nothing",
        3,
        {},
-       QStringLiteral("没有绘图程序打开 %1: xdg-open 找不到可以打开它的程序。")
+       QStringLiteral("没有绘图程序打开\n%1\nxdg-open 找不到可以打开它的程序。")
            .arg(NoticePath(saved))},
   };
   for (const Case& c : cases) {
