@@ -11,6 +11,8 @@ cp "$bin/J.jpg" "$work/photo.jpg"
 # Convert (Button3), Save (Button5).
 click 43 445
 answer_dialog '^Open$' "$work/photo.jpg"
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+sleep 1
 click 192 446
 click 650 406
 answer_dialog '^Save As$' "$work/sketch"   # the dialog starts on Bitmaps: sketch.bmp
