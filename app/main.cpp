@@ -1,12 +1,14 @@
-// graphitine: the program's entry point. It reads the command line, creates the main window and
-// runs until that window closes. Whatever escapes is shown in the program's message box; the
-// program still ends with 0.
+// graphitine: the program's entry point. It reads the command line, puts the windows' language
+// in place, creates the main window and runs until that window closes. Whatever escapes is
+// shown in the program's message box; the program still ends with 0.
+#include <QLocale>
 #include <QtGlobal>
 #include <cstdlib>
 #include <exception>
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/language.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programfolder.h"
 
@@ -16,6 +18,7 @@ int main(int argc, char** argv) {
   if (commandLine.AsksForTextOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
   TGraphitineApplication application(argc, argv);
   if (!commandLine.Process(TGraphitineApplication::arguments())) return EXIT_FAILURE;
+  UseLanguage(commandLine.Language().value_or(LanguageFor(QLocale::system())));
   try {
     TOldForm window(ProgramFolder(), commandLine.Photo());
     window.show();

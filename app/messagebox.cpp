@@ -13,9 +13,10 @@
 
 namespace {
 
-// One box for every message: the text above a row of buttons. Returns the chosen button's
-// number, from 1; 0 when the box was closed otherwise.
-int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* parent) {
+// One box for every message: the text above a row of buttons, the one at defaultButton (from 0)
+// the default. Returns the chosen button's number, from 1; 0 when the box was closed otherwise.
+int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* parent,
+                  int defaultButton = 0) {
   QDialog box(parent);
   box.setObjectName(QStringLiteral("MessageBox"));
   auto* frame = new TSkinForm(&box);
@@ -33,7 +34,7 @@ int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* pare
     auto* button = new TSkinButton(contents);
     button->SetCaption2(buttons[i]);
     button->setFixedSize(75, 25);
-    button->SetDefault(i == 0);
+    button->SetDefault(i == defaultButton);
     const int result = i + 1;
     QObject::connect(button, &TSkinCustomButton::OnClick, &box,
                      [&box, result] { box.done(result); });
@@ -55,11 +56,14 @@ int RunMessageBox(const QString& text, const QStringList& buttons, QWidget* pare
 }  // namespace
 
 void ShowMessage(const QString& text, QWidget* parent) {
-  RunMessageBox(text, {QStringLiteral("OK")}, parent);
+  RunMessageBox(text, {QCoreApplication::translate("MessageBox", "OK")}, parent);
 }
 
-bool AskYesNo(const QString& question, QWidget* parent) {
-  return RunMessageBox(question, {QStringLiteral("&Yes"), QStringLiteral("&No")}, parent) == 1;
+bool AskYesNo(const QString& question, QWidget* parent, DefaultAnswer preferred) {
+  return RunMessageBox(question,
+                       {QCoreApplication::translate("MessageBox", "&Yes"),
+                        QCoreApplication::translate("MessageBox", "&No")},
+                       parent, preferred == DefaultAnswer::Yes ? 0 : 1) == 1;
 }
 
 SaveChoice AskToSave(const QString& question, QWidget* parent) {

@@ -8,8 +8,12 @@ class QWidget;
 // Shows the text with an OK button and returns when it is closed.
 void ShowMessage(const QString& text, QWidget* parent = nullptr);
 
-// Shows the question with Yes and No buttons; true for Yes. Closing the box answers No.
-bool AskYesNo(const QString& question, QWidget* parent = nullptr);
+enum class DefaultAnswer { Yes, No };
+
+// Shows the question with Yes and No buttons, Enter pressing the default one; true for Yes.
+// Closing the box answers No.
+bool AskYesNo(const QString& question, QWidget* parent = nullptr,
+              DefaultAnswer preferred = DefaultAnswer::Yes);
 
 // The answers to the question whether to save first.
 enum class SaveChoice { Save, DontSave, Cancel };

@@ -18,7 +18,7 @@ QString PaintProgram() {
 
 #ifdef _WIN32
 
-int StartPaintProgram(const std::string& file) {
+int StartPaintProgram(const std::string& file, QObject*, std::function<void(const QString&, int)>) {
   std::string commandLine = WindowsPaintCommandLine(file);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -36,6 +36,12 @@ int StartPaintProgram(const std::string& file) {
 
 #else
 
-int StartPaintProgram(const std::string& file) { return StartDetached(PaintProgram(), {file}); }
+int StartPaintProgram(const std::string& file, QObject* receiver,
+                      std::function<void(const QString& program, int status)> failed) {
+  const QString program = PaintProgram();
+  return StartDetached(program, {file}, receiver, [program, failed](int status) {
+    if (status != 0 && failed) failed(program, status);
+  });
+}
 
 #endif

@@ -1,15 +1,19 @@
 #include "app/picturedialogs.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "app/messagebox.h"
 
 const char* const kOpenPictureFilters =
-    "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
-    "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp";
-const char* const kSavePictureFilters =
-    "JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf";
+    QT_TRANSLATE_NOOP("TPictureDialog",
+                      "All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|JPEG Image File (*.jpg)|*.jpg|"
+                      "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp");
+const char* const kSavePictureFilters = QT_TRANSLATE_NOOP(
+    "TPictureDialog",
+    "JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|Metafiles (*.wmf)|*.wmf");
 
 QStringList QtNameFilters(const QString& filters) {
   const QStringList fields = filters.split(QLatin1Char('|'));
@@ -30,25 +34,51 @@ QStringList QtNameFilters(const QString& filters) {
 TPictureDialog::TPictureDialog(Mode mode, const QString& filters, int filterIndex)
     : mode_(mode), filters_(QtNameFilters(filters)), filterIndex_(filterIndex) {}
 
-QString TPictureDialog::Execute(QWidget* parent) {
-  QFileDialog dialog(parent);
-  dialog.setObjectName(mode_ == Mode::Open ? QStringLiteral("OpenPictureDialog")
-                                           : QStringLiteral("SavePictureDialog"));
-  dialog.setWindowTitle(mode_ == Mode::Open ? QStringLiteral("Open") : QStringLiteral("Save As"));
-  dialog.setAcceptMode(mode_ == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  dialog.setFileMode(mode_ == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilters(filters_);
-  if (filterIndex_ >= 1 && filterIndex_ <= filters_.size()) {
-    dialog.selectNameFilter(filters_[filterIndex_ - 1]);
-  }
-  if (!fileName_.isEmpty()) dialog.selectFile(fileName_);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  const qsizetype chosen = filters_.indexOf(dialog.selectedNameFilter());
-  if (chosen >= 0) filterIndex_ = static_cast<int>(chosen) + 1;
-  return dialog.selectedFiles().first();
+namespace {
+
+// Whether to replace the file that exists: No unless the user says Yes.
+bool AskReplace(const QString& file, QWidget* parent) {
+  return AskYesNo(
+      QCoreApplication::translate("TPictureDialog", "%1 已经存在。\n要替换它吗?").arg(file), parent,
+      DefaultAnswer::No);
 }
 
-bool ConfirmReplaceWritten(const QString& name, const QString& written, QWidget* parent) {
-  if (written == name || !QFileInfo::exists(written)) return true;
-  return AskYesNo(QStringLiteral("%1 已经存在。\n要替换它吗?").arg(written), parent);
+}  // namespace
+
+QString TPictureDialog::Execute(QWidget* parent, FolderPurpose purpose,
+                                const WrittenName& writtenName) {
+  QString offered = fileName_;
+  for (;;) {
+    QFileDialog dialog(parent);
+    dialog.setObjectName(mode_ == Mode::Open ? QStringLiteral("OpenPictureDialog")
+                                             : QStringLiteral("SavePictureDialog"));
+    dialog.setWindowTitle(mode_ == Mode::Open
+                              ? QCoreApplication::translate("TPictureDialog", "Open")
+                              : QCoreApplication::translate("TPictureDialog", "Save As"));
+    dialog.setAcceptMode(mode_ == Mode::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(mode_ == Mode::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The one question about replacing a file is ours, below.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters(filters_);
+    if (filterIndex_ >= 1 && filterIndex_ <= filters_.size()) {
+      dialog.selectNameFilter(filters_[filterIndex_ - 1]);
+    }
+    const QString folder = LastFolder(purpose);
+    dialog.setDirectory(folder);
+    // The save dialog offers the file written last; the open dialog, shared by two purposes,
+    // offers its file only where it starts.
+    if (!offered.isEmpty() &&
+        (mode_ == Mode::Save || QFileInfo(offered).absolutePath() == QDir(folder).absolutePath())) {
+      dialog.selectFile(offered);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    const qsizetype chosenFilter = filters_.indexOf(dialog.selectedNameFilter());
+    if (chosenFilter >= 0) filterIndex_ = static_cast<int>(chosenFilter) + 1;
+    const QString file = dialog.selectedFiles().first();
+    RememberFolder(purpose, QFileInfo(file).absolutePath());
+    if (mode_ == Mode::Open) return file;
+    const QString written = writtenName ? writtenName(file, filterIndex_) : file;
+    if (!QFileInfo::exists(written) || AskReplace(written, parent)) return file;
+    offered = file;
+  }
 }

@@ -3,6 +3,9 @@
 // filter index (from 1) between runs, so the next run offers them again.
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+#include "app/lastfolders.h"
 
 class QWidget;
 
@@ -17,10 +20,16 @@ class TPictureDialog {
 
   TPictureDialog(Mode mode, const QString& filters, int filterIndex = 1);
 
+  // The name a save writes for the chosen name and filter index (it may gain an extension).
+  using WrittenName = std::function<QString(const QString& chosen, int filterIndex)>;
+
   // Shows the dialog and returns the chosen file, empty when cancelled. The chosen filter is
-  // kept; the file name is not (a save that fails keeps the name saved last). A save dialog asks
-  // before replacing a file that exists.
-  QString Execute(QWidget* parent);
+  // kept; the file name is not (a save that fails keeps the name saved last). The dialog starts
+  // in the folder used last for the purpose, and the chosen file's folder becomes that folder.
+  // A save dialog asks before replacing the file that writtenName (the chosen name itself
+  // without one) names, in the program's box with No as the default; No shows the dialog again
+  // with that choice.
+  QString Execute(QWidget* parent, FolderPurpose purpose, const WrittenName& writtenName = {});
 
   const QString& FileName() const { return fileName_; }
   void SetFileName(const QString& name) { fileName_ = name; }
@@ -37,7 +46,3 @@ class TPictureDialog {
 extern const char* const kOpenPictureFilters;
 extern const char* const kSavePictureFilters;
 inline constexpr int kSaveDialogStartIndex = 2;
-
-// Before saving: when the name gains its extension on writing (written differs from name) and
-// a file of the written name exists, asks whether to replace it. True to go on.
-bool ConfirmReplaceWritten(const QString& name, const QString& written, QWidget* parent);

@@ -15,7 +15,7 @@ struct ScaledLoad {
 };
 
 // Reads the file as LoadPicture does (its errors, nothing kept on failure). viewSizeFor gives
-// the view's size for the picture's own size; it is called once, on the calling thread, before
-// decoding starts.
+// the size (in device pixels) of the view for the picture's own size; it is called once, on the
+// calling thread, before decoding starts.
 ScaledLoad LoadPictureScaled(const std::filesystem::path& file,
                              const std::function<QSize(QSize)>& viewSizeFor);

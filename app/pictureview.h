@@ -3,8 +3,13 @@
 // drawn from the top-left corner. A stretched picture is scaled once per change of picture or
 // size, never while painting; the owner tells the view what changed.
 //
-// Mouse input is passed on as signals in view pixels. The second press of a double-click comes
-// as MouseDown with doubleClick set, followed by DblClick.
+// Pictures are drawn in the screen's device pixels: a stretched picture is scaled to the view's
+// size in device pixels, and one at its own size shows each of its pixels on one device pixel,
+// so on a 2x or 1.5x screen it takes half or two thirds of its pixel size in logical pixels.
+//
+// Mouse input is passed on as signals in the view's logical pixels, fractions included (on a
+// scaled screen a device pixel lies between two logical ones). The second press of a
+// double-click comes as MouseDown with doubleClick set, followed by DblClick.
 #include <QWidget>
 
 #include "app/rasterimage.h"
@@ -34,18 +39,24 @@ class TPictureView : public QWidget {
   bool Center() const { return center_; }
   void SetCenter(bool value);
 
-  // What a stretched view shows (null when not stretched).
+  // What a stretched view shows (null when not stretched), in device pixels.
   const QImage& Scaled() const { return scaled_.Image(); }
+  // The view's size in device pixels: what a stretched picture is scaled to.
+  QSize DeviceSize() const { return DevicePixels(size(), devicePixelRatioF()); }
+  // A size of logical pixels in device pixels at that ratio, the last partly covered pixel
+  // included.
+  static QSize DevicePixels(const QSize& size, qreal ratio);
 
  signals:
-  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y,
                  bool doubleClick);
-  void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
-  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void MouseMove(Qt::KeyboardModifiers shift, double x, double y);
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
   void DblClick();
   void MouseLeave();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -56,8 +67,10 @@ class TPictureView : public QWidget {
 
  private:
   void Rescale();
-  // Where the picture's own pixels go when it is not stretched.
-  QPoint UnstretchedOrigin() const;
+  // Where the picture's top-left corner goes when it is not stretched, on a device pixel.
+  QPointF UnstretchedOrigin() const;
+  // The rectangle of a picture at its own size drawn at that origin, in logical pixels.
+  QRectF UnstretchedRect(const QPointF& origin, const QSize& pixels) const;
 
   const graphitine::Raster* picture_ = nullptr;
   ScaledPicture scaled_;

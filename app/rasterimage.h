@@ -16,6 +16,9 @@ QImage RasterImage(const graphitine::Raster& raster);
 class ScaledPicture {
  public:
   const QImage& Image() const { return image_; }
+  // The image is made for a screen of that many device pixels per logical pixel: it is drawn
+  // at its size divided by the ratio, one image pixel on one device pixel.
+  void SetDevicePixelRatio(qreal ratio) { image_.setDevicePixelRatio(ratio); }
 
   // Where the scaling runs: spread over the shared pool (the calling thread waits), or on the
   // calling thread alone, for a thread whose pool is busy with other work.

@@ -14,6 +14,7 @@
 #include "app/batch/folderchooser.h"
 #include "app/filenames.h"
 #include "app/messagebox.h"
+#include "app/notice.h"
 #include "app/programlook.h"
 #include "app/skinnedplaces.h"
 #include "sketch/batchlist.h"
@@ -29,11 +30,16 @@
 using graphitine::BatchJob;
 using graphitine::PictureItem;
 
-const QString TBatchForm::kChooseOutputFolder = QStringLiteral("          请选择输出目录!        ");
-const QString TBatchForm::kAddFolderTitle = QStringLiteral("       请选择一个目录      ");
-const QString TBatchForm::kOutputFolderTitle = QStringLiteral("Please select the directory");
-const QString TBatchForm::kStopQuestion = QStringLiteral("批量转换正在进行, 要停止吗?");
-const QString TBatchForm::kFailuresHeading = QStringLiteral("以下图片未能转换:");
+const char* const TBatchForm::kChooseOutputFolder =
+    QT_TRANSLATE_NOOP("TBatchForm", "          请选择输出目录!        ");
+const char* const TBatchForm::kAddFolderTitle =
+    QT_TRANSLATE_NOOP("TBatchForm", "       请选择一个目录      ");
+const char* const TBatchForm::kOutputFolderTitle =
+    QT_TRANSLATE_NOOP("TBatchForm", "Please select the directory");
+const char* const TBatchForm::kStopQuestion =
+    QT_TRANSLATE_NOOP("TBatchForm", "批量转换正在进行, 要停止吗?");
+const char* const TBatchForm::kFailuresHeading =
+    QT_TRANSLATE_NOOP("TBatchForm", "以下图片未能转换:");
 
 namespace {
 
@@ -106,7 +112,7 @@ void TBatchForm::CreateControls() {
   skinForm1->setObjectName(QStringLiteral("skinForm1"));
   skinForm1->SetUIStyle(kProgramLook);
   skinForm1->SetBorderStyle(bsDialog);
-  skinForm1->SetCaption(QStringLiteral("   批量转换    "));
+  skinForm1->SetCaption(tr("   批量转换    "));
   HideTitleBarButtons(*skinForm1, {skinControlBox, skinMax, skinMin});
   auto* panel = new QWidget(this);
   PaintWindowBackground(panel);
@@ -117,12 +123,12 @@ void TBatchForm::CreateControls() {
     control->SetCaption2(caption);
     return control;
   };
-  Button2 = button(kPlaces["Button2"], QStringLiteral("& 添加一个目录  "));
+  Button2 = button(kPlaces["Button2"], tr("& 添加一个目录  "));
   ListBox1 = MakePlaced<TSkinListBox>(*skinForm1, kPlaces["ListBox1"]);
-  Button1 = button(kPlaces["Button1"], QStringLiteral("&    选择输出目录    "));
+  Button1 = button(kPlaces["Button1"], tr("&    选择输出目录    "));
   Edit1 = MakePlaced<TSkinEdit>(*skinForm1, kPlaces["Edit1"]);
-  Button3 = button(kPlaces["Button3"], QStringLiteral("& 全部转换  "));
-  StopButton = button(kPlaces["StopButton"], QStringLiteral("停止"));
+  Button3 = button(kPlaces["Button3"], tr("& 全部转换  "));
+  StopButton = button(kPlaces["StopButton"], tr("停止"));
   ProgressBar1 = MakePlaced<TSkinProgressBar>(*skinForm1, kPlaces["ProgressBar1"]);
   StyleLabel = MakePlaced<QLabel>(*skinForm1, kPlaces["StyleLabel"]);
   ListBox1->SetMultiSelect(true);
@@ -137,8 +143,7 @@ void TBatchForm::CreateControls() {
   PopupMenu1 = new TSkinPopupMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   PopupMenu1->SetUIStyle(kProgramLook);
-  PopupMenu1->addAction(QStringLiteral("&Delete the selection"), this,
-                        &TBatchForm::DeleteSelection);
+  PopupMenu1->addAction(tr("&Delete the selection"), this, &TBatchForm::DeleteSelection);
 }
 
 // The first show puts the window at its owner's corner; later shows leave it where the user
@@ -160,7 +165,7 @@ void TBatchForm::hideEvent(QHideEvent* event) {
 // so does the window.
 void TBatchForm::closeEvent(QCloseEvent* event) {
   if (Running() && !stopping_) {
-    if (!AskYesNo(kStopQuestion, this)) {
+    if (!AskYesNo(tr(kStopQuestion), this)) {
       event->ignore();
       return;
     }
@@ -170,7 +175,7 @@ void TBatchForm::closeEvent(QCloseEvent* event) {
 }
 
 void TBatchForm::SpeedButton2Click() {
-  const QString folder = ChooseFolder(kAddFolderTitle, this);
+  const QString folder = ChooseFolder(tr(kAddFolderTitle), this, FolderPurpose::BatchAdd);
   if (!folder.isEmpty()) {
     std::vector<PictureItem> items;
     items.reserve(static_cast<std::size_t>(ListBox1->count()));
@@ -197,7 +202,7 @@ void TBatchForm::UpdateHorizontalExtent() {
 }
 
 void TBatchForm::skinButton1Click() {
-  const QString folder = ChooseFolder(kOutputFolderTitle, this);
+  const QString folder = ChooseFolder(tr(kOutputFolderTitle), this, FolderPurpose::BatchOutput);
   if (!folder.isEmpty()) Edit1->setText(folder);
 }
 
@@ -231,12 +236,14 @@ void TBatchForm::UpdateProgress() {
 void TBatchForm::BitBtn1Click() {
   if (Running()) return;
   if (!QDir(Edit1->text()).exists() || Edit1->text().isEmpty()) {
-    ShowMessage(kChooseOutputFolder, this);
+    ShowMessage(tr(kChooseOutputFolder), this);
     return;
   }
   if (!host_.mayReplaceSketch()) return;
   next_ = started_ = ended_ = 0;
   taken_.clear();
+  output_ = Edit1->text();
+  took_.start();
   stopping_ = false;
   DoConv::Hooks hooks;
   hooks.nextItem = [this] { return NextItem(); };
@@ -292,11 +299,31 @@ void TBatchForm::ItemEnded() {
   UpdateProgress();
 }
 
+QString TBatchForm::EndTitle(const graphitine::BatchReport& report) {
+  return report.stopped ? tr("批量转换已停止") : tr("批量转换结束");
+}
+
+QString TBatchForm::EndMessage(const graphitine::BatchReport& report, const QString& folder,
+                               qint64 milliseconds) {
+  const qint64 seconds = milliseconds / 1000;
+  const QString took = seconds < 60
+                           ? tr("%1 秒").arg(QString::number(milliseconds / 1000.0, 'f', 1))
+                           : tr("%1 分 %2 秒").arg(seconds / 60).arg(seconds % 60);
+  QString message = tr("%n 张素描已写入\n%1\n用时 %2。", nullptr, static_cast<int>(report.written))
+                        .arg(NoticePath(QDir::toNativeSeparators(folder)), took);
+  if (!report.failures.empty()) {
+    message += QLatin1Char('\n') +
+               tr("%n 张图片未能转换。", nullptr, static_cast<int>(report.failures.size()));
+  }
+  return message;
+}
+
 void TBatchForm::RunEnded(const graphitine::BatchReport& report) {
   run_.reset();
   SetRunning(false);
+  if (host_.notice) host_.notice(EndTitle(report), EndMessage(report, output_, took_.elapsed()));
   if (report.failures.empty()) return;
-  QString text = kFailuresHeading;
+  QString text = tr(kFailuresHeading);
   for (const graphitine::BatchFailure& failure : report.failures) {
     text += QLatin1Char('\n') + FromName(failure.source) + QStringLiteral(": ") +
             QString::fromStdString(failure.reason);

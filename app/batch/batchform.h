@@ -4,6 +4,7 @@
 // main window's current settings on a worker (DoConv). The list may be edited while a run goes:
 // the run takes each item when it gets to it. The window knows the main window only as its
 // Host, and tells it of its hiding and of a run's start and end by signals.
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -34,7 +35,7 @@ class TBatchForm : public QWidget {
     std::function<void(const QString& file)> preview;
     // The settings of an item that starts now.
     std::function<BatchItemSettings()> itemSettings;
-    // The size of the host's views for a photo of that size.
+    // The size of the host's views for a photo of that size, in device pixels.
     std::function<QSize(QSize photo)> viewSize;
     // A run's finished photo and sketch, written under that name, for the host to show; the
     // views' images come made at viewSize's size when it was known.
@@ -44,19 +45,27 @@ class TBatchForm : public QWidget {
     // A run is about to start, and its pictures will replace what the host shows: whether they
     // may (the host may ask its user first).
     std::function<bool()> mayReplaceSketch;
+    // Says what a run did: a title and a message for the user.
+    std::function<void(const QString& title, const QString& message)> notice;
   };
 
   // Created hidden. The first show puts it at its owner's corner, when it has one.
   TBatchForm(QWidget* owner, Host host);
   ~TBatchForm() override;  // a run going is stopped and waited for
 
-  static const QString kChooseOutputFolder;
-  static const QString kAddFolderTitle;
-  static const QString kOutputFolderTitle;
-  static const QString kStopQuestion;
-  static const QString kFailuresHeading;
+  // Its messages and dialog titles, untranslated.
+  static const char* const kChooseOutputFolder;
+  static const char* const kAddFolderTitle;
+  static const char* const kOutputFolderTitle;
+  static const char* const kStopQuestion;
+  static const char* const kFailuresHeading;
 
   bool Running() const { return run_ != nullptr; }
+  // What the notice says at a run's end: how many sketches were written where, how long it
+  // took, and how many pictures failed (those keep their message box too).
+  static QString EndTitle(const graphitine::BatchReport& report);
+  static QString EndMessage(const graphitine::BatchReport& report, const QString& folder,
+                            qint64 milliseconds);
   // How many items convert at once; the number of cores unless set.
   void SetParallel(int parallel) { parallel_ = parallel; }
   // The list position the run takes its next item from (items deleted before it move it back).
@@ -114,4 +123,6 @@ class TBatchForm : public QWidget {
   int started_ = 0;                        // items started so far
   int ended_ = 0;                          // items ended so far
   std::unordered_set<std::string> taken_;  // output names this run chose
+  QString output_;                         // the folder the run writes into
+  QElapsedTimer took_;                     // since the run started
 };

@@ -21,7 +21,7 @@ class DoConv {
   struct Hooks {
     std::function<std::optional<graphitine::BatchJob>()> nextItem;  // nothing: no more items
     std::function<BatchItemSettings()> itemSettings;
-    // The views' size for a photo of that size.
+    // The views' size in device pixels for a photo of that size.
     std::function<QSize(QSize photo)> viewSize;
     // The latest finished picture, at most once a second and at the end (the others are
     // skipped), with the views' images made on the run's threads when their size was known.

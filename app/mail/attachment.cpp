@@ -1,38 +1,25 @@
 #include "app/mail/attachment.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
+#include "app/filenames.h"
 #include "sketch/picturefile.h"
 
 namespace {
-
 const char* const kAttachmentName = "sketch.jpg";
-
-// Asking for permission is not enough: root passes every permission test, yet a read-only or
-// virtual file system still refuses new files.
-bool TakesFiles(const std::filesystem::path& folder) {
-  QTemporaryFile probe(QFile::decodeName(QByteArray::fromStdString(folder.string())) +
-                       QStringLiteral("/.graphitine-XXXXXX"));
-  return probe.open();
-}
-
 }  // namespace
 
-std::filesystem::path AttachmentFolder(const std::filesystem::path& programFolder) {
-  if (TakesFiles(programFolder)) return programFolder;
-  const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-  // Without a home there is no cache either: the program folder's own error is reported.
-  if (cache.isEmpty()) return programFolder;
-  QDir().mkpath(cache);
-  return QFile::encodeName(cache).toStdString();
+// A folder that cannot be made shows as the write's own error, which names the file.
+std::filesystem::path AttachmentFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                         QStringLiteral("/graphitine");
+  QDir().mkpath(folder);
+  return PathOf(folder);
 }
 
-std::filesystem::path WriteAttachment(const graphitine::Raster& sketch,
-                                      const std::filesystem::path& programFolder) {
-  const std::filesystem::path file = AttachmentFolder(programFolder) / kAttachmentName;
+std::filesystem::path WriteAttachment(const graphitine::Raster& sketch) {
+  const std::filesystem::path file = AttachmentFolder() / kAttachmentName;
   graphitine::WritePicture(sketch, file, graphitine::PictureFormat::Jpeg,
                            {sketch.Width(), sketch.Height()});
   return file;

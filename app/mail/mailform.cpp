@@ -30,32 +30,35 @@ constexpr SkinnedPlaces kPlaces({
   {"Button1",   "skinForm1", {165, 248, 75, 25}},
 });
 // clang-format on
-const QString kCaption = QStringLiteral("给你的朋友一个惊喜！                     ");
 
 }  // namespace
 
-const QStringList TMailForm::kSubjects{
-    QStringLiteral("我自己的素描，嘿嘿！  "),
-    QStringLiteral("做了一张素描给你！             "),
-    QStringLiteral("嗨,发现一款不错的软件！                 "),
-};
+QStringList TMailForm::Subjects() {
+  return {
+      tr("我自己的素描，嘿嘿！  "),
+      tr("做了一张素描给你！             "),
+      tr("嗨,发现一款不错的软件！                 "),
+  };
+}
 
-const QStringList TMailForm::kDefaultBody{
-    QStringLiteral("请看附件！                    "),
-    QString(),
-    QStringLiteral("============================"),
-    QStringLiteral(
-        "告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
-    QStringLiteral("官方下载：   "),
-    QStringLiteral("https://graphitine.example.org/"),
-    QStringLiteral("下载地址：         "),
-    QStringLiteral("https://graphitine.example.org/download/"),
-};
+QStringList TMailForm::DefaultBody() {
+  return {
+      tr("请看附件！                    "),
+      QString(),
+      QStringLiteral("============================"),
+      tr("告诉你一个不错的软件-Graphitine,可以很方便的把照片转换成素描!                    "),
+      tr("官方下载：   "),
+      QStringLiteral("https://graphitine.example.org/"),
+      tr("下载地址：         "),
+      QStringLiteral("https://graphitine.example.org/download/"),
+  };
+}
 
-TMailForm::TMailForm(QWidget* owner, QString attachment)
+TMailForm::TMailForm(QWidget* owner, QString attachment, Notice notice)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      attachment_(std::move(attachment)) {
+      attachment_(std::move(attachment)),
+      notice_(std::move(notice)) {
   setObjectName(QStringLiteral("MailForm"));
   // The owner's font (the program's) reaches the dialog's controls.
   setAttribute(Qt::WA_WindowPropagation);
@@ -65,32 +68,32 @@ TMailForm::TMailForm(QWidget* owner, QString attachment)
   skinForm1->setObjectName(QStringLiteral("skinForm1"));
   skinForm1->SetUIStyle(kProgramLook);
   skinForm1->SetBorderStyle(bsDialog);
-  skinForm1->SetCaption(kCaption);
+  skinForm1->SetCaption(tr("给你的朋友一个惊喜！                     "));
   HideTitleBarButtons(*skinForm1, {skinMax, skinMin});
   skinForm1->SetPanel(new QWidget(this));
 
   Label1 = MakePlaced<QLabel>(*skinForm1, kPlaces["Label1"]);
-  Label1->setText(QStringLiteral("主题：  :"));
+  Label1->setText(tr("主题：  :"));
   ComboBox1 = MakePlaced<TSkinComboBox>(*skinForm1, kPlaces["ComboBox1"]);
   ComboBox1->SetStyle(TSkinCustomComboBox::csDropDownList);
-  ComboBox1->SetItems(kSubjects);
+  ComboBox1->SetItems(Subjects());
   ComboBox1->setCurrentIndex(1);
 
   Label2 = MakePlaced<QLabel>(*skinForm1, kPlaces["Label2"]);
-  Label2->setText(QStringLiteral("内容：  :"));
+  Label2->setText(tr("内容：  :"));
   Memo1 = MakePlaced<TSkinMemo>(*skinForm1, kPlaces["Memo1"]);
   Memo1->SetWordWrap(false);
-  Memo1->SetLines(kDefaultBody);
+  Memo1->SetLines(DefaultBody());
 
   GroupBox1 = MakePlaced<TSkinGroupBox>(*skinForm1, kPlaces["GroupBox1"]);
-  GroupBox1->SetCaption(QStringLiteral("-连同附件内容一起-"));
+  GroupBox1->SetCaption(tr("-连同附件内容一起-"));
   CheckBox1 = MakePlaced<TSkinCheckBox>(*skinForm1, kPlaces["CheckBox1"]);
-  CheckBox1->SetCaption(QStringLiteral("当前素描      "));
+  CheckBox1->SetCaption(tr("当前素描      "));
   CheckBox1->SetChecked(!attachment_.isEmpty());
   CheckBox1->setEnabled(!attachment_.isEmpty());
 
   Button1 = MakePlaced<TSkinButton>(*skinForm1, kPlaces["Button1"]);
-  Button1->SetCaption2(QStringLiteral(" 开始发送 "));
+  Button1->SetCaption2(tr(" 开始发送 "));
   connect(Button1, &TSkinCustomButton::OnClick, this, &TMailForm::skinButton1Click);
 }
 
@@ -109,10 +112,17 @@ void TMailForm::Place() {
   }
 }
 
-// Start sending: a new message of the dialog's current values each time. The client's answer
-// is not looked at; without a client nothing happens.
+// Start sending: a new message of the dialog's current values each time. The notice says
+// whether the mail program took it, or why not; the owner hears it, as the answer may come once
+// the dialog has closed.
 void TMailForm::skinButton1Click() {
+  QObject* receiver = parentWidget() != nullptr ? static_cast<QObject*>(parentWidget()) : this;
   SendMail(
       BuildMailMessage(ComboBox1->currentText(), Memo1->Lines(), CheckBox1->Checked(), attachment_),
-      this);
+      this, receiver, [notice = notice_](const QString& failure) {
+        if (!notice) return;
+        notice(tr("发送素描"), failure.isEmpty()
+                                   ? tr("邮件已交给邮件程序: 请在那里填写收件人并发送。")
+                                   : tr("邮件未能交给邮件程序: %1。").arg(failure));
+      });
 }

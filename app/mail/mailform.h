@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QLabel;
 class TSkinButton;
@@ -17,12 +18,17 @@ class TSkinMemo;
 class TMailForm : public QDialog {
   Q_OBJECT
  public:
-  // attachment: the sketch file written for this dialog; empty when there is no sketch, which
-  // leaves the attachment box unticked and disabled.
-  TMailForm(QWidget* owner, QString attachment);
+  // Says what a sending did: a title and a message for the user.
+  using Notice = std::function<void(const QString& title, const QString& message)>;
 
-  static const QStringList kSubjects;
-  static const QStringList kDefaultBody;
+  // attachment: the sketch file written for this dialog; empty when there is no sketch, which
+  // leaves the attachment box unticked and disabled. notice tells whether the mail program
+  // took each message, also after the dialog has closed while the owner lives.
+  TMailForm(QWidget* owner, QString attachment, Notice notice = {});
+
+  // The subjects offered and the body's first lines, in the window's language.
+  static QStringList Subjects();
+  static QStringList DefaultBody();
 
   TSkinForm* skinForm1;
   QLabel* Label1;
@@ -44,5 +50,6 @@ class TMailForm : public QDialog {
   void Place();
 
   QString attachment_;
+  Notice notice_;
   bool placed_ = false;
 };

@@ -4,6 +4,7 @@
 // mapi.h needs the Windows types declared first.
 #include <mapi.h>
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <cstring>
 #include <string_view>
@@ -59,9 +60,26 @@ class SimpleMapi {
 
 }  // namespace
 
-unsigned long SendMail(const MailMessage& message, QWidget* parent) {
+namespace {
+
+// Simple MAPI answers at once: 0 once the client has the message.
+unsigned long Told(unsigned long result, const MailOutcome& outcome) {
+  if (!outcome) return result;
+  if (result == 0) {
+    outcome(QString());
+  } else if (result == kMailUnavailable) {
+    outcome(QCoreApplication::translate("SendMail", "没有邮件程序, 或者它放弃了邮件"));
+  } else {
+    outcome(QCoreApplication::translate("SendMail", "邮件程序以代码 %1 拒绝了邮件").arg(result));
+  }
+  return result;
+}
+
+}  // namespace
+
+unsigned long SendMail(const MailMessage& message, QWidget* parent, QObject*, MailOutcome outcome) {
   static const SimpleMapi binding;
-  if (binding.Send() == nullptr) return kMailUnavailable;
+  if (binding.Send() == nullptr) return Told(kMailUnavailable, outcome);
   // The records take writable texts.
   QByteArray subject = message.subject;
   QByteArray noteText = message.noteText;
@@ -76,6 +94,6 @@ unsigned long SendMail(const MailMessage& message, QWidget* parent) {
   record.lpFiles = message.fileCount == 1 ? &file : nullptr;
   const ULONG_PTR window =
       parent != nullptr ? static_cast<ULONG_PTR>(parent->window()->winId()) : 0;
-  return binding.Send()(0, window, &record, message.sendFlags, 0);
+  return Told(binding.Send()(0, window, &record, message.sendFlags, 0), outcome);
 }
 #endif

@@ -1,6 +1,7 @@
 #include "app/mainwindow/oldform.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -20,10 +21,12 @@
 #include "app/mainwindow/brushcursor.h"
 #include "app/mainwindow/dockpanel.h"
 #include "app/messagebox.h"
+#include "app/notice.h"
 #include "app/painthandoff.h"
 #include "app/pictureloading.h"
 #include "app/pictureview.h"
 #include "app/skinnedplaces.h"
+#include "app/startprogram.h"
 #include "app/viewer/viewform.h"
 #include "sketch/picturefile.h"
 #include "skin/bars/statusbar.h"
@@ -42,24 +45,22 @@ using graphitine::RasterDelta;
 using graphitine::SketchTool;
 
 // The two status codes have no character of their own; a marker stands for each.
-const QString TOldForm::kAutomaticStatus = QStringLiteral("◆自动转换   ");
-const QString TOldForm::kManualStatus = QStringLiteral("●按着'CTRL'键来手动素描!");
-const QString TOldForm::kBatchStatus = QStringLiteral("批量转换进行中, 请等它结束或停止它");
-
-namespace {
-
-const QString kSaveFirst = QStringLiteral("请储存素描档,使用绘图软件编辑它!");
-const QString kErrorCode = QStringLiteral("错误代码 ");
-
-}  // namespace
+const char* const TOldForm::kAutomaticStatus = QT_TRANSLATE_NOOP("TOldForm", "◆自动转换   ");
+const char* const TOldForm::kManualStatus =
+    QT_TRANSLATE_NOOP("TOldForm", "●按着'CTRL'键来手动素描!");
+const char* const TOldForm::kBatchStatus =
+    QT_TRANSLATE_NOOP("TOldForm", "批量转换进行中, 请等它结束或停止它");
 
 TOldForm::TOldForm(std::filesystem::path programFolder, std::optional<QString> photo)
-    : OpenPictureDialog1(TPictureDialog::Mode::Open, QString::fromUtf8(kOpenPictureFilters)),
-      SavePictureDialog1(TPictureDialog::Mode::Save, QString::fromUtf8(kSavePictureFilters),
+    : OpenPictureDialog1(TPictureDialog::Mode::Open,
+                         QCoreApplication::translate("TPictureDialog", kOpenPictureFilters)),
+      SavePictureDialog1(TPictureDialog::Mode::Save,
+                         QCoreApplication::translate("TPictureDialog", kSavePictureFilters),
                          kSaveDialogStartIndex),
       programFolder_(std::move(programFolder)),
       photo_(std::move(photo)),
-      paper_(std::make_shared<Paper>()) {
+      paper_(std::make_shared<Paper>()),
+      notice_(MakeNotice(this)) {
   CreateControls();
   setAcceptDrops(true);
   Panel1->installEventFilter(this);
@@ -164,6 +165,10 @@ QRect TOldForm::PhotoViewRect(const QSize& photo) const {
   return FitPicture(QSize(Panel1->width() / 2, Panel1->height()), photo);
 }
 
+QSize TOldForm::ViewDeviceSize(const QSize& photo) const {
+  return TPictureView::DevicePixels(PhotoViewRect(photo).size(), Image1->devicePixelRatioF());
+}
+
 void TOldForm::skinTrackBar1Change() { Edit1->setText(QString::number(TrackBar1->Position())); }
 
 void TOldForm::skinTrackBar3Change() { Edit2->setText(QString::number(TrackBar3->Position())); }
@@ -186,12 +191,12 @@ void TOldForm::skinPageControl1Change() {
   RadioButton3->setEnabled(manual);
   RadioButton2->setEnabled(manual);
   if (manual) {
-    StatusBar1->SetSimpleText(kManualStatus);
+    StatusBar1->SetSimpleText(tr(kManualStatus));
     return;
   }
   Image3->hide();
   if (RadioButton3->Checked() || RadioButton2->Checked()) RadioButton5->SetChecked(true);
-  StatusBar1->SetSimpleText(kAutomaticStatus);
+  StatusBar1->SetSimpleText(tr(kAutomaticStatus));
 }
 
 void TOldForm::AttachRetouch(bool attach) {
@@ -264,7 +269,7 @@ void TOldForm::Image2DblClick() {
   if (document_.Sketch().Height() != 0) OpenViewer(document_.Sketch());
 }
 
-void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, int x, int y,
+void TOldForm::Image2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift, double x, double y,
                                bool doubleClick) {
   if (!doubleClick) retouch_.MouseHeld = true;
   retouch_.StrokeTick = 0;
@@ -294,9 +299,9 @@ void TOldForm::keyReleaseEvent(QKeyEvent* event) {
 // Moves the brush cursor with the pointer and, on a step, retouches under it: a held stroke
 // steps on every StrokeFrequency-th move (on every move with the colour brush), Ctrl on every
 // move. With no photo a stroke does nothing.
-void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
+void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, double x, double y) {
   const int r = retouch_.BrushRadius;
-  Image3->move(Image2->x() + x - r, Image2->y() + y - r);
+  Image3->move(qRound(Image2->x() + x - r), qRound(Image2->y() + y - r));
   Image3->setVisible(3 < y && y < Image2->height() - 4 && 3 < x && x < Image2->width() - 4);
   Image3->raise();
   EndStrokeUnlessHeld(shift);
@@ -322,7 +327,7 @@ void TOldForm::Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y) {
 
 void TOldForm::LoadPicture(const QString& file) {
   ScaledLoad loaded =
-      LoadPictureScaled(PathOf(file), [this](QSize photo) { return PhotoViewRect(photo).size(); });
+      LoadPictureScaled(PathOf(file), [this](QSize photo) { return ViewDeviceSize(photo); });
   ShowPictures({std::move(loaded.picture), Raster()}, std::move(loaded.view), {});
 }
 
@@ -396,7 +401,7 @@ void TOldForm::CreateBatchForm() {
     settings.choice = {lastStyle_, graphitine::SketchPage::Automatic};
     return BatchItemSettings(settings.ForConvert(), settings.paper);
   };
-  host.viewSize = [this](QSize photo) { return PhotoViewRect(photo).size(); };
+  host.viewSize = [this](QSize photo) { return ViewDeviceSize(photo); };
   host.show = [this](graphitine::ConvertedPicture pictures, ScaledPicture photoView,
                      ScaledPicture sketchView, const QString& written) {
     BatchPicture shown{std::move(pictures), std::move(photoView), std::move(sketchView), written};
@@ -407,6 +412,7 @@ void TOldForm::CreateBatchForm() {
     }
   };
   host.mayReplaceSketch = [this] { return MayReplaceSketch(); };
+  host.notice = [this](const QString& title, const QString& message) { Notify(title, message); };
   batchForm_ = new TBatchForm(this, std::move(host));
   connect(batchForm_, &TBatchForm::Hidden, this, [this] { CheckBox1->SetChecked(false); });
   connect(batchForm_, &TBatchForm::RunningChanged, this, &TOldForm::BatchRunningChanged);
@@ -418,20 +424,24 @@ void TOldForm::ShowBatchPicture(BatchPicture shown) {
 }
 
 void TOldForm::BatchRunningChanged(bool running) {
-  StatusBar1->SetSimpleText(running              ? kBatchStatus
-                            : ManualPageActive() ? kManualStatus
-                                                 : kAutomaticStatus);
+  StatusBar1->SetSimpleText(tr(running              ? kBatchStatus
+                               : ManualPageActive() ? kManualStatus
+                                                    : kAutomaticStatus));
+}
+
+void TOldForm::Notify(const QString& title, const QString& message) {
+  ShowNotice(*notice_, title, message);
 }
 
 bool TOldForm::RefuseDuringBatch() {
   const bool running = batchForm_ && batchForm_->Running();
-  if (running) StatusBar1->SetSimpleText(kBatchStatus);
+  if (running) StatusBar1->SetSimpleText(tr(kBatchStatus));
   return running;
 }
 
 void TOldForm::BitBtn5Click() {
   if (RefuseDuringBatch() || !MayReplaceSketch()) return;
-  const QString file = OpenPictureDialog1.Execute(this);
+  const QString file = OpenPictureDialog1.Execute(this, FolderPurpose::Open);
   if (file.isEmpty()) return;
   OpenPictureDialog1.SetFileName(file);
   LoadPicture(file);
@@ -444,17 +454,16 @@ void TOldForm::BitBtn6Click() {
   Image2->SetPicture(&document_.Sketch());
 }
 
-// Save: the chosen filter decides the format; a name that gains its extension on writing is
-// checked against an existing file of the longer name.
+// Save: the chosen filter decides the format; the dialog asks before replacing the file that
+// will be written, also when the name gains its extension.
 void TOldForm::BitBtn7Click() {
   if (RefuseDuringBatch()) return;
-  const QString name = SavePictureDialog1.Execute(this);
+  const QString name =
+      SavePictureDialog1.Execute(this, FolderPurpose::Save, [](const QString& chosen, int kind) {
+        return FromName(graphitine::SaveNameFor(NameOf(chosen), kind));
+      });
   if (name.isEmpty()) return;
-  const int kind = SavePictureDialog1.FilterIndex();
-  if (!ConfirmReplaceWritten(name, FromName(graphitine::SaveNameFor(NameOf(name), kind)), this)) {
-    return;
-  }
-  SavePicture(name, kind);
+  SavePicture(name, SavePictureDialog1.FilterIndex());
 }
 
 // Clear: an empty sketch, or bare paper when a paper is chosen.
@@ -466,19 +475,26 @@ void TOldForm::BitBtn9Click() {
 }
 
 // Edit and print: the paint program opens the last saved file. With none, or when the sketch
-// changed since, the user is asked to save first.
+// changed since, the user is asked to save first. A paint program that cannot be started
+// gives the error code; one that starts and then opens nothing (xdg-open finding no program for
+// the file) is told in the notice.
 void TOldForm::BitBtn4Click() {
   document_.EndStroke();
   const auto unsaved = [this] {
     return SavePictureDialog1.FileName().isEmpty() || document_.ChangedSinceSave();
   };
   if (unsaved()) {
-    ShowMessage(kSaveFirst, this);
+    ShowMessage(tr("请储存素描档,使用绘图软件编辑它!"), this);
     BitBtn7Click();
     if (unsaved()) return;
   }
-  const int failure = StartPaintProgram(NameOf(SavePictureDialog1.FileName()));
-  if (failure != 0) ShowMessage(kErrorCode + QString::number(failure), this);
+  const QString file = SavePictureDialog1.FileName();
+  const int failure =
+      StartPaintProgram(NameOf(file), this, [this, file](const QString& program, int status) {
+        Notify(tr("编辑打印"), tr("没有绘图程序打开\n%1\n%2。")
+                                   .arg(NoticePath(file), ProgramFailure(program, status)));
+      });
+  if (failure != 0) ShowMessage(tr("错误代码 ") + QString::number(failure), this);
 }
 
 // Send to a friend: the sketch is written as the mail attachment, then the mail dialog opens
@@ -486,9 +502,11 @@ void TOldForm::BitBtn4Click() {
 void TOldForm::skinBitBtn2Click() {
   QString attachment;
   if (!document_.Sketch().IsEmpty()) {
-    attachment = FromName(WriteAttachment(document_.Sketch(), programFolder_).string());
+    attachment = FromName(WriteAttachment(document_.Sketch()).string());
   }
-  TMailForm dialog(this, attachment);
+  TMailForm dialog(this, attachment, [this](const QString& title, const QString& message) {
+    Notify(title, message);
+  });
   dialog.exec();
 }
 
@@ -502,7 +520,7 @@ void TOldForm::SetPaper(Raster picture, PaperMode mode) {
 void TOldForm::skinComboBox1Change() {
   const int index = skinComboBox1->currentIndex();
   if (index == 1) {
-    const QString file = OpenPictureDialog1.Execute(this);
+    const QString file = OpenPictureDialog1.Execute(this, FolderPurpose::Paper);
     if (file.isEmpty()) {
       skinComboBox1->setCurrentIndex(0);
       return;

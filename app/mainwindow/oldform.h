@@ -31,6 +31,7 @@ class TSkinRadioButton;
 class TSkinStatusBar;
 class TSkinTabSheet;
 class TSkinTrackBar;
+class TSkinNoticePopForm;
 
 class TOldForm : public QWidget {
   Q_OBJECT
@@ -56,11 +57,13 @@ class TOldForm : public QWidget {
 
   // The batch window, once the first show has created it; for the tests.
   TBatchForm* BatchForm() const { return batchForm_; }
+  // The notice that says what a batch run or a hand-off did.
+  TSkinNoticePopForm* Notice() const { return notice_; }
 
-  // The status texts of the two pages.
-  static const QString kAutomaticStatus;
-  static const QString kManualStatus;
-  static const QString kBatchStatus;
+  // The status texts of the two pages and of a batch run, untranslated.
+  static const char* const kAutomaticStatus;
+  static const char* const kManualStatus;
+  static const char* const kBatchStatus;
 
   // Controls, by the names the other windows and the tests know them by.
   TSkinForm* skinForm1;
@@ -118,9 +121,9 @@ class TOldForm : public QWidget {
   void skinCheckBox1Click();
   void Image1DblClick();
   void Image2DblClick();
-  void Image2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y,
+  void Image2MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y,
                        bool doubleClick);
-  void Image2MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+  void Image2MouseMove(Qt::KeyboardModifiers shift, double x, double y);
   void Image2MouseUp();
   void BitBtn5Click();      // Open
   void BitBtn6Click();      // Convert
@@ -156,6 +159,9 @@ class TOldForm : public QWidget {
   graphitine::SketchSettings ReadSettings() const;
   // Where the photo view goes for a photo of that size; the sketch view has the same size.
   QRect PhotoViewRect(const QSize& photo) const;
+  // The views' size in device pixels for a photo of that size: what their pictures are scaled
+  // to.
+  QSize ViewDeviceSize(const QSize& photo) const;
   void OpenViewer(const graphitine::Raster& picture);
   void Image2MouseLeave();
   // The stroke ends once neither a button nor Ctrl holds it.
@@ -184,6 +190,7 @@ class TOldForm : public QWidget {
   // While a batch run goes, it holds the pictures: the user's operations on them are refused,
   // and the status bar says why. Returns whether the operation was refused.
   bool RefuseDuringBatch();
+  void Notify(const QString& title, const QString& message);
 
   std::filesystem::path programFolder_;
   std::optional<QString> photo_;
@@ -199,4 +206,5 @@ class TOldForm : public QWidget {
   // While the viewer shows a picture of the document, a batch run's pictures wait here.
   bool viewerOpen_ = false;
   std::optional<BatchPicture> waitingForViewer_;
+  TSkinNoticePopForm* notice_;
 };

@@ -14,10 +14,11 @@ float ViewScale(int pictureHeight, int viewHeight) {
   return static_cast<float>(static_cast<double>(pictureHeight) / viewHeight);
 }
 
-std::optional<BrushBox> BrushBoxAt(int x, int y, int r, int lineStep, const ViewGeometry& view) {
+std::optional<BrushBox> BrushBoxAt(double x, double y, int r, int lineStep,
+                                   const ViewGeometry& view) {
   const int s = lineStep;
   if (!(s < x && x < view.width - s && s < y && y < view.height - s)) return std::nullopt;
-  const auto scaled = [&view](int v) {
+  const auto scaled = [&view](double v) {
     return static_cast<int>(v * static_cast<double>(view.scale));
   };
   return BrushBox{scaled(x - r), scaled(y - r), scaled(x + r), scaled(y + r)};

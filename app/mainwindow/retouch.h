@@ -21,7 +21,7 @@ int StrokeFrequency(int brushRadius);
 // Photo pixels per view pixel: the picture's height over the view's, as a 32-bit float.
 float ViewScale(int pictureHeight, int viewHeight);
 
-// The view: its size in screen pixels and its scale to photo pixels.
+// The view: its size in logical pixels and its scale to photo pixels.
 struct ViewGeometry {
   int width = 0;
   int height = 0;
@@ -30,7 +30,9 @@ struct ViewGeometry {
 
 // The box of a step at (x, y) in view pixels with brush radius r: (x - r, y - r, x + r, y + r)
 // times the scale, truncated. None when the point lies within lineStep pixels of the view's
-// edge, where a step paints nothing.
-std::optional<BrushBox> BrushBoxAt(int x, int y, int r, int lineStep, const ViewGeometry& view);
+// edge, where a step paints nothing. The point keeps its fraction (a pointer on a scaled
+// screen lies between logical pixels), so the box is the one under the pointer's device pixel.
+std::optional<BrushBox> BrushBoxAt(double x, double y, int r, int lineStep,
+                                   const ViewGeometry& view);
 
 }  // namespace graphitine

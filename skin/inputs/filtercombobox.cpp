@@ -7,7 +7,7 @@ constexpr int kItemHeight = 15;
 TSkinFilterComboBox::TSkinFilterComboBox(QWidget* owner) : TSkinCustomComboBox(owner) {
   SetStyle(csDropDownList);
   SetItemHeight(kItemHeight);
-  SetFilter(QStringLiteral("All files (*.*)|*.*"));
+  SetFilter(tr("All files (*.*)|*.*"));
   StartLook(owner);
 }
 

@@ -41,7 +41,8 @@ void TSkinFileTheme::SetThemeFile(const QString& value) {
   if (value == themeFile_) return;
   const QString resolved = ResolveThemeFile(value);
   if (resolved.isEmpty()) return;
-  if (!CheckThemeFile(resolved)) throw SkinError(QStringLiteral("Invalid skin file!"), resolved);
+  if (!CheckThemeFile(resolved))
+    throw SkinError(QCoreApplication::translate("SkinError", "Invalid skin file!"), resolved);
   const bool loaded = mgr_.LoadFromFile(resolved);
   if (!loaded) return;  // gone since it was found
   themeFile_ = resolved;
@@ -51,7 +52,7 @@ void TSkinFileTheme::SetThemeFile(const QString& value) {
 
 void TSkinFileTheme::LoadThemeData(const QByteArray& bytes, const QString& label) {
   if (!SkinThemeFormat::HasSignature(bytes.left(16))) {
-    throw SkinError(QStringLiteral("Invalid skin file!"), label);
+    throw SkinError(QCoreApplication::translate("SkinError", "Invalid skin file!"), label);
   }
   mgr_.LoadFromData(bytes, label);
   usable_ = true;

@@ -1,5 +1,6 @@
 #include "skin/look/themefileformat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QtEndian>
@@ -54,19 +55,21 @@ QString DecodeName(const QByteArray& record) {
   return QString::fromLatin1(record.constData(), qstrnlen(record.constData(), kNameSize));
 }
 
-// `problem` holds %1 for the record's name.
+// `problem`, untranslated, holds %1 for the record's name.
 [[noreturn]] void Damaged(const char* problem, const QString& name, const QString& fileName) {
-  throw SkinError(QStringLiteral("Damaged skin file: ") + QString::fromLatin1(problem).arg(name),
-                  fileName);
+  throw SkinError(QCoreApplication::translate("SkinError", problem).arg(name), fileName);
 }
 
-constexpr char kCutShort[] = "the data of \"%1\" is cut short";
+constexpr const char* kCutShort =
+    QT_TRANSLATE_NOOP("SkinError", "Damaged skin file: the data of \"%1\" is cut short");
 
 // Reads `size` bytes at `offset`, refusing anything that reaches past the device's end.
 QByteArray ReadData(QIODevice& device, std::int64_t offset, std::int64_t size,
                     const SkinThemeRecord& record, const QString& fileName) {
   const std::int64_t total = device.size();
-  if (size < 0) Damaged("\"%1\" has a negative data size", record.name, fileName);
+  if (size < 0)
+    Damaged(QT_TRANSLATE_NOOP("SkinError", "Damaged skin file: \"%1\" has a negative data size"),
+            record.name, fileName);
   if (offset < 0 || offset > total || size > total - offset) {
     Damaged(kCutShort, record.name, fileName);
   }
@@ -81,7 +84,7 @@ QByteArray ReadData(QIODevice& device, std::int64_t offset, std::int64_t size,
 void ReadSkinThemeRecords(QIODevice& device, const QString& fileName,
                           const std::function<void(const SkinThemeRecord&)>& visit) {
   if (!device.seek(0) || !HasSignature(device.peek(16))) {
-    throw SkinError(QStringLiteral("Invalid skin file!"), fileName);
+    throw SkinError(QCoreApplication::translate("SkinError", "Invalid skin file!"), fileName);
   }
   // The header may say it is longer than the fields known here; a shorter one gives no first
   // record.
@@ -108,7 +111,10 @@ void ReadSkinThemeRecords(QIODevice& device, const QString& fileName,
       case Picture:
       case String:
         if (record.dataSize > budget) {
-          Damaged("\"%1\" claims more data than the file holds", record.name, fileName);
+          Damaged(
+              QT_TRANSLATE_NOOP("SkinError",
+                                "Damaged skin file: \"%1\" claims more data than the file holds"),
+              record.name, fileName);
         }
         record.data = ReadData(device, record.dataOffset, record.dataSize, record, fileName);
         budget -= record.dataSize;

@@ -1,5 +1,6 @@
 #include "skin/look/themefilereader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -20,7 +21,7 @@ void KeepFirst(QHash<QString, Value>& table, const QString& key, const Value& va
 TSkinThemeFileReader::TSkinThemeFileReader(const QString& fileName) : fileName_(fileName) {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw SkinError(QStringLiteral("Cannot open file"), fileName);
+    throw SkinError(QCoreApplication::translate("SkinError", "Cannot open file"), fileName);
   }
   Load(file);
 }

@@ -1,5 +1,6 @@
 #include "skin/look/themefilewriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -53,7 +54,7 @@ void AppendRecord(QByteArray& image, const QString& name, std::uint8_t type, con
                   const QString& fileName) {
   const qint64 dataOffset = image.size() + kRecordSize;
   if (dataOffset + data.size() > std::numeric_limits<std::int32_t>::max()) {
-    throw SkinError(QStringLiteral("Theme file too large"), fileName);
+    throw SkinError(QCoreApplication::translate("SkinError", "Theme file too large"), fileName);
   }
   const auto offset = static_cast<std::int32_t>(dataOffset);
   const auto size = static_cast<std::int32_t>(data.size());
@@ -77,11 +78,13 @@ void TSkinThemeFileWriter::Save() {
     if (!picture.sourceFile.isEmpty()) {
       QFile source(picture.sourceFile);
       if (!source.open(QIODevice::ReadOnly)) {
-        throw SkinError(QStringLiteral("Cannot open file"), picture.sourceFile);
+        throw SkinError(QCoreApplication::translate("SkinError", "Cannot open file"),
+                        picture.sourceFile);
       }
       bytes = source.readAll();
       if (source.error() != QFileDevice::NoError) {
-        throw SkinError(QStringLiteral("Cannot read file"), picture.sourceFile);
+        throw SkinError(QCoreApplication::translate("SkinError", "Cannot read file"),
+                        picture.sourceFile);
       }
     }
     AppendRecord(image, picture.name, Picture, bytes, fileName_);
@@ -97,6 +100,6 @@ void TSkinThemeFileWriter::Save() {
 
   QSaveFile file(fileName_);
   if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size() || !file.commit()) {
-    throw SkinError(QStringLiteral("Cannot write file"), fileName_);
+    throw SkinError(QCoreApplication::translate("SkinError", "Cannot write file"), fileName_);
   }
 }

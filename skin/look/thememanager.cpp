@@ -1,6 +1,7 @@
 #include "skin/look/thememanager.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "skin/base/error.h"
@@ -57,8 +58,8 @@ void TSkinThemeManager::UpdateAll() {
     if (component == nullptr) continue;
     for (const char* property : {"UIStyle", "FileTheme"}) {
       if (!IsHasProperty(component, property)) {
-        throw SkinError(
-            QStringLiteral("Property %1 does not exist in %2").arg(QLatin1String(property), name));
+        throw SkinError(QCoreApplication::translate("SkinError", "Property %1 does not exist in %2")
+                            .arg(QLatin1String(property), name));
       }
     }
     SkinApplyLook(component, style_, fileTheme_.data());

@@ -23,10 +23,10 @@ bool IsManageable(const QObject* component) {
 ThemeManagerDialog::ThemeManagerDialog(TSkinThemeManager* manager, QWidget* parent)
     : QDialog(parent),
       list_(new QListWidget(this)),
-      selectAll_(new QPushButton(QStringLiteral("&Select all"), this)),
-      unselectAll_(new QPushButton(QStringLiteral("&Unselect all"), this)),
-      ok_(new QPushButton(QStringLiteral("&OK"), this)) {
-  setWindowTitle(QStringLiteral("Theme Manager"));
+      selectAll_(new QPushButton(tr("&Select all"), this)),
+      unselectAll_(new QPushButton(tr("&Unselect all"), this)),
+      ok_(new QPushButton(tr("&OK"), this)) {
+  setWindowTitle(tr("Theme Manager"));
   setModal(true);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "skin/window/form.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QMdiSubWindow>
@@ -239,8 +240,8 @@ void TSkinForm::SetCaption(const QString& value) {
 
 void TSkinForm::SetPanel(QWidget* panel) {
   if (panel == this)
-    throw SkinError(
-        QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+    throw SkinError(QCoreApplication::translate(
+        "SkinError", "Sorry, you can't select the Form assign to FormPanel property"));
   if (panel == panel_) return;
   panel_ = panel;
   if (panel == nullptr) return;

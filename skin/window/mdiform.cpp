@@ -1,5 +1,6 @@
 #include "skin/window/mdiform.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -162,7 +163,8 @@ TSkinMDIForm::TSkinMDIForm(QWidget* owner)
       look_(this, [this] { LookChanged(); }),
       frameLook_(std::make_unique<SkinFormLook>()) {
   if (owner == nullptr || !owner->isWindow()) {
-    throw SkinError(QStringLiteral("Sorry, TSkinMDIForm must be placed on a form"));
+    throw SkinError(
+        QCoreApplication::translate("SkinError", "Sorry, TSkinMDIForm must be placed on a form"));
   }
   top_ = new SkinMDIFrameTop(owner, this);
   top_->titleBar->SetCaption(owner->windowTitle());

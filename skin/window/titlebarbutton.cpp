@@ -1,5 +1,6 @@
 #include "skin/window/titlebarbutton.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <algorithm>
 #include <iterator>
@@ -50,8 +51,8 @@ void TSkinTitleBarButton::SetButtonType(TSkinTitleBarBtnType value) {
     for (int i = 0; i < collection_->Count(); ++i) {
       const TSkinTitleBarButton* other = collection_->Items(i);
       if (other != this && other->type_ == skinControlBox) {
-        throw SkinError(QStringLiteral(
-            "Sorry, only one button's ButtonType property can be \"skinControlBox\""));
+        throw SkinError(QCoreApplication::translate(
+            "SkinError", "Sorry, only one button's ButtonType property can be \"skinControlBox\""));
       }
     }
   }

@@ -8,10 +8,10 @@ constexpr int kRightToLeftShift = 176;
 
 TSkinTitleBarPopupMenu::TSkinTitleBarPopupMenu(TSkinTitleBar* bar)
     : TSkinPopupMenu(bar), bar_(bar) {
-  minimize_ = addAction(QStringLiteral("最小化(&N)"), this, &TSkinTitleBarPopupMenu::OnMin);
-  maximize_ = addAction(QStringLiteral("最大化/还原(&X)"), this, &TSkinTitleBarPopupMenu::OnMax);
+  minimize_ = addAction(tr("最小化(&N)"), this, &TSkinTitleBarPopupMenu::OnMin);
+  maximize_ = addAction(tr("最大化/还原(&X)"), this, &TSkinTitleBarPopupMenu::OnMax);
   addSeparator();
-  close_ = addAction(QStringLiteral("关闭(&C)"), this, &TSkinTitleBarPopupMenu::OnClose);
+  close_ = addAction(tr("关闭(&C)"), this, &TSkinTitleBarPopupMenu::OnClose);
 }
 
 bool TSkinTitleBarPopupMenu::HasVisibleButton(int type) const {

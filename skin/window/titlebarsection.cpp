@@ -1,5 +1,7 @@
 #include "skin/window/titlebarsection.h"
 
+#include <QCoreApplication>
+
 #include "skin/base/error.h"
 
 void TSkinTitleBarSection::SetAutoSize(bool value) {
@@ -21,8 +23,8 @@ void TSkinTitleBarSection::SetAlign(TSkinTitleBarAlign value) {
     for (int i = 0; i < collection_->Count(); ++i) {
       const TSkinTitleBarSection* other = collection_->Items(i);
       if (other != this && other->align_ == skinClient) {
-        throw SkinError(
-            QStringLiteral("Sorry, only one section's Align property can be \"skinClient\""));
+        throw SkinError(QCoreApplication::translate(
+            "SkinError", "Sorry, only one section's Align property can be \"skinClient\""));
       }
     }
     stretch_ = true;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <functional>
+#include <optional>
 
 #include "mainwindow/oldform_fixture.h"
 
@@ -26,8 +27,10 @@ class CommandLineTest : public OldFormTest {
 TEST_F(CommandLineTest, APhotoGivenIsOpenedInsteadOfTheStartPictureAndABadOneIsReported) {
   struct Case {
     const char* what;
-    std::function<QStringList()> photos;  // the arguments after the program's name
+    std::function<QStringList()> photos;  // the arguments after the program's name and options
     bool opened;                          // else the start picture shows
+    QStringList options = {};
+    std::optional<ProgramLanguage> language = std::nullopt;
   };
   const Case cases[] = {
       {"no file", [] { return QStringList(); }, false},
@@ -42,6 +45,16 @@ TEST_F(CommandLineTest, APhotoGivenIsOpenedInsteadOfTheStartPictureAndABadOneIsR
          return QStringList{text.fileName()};
        },
        false},
+      {"English",
+       [] { return QStringList(); },
+       false,
+       {"--language", "en"},
+       ProgramLanguage::English},
+      {"Chinese and a BMP",
+       [this] { return QStringList{Write("photo.bmp", PictureFormat::Bitmap)}; },
+       true,
+       {"--language=zh"},
+       ProgramLanguage::Chinese},
   };
   const QString start = folder_.filePath(QStringLiteral("J.jpg"));
   ASSERT_TRUE(QFile::copy(QStringLiteral(GRAPHITINE_BIN_DIR "/J.jpg"), start));
@@ -49,8 +62,10 @@ TEST_F(CommandLineTest, APhotoGivenIsOpenedInsteadOfTheStartPictureAndABadOneIsR
     SCOPED_TRACE(c.what);
     const QStringList photos = c.photos();
     TCommandLine commandLine;
-    ASSERT_TRUE(commandLine.Process(QStringList{QStringLiteral("graphitine")} + photos));
+    ASSERT_TRUE(
+        commandLine.Process(QStringList{QStringLiteral("graphitine")} + c.options + photos));
     ASSERT_EQ(commandLine.Photo().has_value(), !photos.isEmpty());
+    EXPECT_EQ(commandLine.Language(), c.language);
     ModalWatch watch;
     Show(/*startPicture=*/false, commandLine.Photo());  // the start picture is in place
 
@@ -78,10 +93,12 @@ TEST(CommandLineProgramTest, HelpVersionAndUsageErrorsAnswerOnTheTerminal) {
   };
   const Case cases[] = {
       {{"--help"}, false, 0, "[photo]", ""},
-      {{"-h"}, false, 0, "--version", ""},
+      {{"-h"}, false, 0, "--language <zh|en>", ""},
       {{"--version"}, false, 0, "Graphitine " GRAPHITINE_VERSION "\n", ""},
       {{"a.jpg", "b.jpg"}, true, 1, "", "Only one photo can be opened; 2 were given."},
       {{"--frobnicate"}, true, 1, "", "Unknown option 'frobnicate'"},
+      {{"--language", "fr"}, true, 1, "", "Unknown language 'fr': give zh or en."},
+      {{"--language", "en", "--version"}, false, 0, "Graphitine " GRAPHITINE_VERSION "\n", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -77,4 +77,12 @@ trap 'rm -rf "$work"' EXIT
 [ -s "$work/sketch.jpg" ] || fail "the installed graphitine-sketch wrote no sketch"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/graphitine" --version)" = "Graphitine $version" ] ||
   fail "the installed graphitine does not say its version $version"
+# Its languages: zh and en are taken, any other is refused before a window opens.
+for language in zh en; do
+  env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/graphitine" --language $language --version >/dev/null ||
+    fail "the installed graphitine refuses --language $language"
+done
+refused=0
+QT_QPA_PLATFORM=offscreen "$usr/bin/graphitine" --language fr >/dev/null 2>&1 || refused=$?
+[ "$refused" -eq 1 ] || fail "the installed graphitine ends with $refused on --language fr, not 1"
 "$source/tests/app/xvfb/start_from_desktop.sh" "$usr/bin" "$usr/share/applications/graphitine.desktop"

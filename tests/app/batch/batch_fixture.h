@@ -95,6 +95,9 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
       shownPhoto_ = std::move(picture.photo);
     };
     host.mayReplaceSketch = [this] { return mayReplaceSketch_; };
+    host.notice = [this](const QString& title, const QString& message) {
+      notices_ << title << message;
+    };
     batch_ = std::make_unique<TBatchForm>(nullptr, std::move(host));
     batch_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(batch_.get()));
@@ -111,6 +114,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   QSize shownView_;
   graphitine::Raster shownPhoto_;  // the photo shown last
   bool mayReplaceSketch_ = true;
+  QStringList notices_;  // title, message, title, message...
 };
 
 // The main window shown, with its batch window.

@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <QDirIterator>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
 #include <map>
 
+#include "app/language.h"
+#include "app/notice.h"
 #include "batch/batch_fixture.h"
 #include "sketch/engine.h"
 #include "skin/bars/statusbar.h"
@@ -130,6 +133,59 @@ TEST_F(LoneBatchRunTest, ItemsConvertWithTheHostsSettingsAndShowThroughIt) {
   ASSERT_EQ(running.count(), 2);
   EXPECT_EQ(running[0], QVariantList{true});
   EXPECT_EQ(running[1], QVariantList{false});
+  // The end is told in a notice.
+  ASSERT_EQ(notices_.size(), 2);
+  EXPECT_EQ(notices_[0], QStringLiteral("批量转换结束"));
+  const QRegularExpression told(QStringLiteral("^2 张素描已写入\n%1\n用时 \\d+\\.\\d 秒。$")
+                                    .arg(QRegularExpression::escape(NoticePath(out_.path()))));
+  EXPECT_TRUE(told.match(notices_[1]).hasMatch()) << notices_[1].toStdString();
+}
+
+// What the notice says at the end of a run, in both languages: the sketches written, where, how
+// long it took, and the pictures that failed (also listed in their message box).
+TEST(BatchEndNoticeTest, SaysHowManySketchesWentWhereAndHowLongItTook) {
+  struct Case {
+    std::size_t written;
+    std::size_t failed;
+    bool stopped;
+    qint64 milliseconds;
+    QString chinese[2];
+    QString english[2];
+  };
+  const QString out = QStringLiteral("/out");
+  const Case cases[] = {
+      {1,
+       0,
+       false,
+       2549,
+       {"批量转换结束", "1 张素描已写入\n/out\n用时 2.5 秒。"},
+       {"Batch run done", "1 sketch written to\n/out\nin 2.5 s."}},
+      {12,
+       2,
+       false,
+       125000,
+       {"批量转换结束", "12 张素描已写入\n/out\n用时 2 分 5 秒。\n2 张图片未能转换。"},
+       {"Batch run done", "12 sketches written to\n/out\nin 2 min 5 s.\n2 pictures failed."}},
+      {0,
+       1,
+       true,
+       80,
+       {"批量转换已停止", "0 张素描已写入\n/out\n用时 0.1 秒。\n1 张图片未能转换。"},
+       {"Batch run stopped", "0 sketches written to\n/out\nin 0.1 s.\n1 picture failed."}},
+  };
+  for (const Case& c : cases) {
+    graphitine::BatchReport report;
+    report.written = c.written;
+    report.failures.resize(c.failed);
+    report.stopped = c.stopped;
+    for (const ProgramLanguage language : {ProgramLanguage::Chinese, ProgramLanguage::English}) {
+      UseLanguage(language);
+      const QString* expected = language == ProgramLanguage::Chinese ? c.chinese : c.english;
+      EXPECT_EQ(TBatchForm::EndTitle(report), expected[0]);
+      EXPECT_EQ(TBatchForm::EndMessage(report, out, c.milliseconds), expected[1]);
+    }
+    UseLanguage(ProgramLanguage::Chinese);
+  }
 }
 
 TEST_F(LoneBatchRunTest, ItemsDeletedWhileItRunsAreSkippedAndNoItemIsSkippedOrTakenTwice) {

@@ -28,7 +28,9 @@ class MailFormTest : public FakeProgramsTest {
   void Show(const QString& attachment) {
     owner_.setGeometry(100, 80, 700, 520);
     owner_.show();
-    form_ = std::make_unique<TMailForm>(&owner_, attachment);
+    form_ = std::make_unique<TMailForm>(
+        &owner_, attachment,
+        [this](const QString& title, const QString& message) { notices_ << title << message; });
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
   }
@@ -40,6 +42,7 @@ class MailFormTest : public FakeProgramsTest {
 
   QWidget owner_;
   std::unique_ptr<TMailForm> form_;
+  QStringList notices_;  // title, message, title, message...
 };
 
 TEST_F(MailFormTest, LaidOutInsideTheSkinnedFrameCentredOnItsOwner) {
@@ -126,6 +129,28 @@ TEST_F(MailFormTest, UntickedTheMessageGoesWithoutTheSketchAsTyped) {
                                    Spaced(QStringLiteral("我自己的素描，嘿嘿！"), 2).toUtf8(),
                                    "--body", QStringLiteral("hi\r\n你好\r\n").toUtf8()};
   EXPECT_EQ(ArgumentsOf(QStringLiteral("xdg-email")), expected);
+}
+
+// The notice says the mail program took the message, or why not; a failure that comes once the
+// dialog has closed still reaches the owner.
+TEST_F(MailFormTest, TheNoticeSaysWhetherTheMailProgramTookTheMessage) {
+  const QString title = QStringLiteral("发送素描");
+  const QString took = QStringLiteral("邮件已交给邮件程序: 请在那里填写收件人并发送。");
+  AddProgram(QStringLiteral("xdg-email"));
+  Show(kSketch);
+  Click(form_->Button1);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !notices_.isEmpty(); }, 5000));
+  EXPECT_EQ(notices_, (QStringList{title, took}));
+
+  notices_.clear();
+  AddProgram(QStringLiteral("xdg-email"), 3, 2);  // fails after the moment it is given
+  Click(form_->Button1);
+  form_.reset();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return notices_.size() == 4; }, 5000));
+  EXPECT_EQ(
+      notices_,
+      (QStringList{title, took, title,
+                   QStringLiteral("邮件未能交给邮件程序: xdg-email 找不到可以打开它的程序。")}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTest>
 
+#include "app/startprogram.h"
 #include "support/fakeprograms.h"
 
 namespace {
@@ -47,6 +48,49 @@ TEST_F(SendMailTest, UnavailableClientReturnsOneAndShowsNothing) {
 
   QTest::qWait(50);
   for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible());
+}
+
+// What the user is told: the mail program took the message (xdg-email did not fail within a
+// moment, or ended well), or why not (xdg-email's own failure, also a late one).
+TEST_F(SendMailTest, TheOutcomeSaysWhetherTheMailProgramTookTheMessage) {
+  struct Case {
+    const char* what;
+    int status;
+    int seconds;
+    QStringList told;
+  };
+  const Case cases[] = {
+      {"no xdg-email", -1, 0, {QStringLiteral("找不到 xdg-email")}},
+      {"ends well", 0, 0, {QString()}},
+      {"finds no mail program", 3, 0, {QStringLiteral("xdg-email 找不到可以打开它的程序")}},
+      {"runs on", 0, 2, {QString()}},
+      {"fails late", 4, 2, {QString(), QStringLiteral("xdg-email 未能完成")}},
+  };
+  const MailMessage message = BuildMailMessage(QStringLiteral("s"), {}, false, QString());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(folder_.filePath(kXdgEmail));
+    if (c.status >= 0) AddProgram(kXdgEmail, c.status, c.seconds);
+    QObject receiver;
+    QStringList told;
+    SendMail(message, nullptr, &receiver, [&told](const QString& failure) { told << failure; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told.size() == c.told.size(); }, 10000));
+    QTest::qWait(c.seconds * 1000 + 300 - kSettleTimeMs);  // nothing more comes
+    EXPECT_EQ(told, c.told);
+  }
+}
+
+// A receiver gone before the program ends takes the outcome with it.
+TEST_F(SendMailTest, NoOutcomeReachesAReceiverThatIsGone) {
+  AddProgram(kXdgEmail, 3, 1);
+  bool told = false;
+  {
+    QObject receiver;
+    SendMail(BuildMailMessage(QString(), {}, false, QString()), nullptr, &receiver,
+             [&told](const QString&) { told = true; });
+  }
+  QTest::qWait(1500);
+  EXPECT_FALSE(told);
 }
 
 }  // namespace

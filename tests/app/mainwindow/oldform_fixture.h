@@ -71,7 +71,7 @@ class OldFormTest : public ::testing::Test {
   }
 
   // A pointer move over the sketch view, with the buttons and keys given.
-  void MoveOnSketch(int x, int y, Qt::KeyboardModifiers keys = {},
+  void MoveOnSketch(double x, double y, Qt::KeyboardModifiers keys = {},
                     Qt::MouseButtons held = Qt::NoButton) {
     QWidget* view = form_->Image2;
     QMouseEvent move(QEvent::MouseMove, QPointF(x, y), view->mapToGlobal(QPointF(x, y)),

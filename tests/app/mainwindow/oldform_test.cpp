@@ -3,9 +3,13 @@
 #include <QFileDialog>
 #include <QMimeData>
 
+#include "app/notice.h"
 #include "mainwindow/oldform_fixture.h"
 #include "sketch/engine.h"
 #include "sketch/errors.h"
+#include "skin/window/frmnoticepopform.h"
+#include "skin/window/noticepopform.h"
+#include "support/fakeprograms.h"
 
 using graphitine::Raster;
 
@@ -224,6 +228,45 @@ TEST_F(OldFormTest, EditAndPrintAsksToSaveFirst) {
   QFile list(opened);
   ASSERT_TRUE(list.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(list.readAll()).trimmed(), written);
+}
+
+// A paint program that cannot be started gives its error code; xdg-open starting and then
+// finding no program for the file is told in the notice.
+TEST_F(OldFormTest, EditAndPrintSaysWhenNoPaintProgramOpenedTheSketch) {
+  Show();
+  Click(form_->Button3);
+  const QString saved = folder_.filePath(QStringLiteral("sketch.jpg"));
+  form_->SavePicture(saved, 1);
+  struct Case {
+    const char* what;
+    int xdgOpen;  // its exit status; none on the path when negative
+    QStringList messages;
+    QString notice;
+  };
+  const Case cases[] = {
+      {"no program at all", -1, {QStringLiteral("错误代码 2")}, QString()},
+      {"xdg-open finds nothing",
+       3,
+       {},
+       QStringLiteral("没有绘图程序打开\n%1\nxdg-open 找不到可以打开它的程序。")
+           .arg(NoticePath(saved))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakePrograms programs;
+    if (c.xdgOpen >= 0) programs.AddProgram(QStringLiteral("xdg-open"), c.xdgOpen);
+    form_->Notice()->SetMessageText(QString());
+    ModalWatch watch;
+    Click(form_->Button6);
+    if (!c.notice.isEmpty()) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return form_->Notice()->NoticeWindow()->isVisible(); }));
+    }
+    EXPECT_EQ(watch.Messages(), c.messages);
+    EXPECT_EQ(form_->Notice()->MessageText(), c.notice);
+    if (!c.notice.isEmpty()) {
+      EXPECT_EQ(form_->Notice()->Title(), QStringLiteral("编辑打印"));
+    }
+  }
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ fi
 unset QT_QPA_PLATFORM
 
 work=$(mktemp -d)
+# The program remembers its dialogs' folders and writes its mail attachment in the user's
+# configuration and cache folders: here the test's own, never the real ones.
+export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
 program=""
 cleanup() {
   [ -n "$program" ] && kill "$program" 2>/dev/null || true
