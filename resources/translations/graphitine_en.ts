@@ -15,6 +15,18 @@
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>SendMail</name>
@@ -198,6 +210,18 @@ in %2.</numerusform>
             <numerusform>%n picture failed.</numerusform>
             <numerusform>%n pictures failed.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>柔和的</source>
+        <translation>Soft</translation>
+    </message>
+    <message>
+        <source>铅笔</source>
+        <translation>Pencil</translation>
+    </message>
+    <message>
+        <source>画法: %1</source>
+        <translation>Style: %1</translation>
     </message>
 </context>
 <context>
@@ -408,6 +432,10 @@ in %2.</numerusform>
         <translation>No paint program opened
 %1
 %2.</translation>
+    </message>
+    <message>
+        <source>素描已修改, 要保存吗?</source>
+        <translation>The sketch has changed. Save it?</translation>
     </message>
 </context>
 <context>
