@@ -145,6 +145,7 @@ class TOldForm : public QWidget {
   void FormCreate();
   void FormShow();
   void LoadFirstPicture();
+  void FillPaperList();
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
   // What an operation started now would read from the controls.
@@ -156,6 +157,8 @@ class TOldForm : public QWidget {
                     ScaledPicture sketchView);
   void AttachRetouch(bool attach);
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
+  // Puts the paper list back on the paper in use, after a choice that failed to load.
+  void RestorePaperChoice();
 
   // The batch window, answering what it asks of this one.
   void CreateBatchForm();
@@ -169,6 +172,7 @@ class TOldForm : public QWidget {
   graphitine::SketchDocument document_;
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
+  int paperIndex_ = 0;  // the list's item whose paper is in use
   RetouchState retouch_;
   bool shown_ = false;
   QPointer<TBatchForm> batchForm_;
