@@ -20,7 +20,8 @@ QStringList Items(const QComboBox* box) {
 }
 
 QStringList Entries(const QString& folder) {
-  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
 }
 
 void WriteBytes(const QString& file, const QByteArray& bytes) {
