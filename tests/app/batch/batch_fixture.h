@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include "app/batch/batchform.h"
 #include "mainwindow/oldform_fixture.h"
@@ -83,6 +85,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
     // The item's paper is its own: the host keeps no hold on it.
     host.itemSettings = [this] {
       ++settingsAsked_;
+      if (settingsFail_ && settingsFail_(settingsAsked_)) throw std::runtime_error("no settings");
       return BatchItemSettings(settings_,
                                paper_ ? std::make_shared<graphitine::Paper>(*paper_) : nullptr);
     };
@@ -104,6 +107,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   std::unique_ptr<TBatchForm> batch_;
   QStringList previewed_;
   int settingsAsked_ = 0;
+  std::function<bool(int asked)> settingsFail_;  // whether that asking of the settings fails
   QStringList shown_;
   QSize shownView_;
 };

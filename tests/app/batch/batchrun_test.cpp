@@ -192,6 +192,22 @@ TEST_F(LoneBatchRunTest, TheOutputFolderDeletedWhileItRunsFailsTheLaterItems) {
   EXPECT_EQ(Batch().ProgressBar1->Position(), 0);
 }
 
+// The window fails to give an item's settings: that item is listed as failed with the reason,
+// and the run goes on with the others to its end.
+TEST_F(LoneBatchRunTest, AnItemWhoseSettingsFailIsListedAndTheRunGoesOn) {
+  ListPhotos(3, 40, 30);
+  Batch().SetParallel(1);
+  settingsFail_ = [](int asked) { return asked == 2; };
+  ModalWatch watch;
+  StartRun(out_.path());
+  WaitForTheEnd();
+  ASSERT_EQ(watch.Messages().size(), 1);
+  EXPECT_EQ(watch.Messages().first(), TBatchForm::kFailuresHeading + QLatin1Char('\n') +
+                                          InTree(QStringLiteral("p01.jpg")) +
+                                          QStringLiteral(": no settings"));
+  EXPECT_EQ(Contents(out_.path()).size(), 2u);
+}
+
 TEST_F(LoneBatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
   ListPhotos(8, 1600, 1200);
   StartRun(out_.path());
