@@ -11,12 +11,6 @@ using graphitine::Raster;
 
 namespace {
 
-QStringList Items(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
-
 TEST_F(OldFormTest, StartsWithTheStartPictureTheDefaultsAndThePaperList) {
   Show();
   EXPECT_EQ(Photo(), graphitine::LoadPicture(Path(QStringLiteral("J.jpg"))));
