@@ -3,12 +3,16 @@
 #include <exception>
 
 #include "app/messagebox.h"
+#include "skin/base/errorreport.h"
 
 TGraphitineApplication::TGraphitineApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Graphitine"));
   setApplicationVersion(QStringLiteral(GRAPHITINE_VERSION));
   setDesktopFileName(QStringLiteral("graphitine"));
+  SetSkinErrorHandler(ReportError);
 }
+
+TGraphitineApplication::~TGraphitineApplication() { SetSkinErrorHandler({}); }
 
 bool TGraphitineApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -1,12 +1,15 @@
 #pragma once
-// The program's application object. An exception that leaves an event handler ends in the
-// general error report, a message box with the exception's text, and the program goes on.
+// The program's application object. Handlers that can fail catch their own errors
+// (guardedhandler.h); an exception that still leaves an event handler ends here, as the last
+// guard, in the general error report, and the program goes on. The skin library's errors go to
+// the same report.
 #include <QApplication>
 
 class TGraphitineApplication : public QApplication {
   Q_OBJECT
  public:
   TGraphitineApplication(int& argc, char** argv);
+  ~TGraphitineApplication() override;
 
   bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -6,12 +6,18 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 namespace graphitine {
 
 // Creates the file, which must not exist yet, for writing, and lists it. Returns nullptr (errno
 // set) when it cannot be created.
 std::FILE* CreateTemporaryFile(const std::filesystem::path& file);
+
+// For tests of a full disk: from now on every temporary file created fails its writes with
+// ENOSPC ("No space left on device") once it would hold more than bytes, as on a disk with that
+// much room left; nullopt lifts the limit. Files created before keep the limit they had.
+void LimitTemporaryFileSpace(std::optional<std::size_t> bytes);
 
 // Runs finish, which moves the file into place or removes it and returns whether the file is
 // gone from its name, and then takes the file off the list if it is.

@@ -13,6 +13,7 @@
 #include "app/batch/doconv.h"
 #include "app/batch/folderchooser.h"
 #include "app/filenames.h"
+#include "app/guardedhandler.h"
 #include "app/messagebox.h"
 #include "app/notice.h"
 #include "app/programlook.h"
@@ -84,11 +85,11 @@ TBatchForm::TBatchForm(QWidget* owner, Host host)
       host_(std::move(host)),
       parallel_(Cores()) {
   CreateControls();
-  connect(Button2, &TSkinCustomButton::OnClick, this, &TBatchForm::SpeedButton2Click);
+  ConnectGuarded(Button2, &TSkinCustomButton::OnClick, this, &TBatchForm::SpeedButton2Click);
   connect(Button1, &TSkinCustomButton::OnClick, this, &TBatchForm::skinButton1Click);
-  connect(Button3, &TSkinCustomButton::OnClick, this, &TBatchForm::BitBtn1Click);
+  ConnectGuarded(Button3, &TSkinCustomButton::OnClick, this, &TBatchForm::BitBtn1Click);
   connect(StopButton, &TSkinCustomButton::OnClick, this, &TBatchForm::StopButtonClick);
-  connect(ListBox1, &TSkinListBox::OnClick, this, &TBatchForm::skinListBox1Click);
+  ConnectGuarded(ListBox1, &TSkinListBox::OnClick, this, &TBatchForm::skinListBox1Click);
   connect(ListBox1, &TSkinListBox::OnKeyDown, this, &TBatchForm::skinListBox1KeyDown);
   connect(ListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     const QPoint global = ListBox1->viewport()->mapToGlobal(at);

@@ -3,10 +3,12 @@
 #include <QMetaObject>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <unordered_map>
 #include <utility>
 
+#include "app/guardedhandler.h"
 #include "sketch/errors.h"
 
 using graphitine::BatchJob;
@@ -15,26 +17,38 @@ using graphitine::ConvertedPicture;
 namespace {
 
 // Runs the question on context's thread and waits for its answer; nothing when the run is
-// stopped first (the question may still run later; its answer is then dropped).
+// stopped first (the question may still run later; its answer is then dropped). A question
+// that fails raises its error here, on the asking thread: it never leaves through the
+// interface thread's event loop, and the asker never waits for an answer that cannot come.
 template <typename T>
 std::optional<T> Ask(QObject* context, std::function<T()> question, const std::stop_token& stop) {
   struct Answer {
     std::mutex lock;
     std::condition_variable_any ready;
     std::optional<T> value;
+    std::exception_ptr failure;
   };
   auto answer = std::make_shared<Answer>();
   QMetaObject::invokeMethod(
       context,
       [answer, question = std::move(question)] {
-        T value = question();
+        std::optional<T> value;
+        std::exception_ptr failure;
+        try {
+          value = question();
+        } catch (...) {
+          failure = std::current_exception();
+        }
         const std::lock_guard<std::mutex> guard(answer->lock);
         answer->value = std::move(value);
+        answer->failure = failure;
         answer->ready.notify_all();
       },
       Qt::QueuedConnection);
   std::unique_lock<std::mutex> guard(answer->lock);
-  answer->ready.wait(guard, stop, [&] { return answer->value.has_value(); });
+  answer->ready.wait(guard, stop,
+                     [&] { return answer->value.has_value() || answer->failure != nullptr; });
+  if (answer->failure) std::rethrow_exception(answer->failure);
   return std::move(answer->value);
 }
 
@@ -83,15 +97,25 @@ void DoConv::Post(std::function<void()> call) const {
   QMetaObject::invokeMethod(context_, std::move(call), Qt::QueuedConnection);
 }
 
+// An error outside any item goes to the general error report on the interface thread.
+void DoConv::PostFailure(std::exception_ptr failure) const {
+  Post([failure] { RunGuarded([&] { std::rethrow_exception(failure); }); });
+}
+
 void DoConv::Execute(std::stop_token stop) {
   const graphitine::BatchReport report = graphitine::RunBatch(
       [&]() -> std::optional<BatchJob> {
-        std::optional<std::optional<BatchJob>> job = Ask(context_, hooks_.nextItem, stop);
-        if (!job || !*job) return std::nullopt;
-        const std::lock_guard<std::mutex> guard(shown_->lock);
-        const std::size_t taken = shown_->order.size() + 1;
-        shown_->order.emplace((*job)->output, taken);
-        return std::move(*job);
+        try {
+          std::optional<std::optional<BatchJob>> job = Ask(context_, hooks_.nextItem, stop);
+          if (!job || !*job) return std::nullopt;
+          const std::lock_guard<std::mutex> guard(shown_->lock);
+          const std::size_t taken = shown_->order.size() + 1;
+          shown_->order.emplace((*job)->output, taken);
+          return std::move(*job);
+        } catch (...) {
+          PostFailure(std::current_exception());  // no item can be named: the run ends
+          return std::nullopt;
+        }
       },
       [&](const BatchJob& job, std::stop_token itemStop) { ConvertItem(job, std::move(itemStop)); },
       parallel_,
@@ -105,7 +129,11 @@ void DoConv::Execute(std::stop_token stop) {
     const std::lock_guard<std::mutex> guard(shown_->lock);
     last.swap(shown_->latest);
   }
-  if (last) ShowFinished(std::move(*last), stop, ScaledPicture::On::Pool);  // idle by now
+  try {
+    if (last) ShowFinished(std::move(*last), stop, ScaledPicture::On::Pool);  // idle by now
+  } catch (...) {
+    PostFailure(std::current_exception());
+  }
   Post([ended = hooks_.ended, report] { ended(report); });
 }
 

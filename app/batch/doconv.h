@@ -5,6 +5,7 @@
 // starts, and hands every finished photo and sketch, every finished item and the end of the
 // run back to it. Destroying it stops the run and waits for its threads.
 #include <QObject>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,6 +52,7 @@ class DoConv {
   void ShowFinished(Finished finished, const std::stop_token& stop, ScaledPicture::On on);
   void ConvertItem(const graphitine::BatchJob& job, std::stop_token stop);
   void Post(std::function<void()> call) const;
+  void PostFailure(std::exception_ptr failure) const;
 
   QObject* context_;
   Hooks hooks_;

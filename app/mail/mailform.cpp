@@ -4,6 +4,7 @@
 #include <QShowEvent>
 #include <utility>
 
+#include "app/guardedhandler.h"
 #include "app/mail/sendmail.h"
 #include "app/programlook.h"
 #include "app/skinnedplaces.h"
@@ -94,7 +95,7 @@ TMailForm::TMailForm(QWidget* owner, QString attachment, Notice notice)
 
   Button1 = MakePlaced<TSkinButton>(*skinForm1, kPlaces["Button1"]);
   Button1->SetCaption2(tr(" 开始发送 "));
-  connect(Button1, &TSkinCustomButton::OnClick, this, &TMailForm::skinButton1Click);
+  ConnectGuarded(Button1, &TSkinCustomButton::OnClick, this, &TMailForm::skinButton1Click);
 }
 
 void TMailForm::showEvent(QShowEvent* event) {

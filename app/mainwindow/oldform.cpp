@@ -10,12 +10,11 @@
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QUrl>
-#include <exception>
 #include <utility>
 
-#include "app/application.h"
 #include "app/filenames.h"
 #include "app/fitting.h"
+#include "app/guardedhandler.h"
 #include "app/mail/attachment.h"
 #include "app/mail/mailform.h"
 #include "app/mainwindow/brushcursor.h"
@@ -79,17 +78,18 @@ void TOldForm::ConnectHandlers() {
   connect(TrackBar2, &TSkinTrackBar::OnChange, this, &TOldForm::skinTrackBar2Change);
   connect(PageControl1, &TSkinPageControl::OnChange, this, &TOldForm::skinPageControl1Change);
   connect(CheckBox1, &TSkinCheckBox::OnClick, this, &TOldForm::skinCheckBox1Click);
-  connect(Image1, &TPictureView::DblClick, this, &TOldForm::Image1DblClick);
-  connect(Image2, &TPictureView::DblClick, this, &TOldForm::Image2DblClick);
-  connect(Button2, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn5Click);
-  connect(Button3, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn6Click);
-  connect(Button5, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn7Click);
-  connect(Button4, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn9Click);
-  connect(Button6, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn4Click);
-  connect(BitBtn2, &TSkinCustomButton::OnClick, this, &TOldForm::skinBitBtn2Click);
-  connect(skinComboBox1, &TSkinCustomComboBox::OnChange, this, &TOldForm::skinComboBox1Change);
-  connect(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
-  connect(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
+  ConnectGuarded(Image1, &TPictureView::DblClick, this, &TOldForm::Image1DblClick);
+  ConnectGuarded(Image2, &TPictureView::DblClick, this, &TOldForm::Image2DblClick);
+  ConnectGuarded(Button2, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn5Click);
+  ConnectGuarded(Button3, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn6Click);
+  ConnectGuarded(Button5, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn7Click);
+  ConnectGuarded(Button4, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn9Click);
+  ConnectGuarded(Button6, &TSkinCustomButton::OnClick, this, &TOldForm::BitBtn4Click);
+  ConnectGuarded(BitBtn2, &TSkinCustomButton::OnClick, this, &TOldForm::skinBitBtn2Click);
+  ConnectGuarded(skinComboBox1, &TSkinCustomComboBox::OnChange, this,
+                 &TOldForm::skinComboBox1Change, [this] { RestorePaperChoice(); });
+  ConnectGuarded(skinRadioButton1, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
+  ConnectGuarded(skinRadioButton2, &TSkinCheckBox::OnClick, this, &TOldForm::skinRadioButton1Click);
   connect(Image2, &TPictureView::MouseLeave, this, &TOldForm::Image2MouseLeave);
   for (const auto& [button, style] :
        {std::pair{RadioButton1, SketchTool::Pen}, std::pair{RadioButton4, SketchTool::Pencil},
@@ -99,7 +99,7 @@ void TOldForm::ConnectHandlers() {
     });
   }
   const auto shortcut = [this](QKeySequence keys, void (TOldForm::*step)()) {
-    connect(new QShortcut(keys, this), &QShortcut::activated, this, step);
+    ConnectGuarded(new QShortcut(keys, this), &QShortcut::activated, this, step);
   };
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &TOldForm::UndoStep);
   shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TOldForm::RedoStep);
@@ -121,29 +121,26 @@ void TOldForm::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-// Creates the batch window (hidden), loads the first picture, then fills the paper list; a start
-// picture that fails stops here, its error reported, and the list keeps its two fixed items.
+// Creates the batch window (hidden), loads the first picture and fills the paper list. The steps
+// do not depend on each other: one that fails is reported and the others still run.
 void TOldForm::FormShow() {
-  CreateBatchForm();
-  LoadFirstPicture();
-  graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
-  for (const graphitine::TextureEntry& entry : textures_) {
-    skinComboBox1->addItem(QString::fromStdString(entry.name));
-  }
+  RunGuarded([this] { CreateBatchForm(); });
+  RunGuarded([this] { LoadFirstPicture(); });
+  RunGuarded([this] { FillPaperList(); });
 }
 
 // The photo given to the program, else the start picture. A photo that cannot be read is
 // reported as a failed Open is, and the start picture comes instead.
 void TOldForm::LoadFirstPicture() {
-  if (photo_) {
-    try {
-      LoadPicture(*photo_);
-      return;
-    } catch (const std::exception& error) {
-      ReportError(QString::fromUtf8(error.what()));
-    }
-  }
+  if (photo_ && RunGuarded([this] { LoadPicture(*photo_); })) return;
   LoadPicture(QString::fromStdString((programFolder_ / "J.jpg").string()));
+}
+
+void TOldForm::FillPaperList() {
+  graphitine::CollectTextures(graphitine::TextureFolder(programFolder_), textures_);
+  for (const graphitine::TextureEntry& entry : textures_) {
+    skinComboBox1->addItem(QString::fromStdString(entry.name));
+  }
 }
 
 bool TOldForm::eventFilter(QObject* watched, QEvent* event) {
@@ -516,13 +513,14 @@ void TOldForm::SetPaper(Raster picture, PaperMode mode) {
 }
 
 // Paper choice: no paper, a picture of the user's, or a texture of the catalogue. A paper that
-// fails to load leaves the previous one in place.
+// fails to load leaves the previous one in place, and the list goes back to it.
 void TOldForm::skinComboBox1Change() {
   const int index = skinComboBox1->currentIndex();
   if (index == 1) {
     const QString file = OpenPictureDialog1.Execute(this, FolderPurpose::Paper);
     if (file.isEmpty()) {
       skinComboBox1->setCurrentIndex(0);
+      paperIndex_ = 0;
       return;
     }
     SetPaper(graphitine::LoadPicture(PathOf(file)), paper_->mode);
@@ -532,8 +530,11 @@ void TOldForm::skinComboBox1Change() {
   } else {
     SetPaper(Raster(), paper_->mode);
   }
+  paperIndex_ = index;
   skinRadioButton1Click();
 }
+
+void TOldForm::RestorePaperChoice() { skinComboBox1->setCurrentIndex(paperIndex_); }
 
 // Tile or stretch: the preview shows the paper as it will be laid.
 void TOldForm::skinRadioButton1Click() {
@@ -555,5 +556,5 @@ void TOldForm::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  LoadPicture(urls.first().toLocalFile());
+  RunGuarded([&] { LoadPicture(urls.first().toLocalFile()); });
 }

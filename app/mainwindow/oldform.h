@@ -153,6 +153,7 @@ class TOldForm : public QWidget {
   void FormCreate();
   void FormShow();
   void LoadFirstPicture();
+  void FillPaperList();
   bool ManualPageActive() const;
   graphitine::SketchTool CheckedTool() const;
   // What an operation started now would read from the controls.
@@ -175,6 +176,8 @@ class TOldForm : public QWidget {
   bool MayReplaceSketch();
   void AttachRetouch(bool attach);
   void SetPaper(graphitine::Raster picture, graphitine::PaperMode mode);
+  // Puts the paper list back on the paper in use, after a choice that failed to load.
+  void RestorePaperChoice();
 
   // The batch window, answering what it asks of this one.
   void CreateBatchForm();
@@ -197,6 +200,7 @@ class TOldForm : public QWidget {
   graphitine::SketchDocument document_;
   std::shared_ptr<const graphitine::Paper> paper_;
   std::vector<graphitine::TextureEntry> textures_;
+  int paperIndex_ = 0;  // the list's item whose paper is in use
   RetouchState retouch_;
   // The drawing style checked last, which a batch run converts with while a hand tool is
   // checked.

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 
-#include "skin/base/error.h"
+#include "skin/base/errorreport.h"
 #include "skin/inputs/formatfloat_p.h"
 #include "skin/inputs/keychar_p.h"
 
@@ -35,10 +35,11 @@ void TSkinNumberEdit::TextChanged() {
     return;
   }
   SetValue(value_);
-  // Raised from a clean turn of the event loop, not from inside the line edit's own handling.
+  // Reported from a clean turn of the event loop, not from inside the line edit's own handling,
+  // which a message box's event loop would enter again.
   const QString message = QStringLiteral("'%1' is not a valid floating point value").arg(shown);
   QMetaObject::invokeMethod(
-      this, [message] { throw SkinError(message); }, Qt::QueuedConnection);
+      this, [message] { ReportSkinError(message); }, Qt::QueuedConnection);
 }
 
 bool TSkinNumberEdit::Accepts(QChar c) const {

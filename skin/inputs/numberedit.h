@@ -8,8 +8,8 @@
 // AutoSelectSigns characters.
 //
 // Text that is no number (pasted from the context menu or set by a program) is taken back at
-// once: the edit shows Value again and the conversion error is raised on the next turn of the
-// event loop, for the application's error report.
+// once: the edit shows Value again and the conversion error goes to the skin library's error
+// report (errorreport.h) on the next turn of the event loop.
 #include "skin/inputs/edit.h"
 
 class TSkinNumberEdit : public TSkinEdit {

@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include "app/batch/batchform.h"
 #include "mainwindow/oldform_fixture.h"
@@ -84,6 +86,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
     // The item's paper is its own: the host keeps no hold on it.
     host.itemSettings = [this] {
       ++settingsAsked_;
+      if (settingsFail_ && settingsFail_(settingsAsked_)) throw std::runtime_error("no settings");
       return BatchItemSettings(settings_,
                                paper_ ? std::make_shared<graphitine::Paper>(*paper_) : nullptr);
     };
@@ -110,6 +113,7 @@ class LoneBatchTest : public ::testing::Test, protected BatchHands {
   std::unique_ptr<TBatchForm> batch_;
   QStringList previewed_;
   int settingsAsked_ = 0;
+  std::function<bool(int asked)> settingsFail_;  // whether that asking of the settings fails
   QStringList shown_;
   QSize shownView_;
   graphitine::Raster shownPhoto_;  // the photo shown last

@@ -98,6 +98,23 @@ TEST_F(BatchTest, AddingFoldersListsTheirPicturesOnceByLowerCasedNames) {
                          tree_.filePath(QStringLiteral("Pics/Sub/X.jpg")).toStdString()));
 }
 
+// An item whose file vanished after it was listed: its preview names the file, and the main
+// window keeps its photo.
+TEST_F(BatchTest, APreviewOfAFileGoneFromDiskIsReportedAndKeepsThePhoto) {
+  const QString file = Put(QStringLiteral("Pics/gone.jpg"));
+  ShowBoth();
+  AddFolder(InTree(QStringLiteral("Pics")));
+  const graphitine::Raster before = Photo();
+  ASSERT_TRUE(QFile::remove(file));
+  ModalWatch watch;
+  Batch().ListBox1->setCurrentRow(0);
+  emit Batch().ListBox1->OnClick();
+  ASSERT_EQ(watch.Messages().size(), 1);
+  EXPECT_TRUE(watch.Messages().first().contains(QStringLiteral("gone.jpg")));
+  EXPECT_EQ(Photo(), before);
+  EXPECT_TRUE(Batch().isVisible());
+}
+
 TEST_F(LoneBatchTest, CancellingTheFolderDialogAddsNothing) {
   ModalWatch watch;
   Click(Batch().Button2);

@@ -219,6 +219,52 @@ TEST_F(LoneBatchRunTest, ItemsDeletedWhileItRunsAreSkippedAndNoItemIsSkippedOrTa
   EXPECT_EQ(Batch().ListBox1->count(), 8);
 }
 
+// The output folder vanishes once the first item is written: the run goes to its end, each
+// later item is listed as failed with the file it could not write, and no folder is made anew.
+TEST_F(LoneBatchRunTest, TheOutputFolderDeletedWhileItRunsFailsTheLaterItems) {
+  ListPhotos(6, 800, 600);
+  Batch().SetParallel(1);
+  const QString output = out_.filePath(QStringLiteral("out"));
+  ASSERT_TRUE(QDir().mkpath(output));
+  QTimer user;
+  user.setInterval(1);
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (Batch().ProgressBar1->Position() < 1) return;
+    user.stop();
+    ASSERT_TRUE(QDir(output).removeRecursively());
+  });
+  user.start();
+  ModalWatch watch;
+  StartRun(output);
+  WaitForTheEnd();
+  EXPECT_FALSE(QFileInfo::exists(output));
+  ASSERT_EQ(watch.Messages().size(), 1);
+  const QStringList lines = watch.Messages().first().split(QLatin1Char('\n'));
+  EXPECT_EQ(lines[0], TBatchForm::kFailuresHeading);
+  EXPECT_GE(lines.size() - 1, 4);  // items 2 to 5 at least; item 1 may have been written
+  for (const QString& line : lines.mid(1)) {
+    EXPECT_TRUE(line.startsWith(tree_.path())) << line.toStdString();
+    EXPECT_TRUE(line.contains(output + QLatin1Char('/'))) << line.toStdString();
+  }
+  EXPECT_EQ(Batch().ProgressBar1->Position(), 0);
+}
+
+// The window fails to give an item's settings: that item is listed as failed with the reason,
+// and the run goes on with the others to its end.
+TEST_F(LoneBatchRunTest, AnItemWhoseSettingsFailIsListedAndTheRunGoesOn) {
+  ListPhotos(3, 40, 30);
+  Batch().SetParallel(1);
+  settingsFail_ = [](int asked) { return asked == 2; };
+  ModalWatch watch;
+  StartRun(out_.path());
+  WaitForTheEnd();
+  ASSERT_EQ(watch.Messages().size(), 1);
+  EXPECT_EQ(watch.Messages().first(), TBatchForm::kFailuresHeading + QLatin1Char('\n') +
+                                          InTree(QStringLiteral("p01.jpg")) +
+                                          QStringLiteral(": no settings"));
+  EXPECT_EQ(Contents(out_.path()).size(), 2u);
+}
+
 TEST_F(LoneBatchRunTest, AStoppedRunLeavesOnlyWholeSketches) {
   ListPhotos(8, 1600, 1200);
   StartRun(out_.path());

@@ -79,6 +79,13 @@ class OldFormTest : public ::testing::Test {
     QApplication::sendEvent(view, &move);
   }
 
+  // The texts of the list's items, in order.
+  static QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+  }
+
   const graphitine::Raster& Sketch() const { return form_->Document().Sketch(); }
   const graphitine::Raster& Photo() const { return form_->Document().Photo(); }
 

@@ -15,12 +15,6 @@ using graphitine::Raster;
 
 namespace {
 
-QStringList Items(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
-
 TEST_F(OldFormTest, StartsWithTheStartPictureTheDefaultsAndThePaperList) {
   Show();
   EXPECT_EQ(Photo(), graphitine::LoadPicture(Path(QStringLiteral("J.jpg"))));
@@ -66,13 +60,15 @@ TEST_F(OldFormTest, AFileThatFailsToOpenKeepsPhotoSketchAndViews) {
   EXPECT_EQ(form_->Image1->Scaled(), view);
 }
 
-TEST_F(OldFormTest, AMissingStartPictureIsReportedAndOnlyTheFixedPapersAreListed) {
+// The start-up steps do not depend on each other: the batch window and the paper list come
+// all the same.
+TEST_F(OldFormTest, AMissingStartPictureIsReportedAndTheOtherStartStepsStillRun) {
   ModalWatch watch;
   Show(false);
   ASSERT_EQ(watch.Messages().size(), 1);
   EXPECT_TRUE(watch.Messages().first().contains(QStringLiteral("J.jpg")));
-  EXPECT_EQ(Items(form_->skinComboBox1),
-            (QStringList{QStringLiteral("空白"), QStringLiteral("自定义")}));
+  EXPECT_EQ(Items(form_->skinComboBox1).size(), 4);
+  EXPECT_NE(form_->BatchForm(), nullptr);
   EXPECT_TRUE(Photo().IsEmpty());
 }
 
@@ -165,6 +161,48 @@ TEST_F(OldFormTest, ACancelledCustomPaperFallsBackToNoPaper) {
   EXPECT_EQ(form_->skinComboBox1->currentIndex(), 0);
   Click(form_->Button3);
   EXPECT_EQ(Sketch(), graphitine::Convert(Photo(), graphitine::ConvertSettings{}));
+}
+
+// A paper that fails to load is reported with its file; the list goes back to the paper in
+// use, which the next Convert still lays.
+TEST_F(OldFormTest, AFailedPaperPutsTheListBackOnThePaperInUse) {
+  Show();
+  LoadPhoto(60, 40);
+  const QString broken = folder_.filePath(QStringLiteral("broken.jpg"));
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("\xFF\xD8 not a picture");
+  file.close();
+  const int rough = static_cast<int>(Items(form_->skinComboBox1).indexOf(QStringLiteral("rough")));
+  const int kraft = static_cast<int>(Items(form_->skinComboBox1).indexOf(QStringLiteral("kraft")));
+  ASSERT_TRUE(QFile::remove(folder_.filePath(QStringLiteral("texture/kraft.bmp"))));
+  struct Case {
+    const char* what;
+    int index;
+    QString named;
+  };
+  const Case cases[] = {
+      {"custom paper that is no picture", 1, QStringLiteral("broken.jpg")},
+      {"catalogue paper gone from its folder", kraft, QStringLiteral("kraft.bmp")}};
+  ChoosePaper(rough);
+  Click(form_->Button3);
+  const Raster onRough = Sketch();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ModalWatch watch([&](QWidget* modal) {
+      if (qobject_cast<QFileDialog*>(modal) != nullptr) {
+        ChooseFile(modal, broken);
+      } else {
+        qobject_cast<QDialog*>(modal)->reject();
+      }
+    });
+    ChoosePaper(c.index);
+    ASSERT_EQ(watch.Messages().size(), 1);
+    EXPECT_TRUE(watch.Messages().first().contains(c.named));
+    EXPECT_EQ(form_->skinComboBox1->currentIndex(), rough);
+    Click(form_->Button3);
+    EXPECT_EQ(Sketch(), onRough);
+  }
 }
 
 TEST_F(OldFormTest, APictureDroppedOnTheWindowOpens) {
