@@ -135,7 +135,7 @@ void BM_ConvertIsa(benchmark::State& state) {
 }
 BENCHMARK(BM_ConvertIsa)
     ->ArgName("isa")
-    ->DenseRange(0, 2)
+    ->DenseRange(0, 3)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -105,11 +105,11 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
 }
 
 ConvertedPicture ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
-                                 std::stop_token stop, std::int64_t maxPixels) {
+                                 std::stop_token stop, std::int64_t maxPixels, KeptPictures kept) {
   const std::string written = SaveNameFor(job.output, job.kind);
   const PictureFormat format = SaveFormatFor(written, job.kind);
   return ConvertPictureFile(job.source.path, SketchLimits(format, maxPixels), settings, written,
-                            format, ExistingFile::Keep, std::move(stop));
+                            format, ExistingFile::Keep, std::move(stop), kept);
 }
 
 }  // namespace graphitine

@@ -63,9 +63,11 @@ BatchReport RunBatch(const std::vector<BatchJob>& jobs, const BatchStep& step, i
 // pool (ConvertPictureFile). A source of more than maxPixels pixels, or whose sketch the planned
 // format cannot hold, fails before it is decoded. A file that appeared under that name since
 // planning is never replaced: the item fails instead. The conversion stops (raising Stopped,
-// writing nothing) once stop is requested. Returns the photo and its sketch, for showing them.
+// writing nothing) once stop is requested. Returns the photo and its sketch, for showing them
+// (unless kept is None).
 ConvertedPicture ConvertBatchJob(const BatchJob& job, const ConvertSettings& settings,
                                  std::stop_token stop = {},
-                                 std::int64_t maxPixels = kMaxPicturePixels);
+                                 std::int64_t maxPixels = kMaxPicturePixels,
+                                 KeptPictures kept = KeptPictures::Both);
 
 }  // namespace graphitine

@@ -41,27 +41,22 @@ int ThreadsForRegion(const VisitedRegion& region, int requested) {
   return rows * columns < kPixelsWorthThreads ? 1 : 0;
 }
 
-// The pixels the kernel visits for the box: it starts s in from the box's corner, and skips
-// every pixel with a sample outside the photo, which also keeps it off the outermost rows and
-// columns.
-VisitedRegion KernelRegion(int x0, int y0, int x1, int y1, const Raster& source,
+// The pixels the kernel visits for the box on a width x height photo: it starts s in from the
+// box's corner, and skips every pixel with a sample outside the photo, which also keeps it off
+// the outermost rows and columns.
+VisitedRegion KernelRegion(int x0, int y0, int x1, int y1, int width, int height,
                            const EngineParameters& parameters, const SketchChoice& choice) {
   const std::int64_t s = parameters.LineStep;
   const BoxCircle circle(x0, y0, x1, y1);
-  return VisitedRegion(
-      std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, source.Height() - 1 - s),
-      std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, source.Width() - 1 - s),
-      choice.page == SketchPage::Manual ? &circle : nullptr);
+  return VisitedRegion(std::max(y0 + s, s), std::min<std::int64_t>(y1 - 2LL, height - 1 - s),
+                       std::max(x0 + s, s), std::min<std::int64_t>(x1 - 2LL, width - 1 - s),
+                       choice.page == SketchPage::Manual ? &circle : nullptr);
 }
 
-KernelRun KernelRunOf(const Raster& source, Raster& destination, const VisitedRegion& region,
-                      const EngineParameters& parameters, const SketchChoice& choice) {
-  return KernelRun{&source,
-                   &destination,
-                   &region,
-                   parameters.LineStep,
-                   parameters.Threshold,
-                   StyleOf(choice.checked)};
+KernelRun KernelRunOf(const VisitedRegion& region, const EngineParameters& parameters,
+                      const SketchChoice& choice, const SketchBackground* background) {
+  return KernelRun{&region, parameters.LineStep, parameters.Threshold, StyleOf(choice.checked),
+                   background};
 }
 
 // A band of rows splits 2s rows of the photo more than it draws, so bands are kept a few times
@@ -108,11 +103,13 @@ void RunSketchRegion(int x0, int y0, int x1, int y1, const Raster& source, Raste
   }
   if (!Draws(choice.checked)) return;
 
-  const VisitedRegion region = KernelRegion(x0, y0, x1, y1, source, parameters, choice);
-  const KernelRun run = KernelRunOf(source, destination, region, parameters, choice);
+  const VisitedRegion region =
+      KernelRegion(x0, y0, x1, y1, source.Width(), source.Height(), parameters, choice);
+  const KernelRun run = KernelRunOf(region, parameters, choice, nullptr);
   ForEachRowChunk(
       ThreadsForRegion(region, parameters.threads), region.Top(), region.Bottom(),
-      ChunkRows(parameters), [&](int first, int last) { RunKernelRows(isa, run, first, last); },
+      ChunkRows(parameters),
+      [&](int first, int last) { RunKernelRows(isa, run, source, destination, first, last); },
       std::move(stop));
 }
 
@@ -125,68 +122,84 @@ void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
   const std::int64_t s = parameters.LineStep;
   if (x - s < 0 || x + s >= source.Width() || y - s < 0 || y + s >= source.Height()) return;
   const VisitedRegion pixel(y, y, x, x, nullptr);
-  const KernelRun run{
-      &source, &destination, &pixel, parameters.LineStep, parameters.Threshold, StyleOf(style)};
-  RunKernelRows(KernelIsa::Portable, run, y, y);
+  const KernelRun run{&pixel, parameters.LineStep, parameters.Threshold, StyleOf(style)};
+  RunKernelRows(KernelIsa::Portable, run, source, destination, y, y);
 }
 
 Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa,
                   std::stop_token stop) {
-  ConvertPass pass(photo, settings, isa);
-  pass.DrawAll(std::move(stop));
-  return pass.TakeSketch();
+  const ConvertPass pass(photo.Width(), photo.Height(), settings, isa);
+  // Every row is painted before it is drawn on.
+  Raster sketch = Raster::Uninitialized(pass.SketchWidth(), pass.SketchHeight());
+  pass.DrawAll(photo, sketch, std::move(stop));
+  return sketch;
 }
 
-ConvertPass::ConvertPass(const Raster& photo, const ConvertSettings& settings, KernelIsa isa)
-    : photo_(photo),
+ConvertPass::ConvertPass(int photoWidth, int photoHeight, const ConvertSettings& settings,
+                         KernelIsa isa)
+    : photoWidth_(photoWidth),
+      photoHeight_(photoHeight),
       parameters_(ParametersFor(settings)),
       choice_(settings.choice),
       isa_(isa),
+      sketchWidth_(photoWidth / parameters_.ScaleDivisor + 1),
+      sketchHeight_(photoHeight / parameters_.ScaleDivisor + 1),
       banded_(Draws(settings.choice.checked)),
-      region_(0, -1, 0, -1, nullptr) {
-  if (photo.IsEmpty()) throw ConversionError("Cannot assign a TPicture to a TBitmap");
-  const int width = photo.Width();
-  const int height = photo.Height();
-  const int sd = parameters_.ScaleDivisor;
-  if (settings.paper != nullptr) {
-    PaintPaper(sketch_, *settings.paper, width, height, sd);
-  } else {
-    // A fresh sketch is white: each band is whitened just before it is drawn.
-    sketch_ = Raster::Uninitialized(width / sd + 1, height / sd + 1);
-    whiten_ = true;
+      background_(settings.paper, sketchWidth_, sketchHeight_),
+      region_(KernelRegion(parameters_.LineStep, parameters_.LineStep,
+                           photoWidth - parameters_.LineStep, photoHeight - parameters_.LineStep,
+                           photoWidth, photoHeight, parameters_, choice_)),
+      run_(KernelRunOf(region_, parameters_, choice_, &background_)) {
+  if (photoWidth <= 0 || photoHeight <= 0) {
+    throw ConversionError("Cannot assign a TPicture to a TBitmap");
   }
-  const int s = parameters_.LineStep;
-  region_ = KernelRegion(s, s, width - s, height - s, photo, parameters_, choice_);
-  run_ = KernelRunOf(photo, sketch_, region_, parameters_, choice_);
 }
 
 int ConvertPass::PhotoRowsFor(int lastRow) const {
-  if (!banded_) return photo_.Height();
-  return std::clamp(lastRow + parameters_.LineStep + 1, 0, photo_.Height());
+  if (!banded_) return photoHeight_;
+  return std::clamp(lastRow + parameters_.LineStep + 1, 0, photoHeight_);
 }
 
-void ConvertPass::DrawRows(int first, int last, std::stop_token stop) {
-  if (whiten_) sketch_.FillRows(first, last, 0xFF, 0xFF, 0xFF);
-  if (!banded_) {
-    const int s = parameters_.LineStep;
-    RunSketchRegion(s, s, photo_.Width() - s, photo_.Height() - s, photo_, sketch_, parameters_,
-                    choice_, isa_, std::move(stop));
-    return;
-  }
+int ConvertPass::FirstPhotoRowFor(int firstRow) const {
+  if (!banded_) return 0;
+  return std::clamp(firstRow - parameters_.LineStep, 0, photoHeight_);
+}
+
+void ConvertPass::DrawRows(ConstRowTable photo, RowTable sketch, int first, int last) const {
+  DrawRows(photo, sketch, first, last, run_);
+}
+
+void ConvertPass::DrawRows(ConstRowTable photo, RowTable sketch, int first, int last,
+                           const KernelRun& run) const {
+  // Rows above and below the kernel's are only painted.
   const int top = std::max(first, region_.Top());
   const int bottom = std::min(last, region_.Bottom());
-  if (top <= bottom) RunKernelRows(isa_, run_, top, bottom);
+  for (int y = first; y <= std::min(last, top - 1); ++y) background_.PaintRow(y, sketch.Row(y));
+  if (top <= bottom) RunKernelRows(isa_, run, photo, sketch, top, bottom);
+  for (int y = std::max(first, bottom + 1); y <= last; ++y) background_.PaintRow(y, sketch.Row(y));
 }
 
-void ConvertPass::DrawAll(std::stop_token stop) {
-  const int last = sketch_.Height() - 1;
+void ConvertPass::DrawAll(const Raster& photo, Raster& sketch, std::stop_token stop) const {
+  const int last = sketchHeight_ - 1;
   if (!banded_) {
-    DrawRows(0, last, std::move(stop));
+    for (int y = 0; y <= last; ++y) background_.PaintRow(y, sketch.Row(y));
+    const int s = parameters_.LineStep;
+    RunSketchRegion(s, s, photoWidth_ - s, photoHeight_ - s, photo, sketch, parameters_, choice_,
+                    isa_, std::move(stop));
     return;
   }
+  // The whole sketch is made at once and read again only later: its rows are streamed out.
+  KernelRun streamed = run_;
+  streamed.stream = true;
   ForEachRowChunk(
       ThreadsForRegion(region_, parameters_.threads), 0, last, ChunkRows(parameters_),
-      [&](int first, int chunkLast) { DrawRows(first, chunkLast); }, std::move(stop));
+      [&](int first, int chunkLast) {
+        const ConstRasterRows photoRows(photo, FirstPhotoRowFor(first),
+                                        PhotoRowsFor(chunkLast) - 1);
+        const RasterRows sketchRows(sketch, first, chunkLast);
+        DrawRows(photoRows.Table(), sketchRows.Table(), first, chunkLast, streamed);
+      },
+      std::move(stop));
 }
 
 }  // namespace graphitine

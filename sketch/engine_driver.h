@@ -3,6 +3,8 @@
 // instruction set can be checked against the others.
 #include "sketch/engine.h"
 #include "sketch/engine_kernel.h"
+#include "sketch/paper.h"
+#include "sketch/rowtable.h"
 
 namespace graphitine {
 
@@ -21,39 +23,49 @@ void RunSketchPixel(int x, int y, const Raster& source, Raster& destination,
 Raster RunConvert(const Raster& photo, const ConvertSettings& settings, KernelIsa isa,
                   std::stop_token stop = {});
 
-// Convert's work, for a photo whose rows may still be arriving from the top down. The sketch is
-// drawn in bands of rows, each final once drawn; a band needs only the photo rows down to
-// PhotoRowsFor(its last row), and bands may be drawn at once on different threads. A tool that
-// needs the whole photo (the colour brush averages over all of it) is drawn as one band.
+// Convert's work in bands of rows, for a photo whose rows may still be arriving from the top
+// down and a sketch that may be kept a band at a time. The pass paints each sketch row (white or
+// paper) just before drawing on it, so every sketch row is written in one go and final once
+// drawn. A band needs only the photo rows FirstPhotoRowFor(its first row) to
+// PhotoRowsFor(its last row) - 1, and bands may be drawn at once on different threads. A tool
+// that needs the whole photo (the colour brush averages over all of it) is drawn as one band.
 class ConvertPass {
  public:
-  // Checks the settings (Error) and that the photo is not empty (ConversionError), and prepares
-  // a sketch of (W + 1) x (H + 1) with the paper laid when one is given. The photo's pixels are
-  // not read here, and it must outlive the pass.
-  ConvertPass(const Raster& photo, const ConvertSettings& settings, KernelIsa isa);
+  // Checks the settings (Error) and that the photo is not empty (ConversionError). The paper,
+  // when one is given, must outlive the pass.
+  ConvertPass(int photoWidth, int photoHeight, const ConvertSettings& settings, KernelIsa isa);
   ConvertPass(const ConvertPass&) = delete;
   ConvertPass& operator=(const ConvertPass&) = delete;
 
+  // The sketch's size: (W + 1) x (H + 1).
+  int SketchWidth() const { return sketchWidth_; }
+  int SketchHeight() const { return sketchHeight_; }
   // True when the only band is the whole sketch.
   bool WholeSketchAtOnce() const { return !banded_; }
   // How many photo rows from the top the sketch rows down to lastRow are drawn from.
   int PhotoRowsFor(int lastRow) const;
-  // Whitens (where no paper was laid) and draws sketch rows first..last.
-  void DrawRows(int first, int last, std::stop_token stop = {});
-  // Every row, on the shared pool's threads as the settings ask.
-  void DrawAll(std::stop_token stop = {});
+  // The first photo row that the sketch rows from firstRow down are drawn from.
+  int FirstPhotoRowFor(int firstRow) const;
 
-  const Raster& Sketch() const { return sketch_; }
-  Raster TakeSketch() { return std::move(sketch_); }
+  // Paints and draws sketch rows first..last of a banded pass, reading the photo rows they need.
+  void DrawRows(ConstRowTable photo, RowTable sketch, int first, int last) const;
+  // Paints and draws the whole sketch, of the pass's size, from the whole photo; on the shared
+  // pool's threads as the settings ask.
+  void DrawAll(const Raster& photo, Raster& sketch, std::stop_token stop = {}) const;
 
  private:
-  const Raster& photo_;
+  void DrawRows(ConstRowTable photo, RowTable sketch, int first, int last,
+                const KernelRun& run) const;
+
+  int photoWidth_;
+  int photoHeight_;
   EngineParameters parameters_;
   SketchChoice choice_;
   KernelIsa isa_;
-  Raster sketch_;
-  bool whiten_ = false;
-  bool banded_ = false;
+  int sketchWidth_;
+  int sketchHeight_;
+  bool banded_;
+  SketchBackground background_;
   VisitedRegion region_;
   KernelRun run_;
 };

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "sketch/paper.h"
+
 namespace graphitine {
 
 bool KernelIsaAvailable(KernelIsa isa) {
@@ -13,6 +15,9 @@ bool KernelIsaAvailable(KernelIsa isa) {
       return __builtin_cpu_supports("sse2");
     case KernelIsa::Avx2:
       return __builtin_cpu_supports("avx2");
+    case KernelIsa::Avx512:
+      return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+             __builtin_cpu_supports("avx512vbmi");
 #endif
     default:
       return false;
@@ -21,7 +26,7 @@ bool KernelIsaAvailable(KernelIsa isa) {
 
 KernelIsa BestKernelIsa() {
   static const KernelIsa best = [] {
-    for (KernelIsa isa : {KernelIsa::Avx2, KernelIsa::Sse2}) {
+    for (KernelIsa isa : {KernelIsa::Avx512, KernelIsa::Avx2, KernelIsa::Sse2}) {
       if (KernelIsaAvailable(isa)) return isa;
     }
     return KernelIsa::Portable;
@@ -29,14 +34,26 @@ KernelIsa BestKernelIsa() {
   return best;
 }
 
-void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
+void RunKernelRows(KernelIsa isa, const KernelRun& run, ConstRowTable source, RowTable destination,
+                   int first, int last) {
   KernelBand band;
   band.columns = run.region->ColumnsOf(first, last);
-  if (band.columns.Empty()) return;
-  band.source = run.source->Data();
-  band.sourceStride = run.source->Stride();
-  band.destination = run.destination->Data();
-  band.destinationStride = run.destination->Stride();
+  if (band.columns.Empty()) {
+    if (run.background != nullptr) {
+      for (int y = first; y <= last; ++y) run.background->PaintRow(y, destination.Row(y));
+    }
+    return;
+  }
+  band.source = source;
+  band.destination = destination;
+  band.background = run.background;
+  band.stream = run.stream && run.background != nullptr;
+  std::vector<std::uint8_t> scratch;
+  if (band.stream) {
+    band.width = run.background->Width();
+    scratch.resize(3 * static_cast<std::size_t>(band.width));
+    band.scratch = scratch.data();
+  }
   band.region = run.region;
   band.first = first;
   band.last = last;
@@ -51,6 +68,9 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
   band.planes = reinterpret_cast<std::uint8_t*>(planes.data());
   switch (isa) {
 #if defined(__x86_64__) || defined(__i386__)
+    case KernelIsa::Avx512:
+      KernelBandAvx512(band);
+      return;
     case KernelIsa::Avx2:
       KernelBandAvx2(band);
       return;
@@ -62,6 +82,13 @@ void RunKernelRows(KernelIsa isa, const KernelRun& run, int first, int last) {
       KernelBandPortable(band);
       return;
   }
+}
+
+void RunKernelRows(KernelIsa isa, const KernelRun& run, const Raster& source, Raster& destination,
+                   int first, int last) {
+  const ConstRasterRows photo(source, first - run.lineStep, last + run.lineStep);
+  const RasterRows sketch(destination, first, last);
+  RunKernelRows(isa, run, photo.Table(), sketch.Table(), first, last);
 }
 
 }  // namespace graphitine

@@ -6,9 +6,13 @@ namespace {
 
 struct Portable {
   using V = int;
+  struct P {
+    int blue, green;
+  };
   static constexpr int kLanes = 1;
   static V Load(const std::int16_t* p) { return *p; }
-  static V LoadBytes(const std::uint8_t* p) { return *p; }
+  static P LoadPairs(const std::uint8_t* p) { return {p[0], p[1]}; }
+  static V PairContrast(P c, P n) { return AbsDiff(c.blue, n.blue) + AbsDiff(c.green, n.green); }
   static V Splat(int n) { return n; }
   static V Add(V a, V b) { return a + b; }
   static V Sub(V a, V b) { return a - b; }
@@ -29,10 +33,12 @@ struct Portable {
     const std::int16_t g = static_cast<std::int16_t>(amount);
     DarkenEach(d, &g, 1);
   }
-  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* b, std::uint8_t* g,
-                    std::uint8_t* r, std::int16_t* sum) {
-    SplitPixels(bgr, count, b, g, r, sum);
+  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* pairs, std::int16_t* red,
+                    std::int16_t* sum) {
+    SplitPixels(bgr, count, pairs, red, sum);
   }
+  static void Stream(std::uint8_t* d, const std::uint8_t* s, int n) { std::memcpy(d, s, n); }
+  static void Fence() {}
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The kernel with SSE2, eight pixels at a time; every x86-64 processor has it.
 #include "sketch/engine_kernel.h"
+#include "sketch/paper.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <emmintrin.h>
@@ -16,10 +17,16 @@ namespace {
 
 struct Sse2 {
   using V = __m128i;
+  using P = __m128i;
   static constexpr int kLanes = 8;
   static V Load(const std::int16_t* p) { return _mm_loadu_si128(reinterpret_cast<const V*>(p)); }
-  static V LoadBytes(const std::uint8_t* p) {
-    return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const V*>(p)), _mm_setzero_si128());
+  static P LoadPairs(const std::uint8_t* p) {
+    return _mm_loadu_si128(reinterpret_cast<const P*>(p));
+  }
+  // Byte differences, then each pair's two bytes added as one 16-bit lane.
+  static V PairContrast(P c, P n) {
+    const __m128i d = _mm_or_si128(_mm_subs_epu8(c, n), _mm_subs_epu8(n, c));
+    return _mm_add_epi16(_mm_and_si128(d, _mm_set1_epi16(0x00FF)), _mm_srli_epi16(d, 8));
   }
   static V Splat(int n) { return _mm_set1_epi16(static_cast<short>(n)); }
   static V Add(V a, V b) { return _mm_add_epi16(a, b); }
@@ -34,10 +41,17 @@ struct Sse2 {
     CopyEach(d, s, Lanes(mask).v, kLanes);
   }
   static void Darken(std::uint8_t* d, V amount) { DarkenEach(d, Lanes(amount).v, kLanes); }
-  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* b, std::uint8_t* g,
-                    std::uint8_t* r, std::int16_t* sum) {
-    SplitPixels(bgr, count, b, g, r, sum);
+  static void Split(const std::uint8_t* bgr, int count, std::uint8_t* pairs, std::int16_t* red,
+                    std::int16_t* sum) {
+    SplitPixels(bgr, count, pairs, red, sum);
   }
+  static void Stream(std::uint8_t* d, const std::uint8_t* s, int n) {
+    StreamBytes<__m128i>(d, s, n, [](std::uint8_t* to, const std::uint8_t* from) {
+      _mm_stream_si128(reinterpret_cast<__m128i*>(to),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+    });
+  }
+  static void Fence() { _mm_sfence(); }
 
  private:
   struct Values {

@@ -4,6 +4,8 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 
 #include "sketch/errors.h"
 #include "sketch/inputfile.h"
+#include "sketch/jpegscans.h"
 #include "sketch/jpegsource.h"
 #include "sketch/picturelimits.h"
 
@@ -105,7 +108,9 @@ struct DecodeState {
   jpeg_decompress_struct info{};
   Output output = Output::Bgr;
   std::vector<std::uint8_t> cmykRow;
+  bool buffered = false;  // the output follows the last scan as it is decoded
   bool finished = false;
+  bool scanAfterOutput = false;
 };
 
 bool ReadHeader(DecodeState& s) {
@@ -116,7 +121,11 @@ bool ReadHeader(DecodeState& s) {
   return true;
 }
 
-bool StartDecompress(DecodeState& s, int eighths) {
+// A photo of several scans whose last scan completes every coefficient is decoded with the
+// output following that last scan (without block smoothing, which libjpeg would not apply to
+// a complete photo either): its rows come while the last scan is still being decoded.
+bool StartDecompress(DecodeState& s, int eighths, const std::optional<JpegScans>& scans,
+                     const std::stop_token& stop) {
   if (setjmp(s.errors.jump) != 0) return false;
   s.info.scale_num = static_cast<unsigned>(eighths);
   s.info.scale_denom = 8;
@@ -124,17 +133,33 @@ bool StartDecompress(DecodeState& s, int eighths) {
     s.info.dct_method = JDCT_IFAST;
     s.info.do_fancy_upsampling = FALSE;
   }
+  s.buffered = scans && scans->complete;
+  if (s.buffered) {
+    s.info.buffered_image = TRUE;
+    s.info.do_block_smoothing = FALSE;
+  }
   jpeg_start_decompress(&s.info);
+  if (s.buffered) {
+    // Every scan before the last is decoded here; the output then follows the last one. Should
+    // the file end sooner than its markers said, everything is read and libjpeg decides on the
+    // smoothing as for a plain decode.
+    while (static_cast<int>(s.info.input_scan_number) < scans->count) {
+      if (stop.stop_requested()) return true;
+      if (jpeg_consume_input(&s.info) == JPEG_REACHED_EOI) break;
+    }
+    if (jpeg_input_complete(&s.info)) s.info.do_block_smoothing = TRUE;
+    jpeg_start_output(&s.info, s.info.input_scan_number);
+  }
   return true;
 }
 
-bool DecodeRows(DecodeState& s, Raster& picture, int rows) {
+bool DecodeRows(DecodeState& s, RowTable picture, int rows) {
   if (setjmp(s.errors.jump) != 0) return false;
   const bool inverted = s.info.saw_Adobe_marker != 0;
   while (static_cast<int>(s.info.output_scanline) < rows) {
     const int y = static_cast<int>(s.info.output_scanline);
     if (s.output == Output::Bgr) {
-      // Decoded straight into the raster's rows, several at a time where libjpeg can.
+      // Decoded straight into the picture's rows, several at a time where libjpeg can.
       JSAMPROW bands[8];
       const int count = std::min(8, rows - y);
       for (int i = 0; i < count; ++i) bands[i] = picture.Row(y + i);
@@ -142,12 +167,16 @@ bool DecodeRows(DecodeState& s, Raster& picture, int rows) {
     } else {
       JSAMPROW row = s.cmykRow.data();
       jpeg_read_scanlines(&s.info, &row, 1);
-      CmykRowToBgr(s.cmykRow.data(), picture.Row(y), picture.Width(), inverted);
+      CmykRowToBgr(s.cmykRow.data(), picture.Row(y), static_cast<int>(s.info.output_width),
+                   inverted);
     }
   }
   if (s.info.output_scanline == s.info.output_height && !s.finished) {
+    if (s.buffered) jpeg_finish_output(&s.info);
     jpeg_finish_decompress(&s.info);
     s.finished = true;
+    // A scan after the one the output followed would have changed the rows.
+    s.scanAfterOutput = s.buffered && s.info.input_scan_number != s.info.output_scan_number;
   }
   return true;
 }
@@ -179,12 +208,13 @@ bool StartCompress(EncodeState& s, int width, int height, int quality) {
   return true;
 }
 
-bool EncodeRows(EncodeState& s, const Raster& picture, int rows) {
+bool EncodeRows(EncodeState& s, ConstRowTable picture, int rows) {
   if (setjmp(s.errors.jump) != 0) return false;
   while (static_cast<int>(s.info.next_scanline) < rows) {
     JSAMPROW bands[8];
     const int y = static_cast<int>(s.info.next_scanline);
     const int count = std::min(8, rows - y);
+    // libjpeg takes the rows as writable but only reads them.
     for (int i = 0; i < count; ++i) bands[i] = const_cast<JSAMPROW>(picture.Row(y + i));
     jpeg_write_scanlines(&s.info, bands, static_cast<JDIMENSION>(count));
   }
@@ -226,18 +256,39 @@ int JpegReader::Height() const { return static_cast<int>(state_->info.image_heig
 int JpegReader::RowsRead() const { return static_cast<int>(state_->info.output_scanline); }
 
 Raster JpegReader::Start(int eighths) {
-  DecodeState& s = *state_;
-  if (!StartDecompress(s, std::clamp(eighths, 1, 8))) throw JpegError(s.errors, s.in.Name());
-  const int width = static_cast<int>(s.info.output_width);
-  if (s.output == Output::Cmyk) s.cmykRow.resize(4 * static_cast<std::size_t>(width));
+  Begin(eighths, {});
   // Every row is decoded into, so the raster need not be whitened first.
-  return Raster::Uninitialized(width, static_cast<int>(s.info.output_height));
+  return Raster::Uninitialized(OutputWidth(), OutputHeight());
 }
 
+void JpegReader::Begin(int eighths, const std::stop_token& stop) {
+  DecodeState& s = *state_;
+  eighths = std::clamp(eighths, 1, 8);
+  std::optional<JpegScans> scans;
+  if (eighths == 8 && jpeg_has_multiple_scans(&s.info)) scans = SurveyJpegScans(s.in.Stream());
+  if (!StartDecompress(s, eighths, scans, stop)) throw JpegError(s.errors, s.in.Name());
+  if (stop.stop_requested()) throw Stopped();
+  const int width = static_cast<int>(s.info.output_width);
+  if (s.output == Output::Cmyk) s.cmykRow.resize(4 * static_cast<std::size_t>(width));
+}
+
+int JpegReader::OutputWidth() const { return static_cast<int>(state_->info.output_width); }
+int JpegReader::OutputHeight() const { return static_cast<int>(state_->info.output_height); }
+
 void JpegReader::ReadRows(Raster& picture, int rows) {
+  const int until = std::min(rows, OutputHeight());
+  const RasterRows table(picture, RowsRead(), until - 1);
+  ReadRows(table.Table(), until);
+}
+
+void JpegReader::ReadRows(RowTable picture, int rows) {
   DecodeState& s = *state_;
   if (!DecodeRows(s, picture, std::min(rows, static_cast<int>(s.info.output_height)))) {
     throw JpegError(s.errors, s.in.Name());
+  }
+  if (s.scanAfterOutput) {
+    throw FileError("JPEG error: a scan follows the end of the picture: \"" + s.in.Name() + "\"",
+                    s.in.Name());
   }
 }
 
@@ -268,6 +319,12 @@ JpegWriter::~JpegWriter() = default;
 int JpegWriter::RowsWritten() const { return static_cast<int>(state_->info.next_scanline); }
 
 void JpegWriter::WriteRows(const Raster& picture, int rows) {
+  const int until = std::min(rows, static_cast<int>(state_->info.image_height));
+  const ConstRasterRows table(picture, RowsWritten(), until - 1);
+  WriteRows(table.Table(), until);
+}
+
+void JpegWriter::WriteRows(ConstRowTable picture, int rows) {
   EncodeState& s = *state_;
   if (!EncodeRows(s, picture, std::min(rows, static_cast<int>(s.info.image_height)))) {
     throw JpegError(s.errors, s.name);

@@ -15,10 +15,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <stop_token>
 
 #include "sketch/atomicfile.h"
 #include "sketch/picturelimits.h"
 #include "sketch/raster.h"
+#include "sketch/rowtable.h"
 
 namespace graphitine {
 
@@ -53,9 +55,18 @@ class JpegReader {
   // Starts decoding at eighths/8 of the stored size (1 to 8); reduced pictures are decoded with
   // libjpeg's quicker, rougher methods. Returns a raster of the decoded size for ReadRows.
   Raster Start(int eighths = 8);
+  // The same for a caller that keeps the rows itself. A progressive photo's scans before the
+  // last are decoded here, which takes a while: stop is checked between their rows of blocks,
+  // and once it is requested Begin raises Stopped.
+  void Begin(int eighths = 8, const std::stop_token& stop = {});
+  // The decoded size, once started.
+  int OutputWidth() const;
+  int OutputHeight() const;
   // Decodes rows into picture until its first `rows` rows are there (at most its height); once
   // the last row is read, the rest of the file is checked too.
   void ReadRows(Raster& picture, int rows);
+  // The same into rows given by a table: the rows from RowsRead() to rows - 1 must be there.
+  void ReadRows(RowTable picture, int rows);
   int RowsRead() const;
 
  private:
@@ -76,6 +87,8 @@ class JpegWriter {
 
   // Encodes the rows of picture (of the size given) from RowsWritten() up to `rows`.
   void WriteRows(const Raster& picture, int rows);
+  // The same from rows given by a table.
+  void WriteRows(ConstRowTable picture, int rows);
   int RowsWritten() const;
   // Once every row is written: ends the file and moves it into place.
   void Commit(ExistingFile existing = ExistingFile::Replace);

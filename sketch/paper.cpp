@@ -6,44 +6,48 @@
 
 namespace graphitine {
 
-namespace {
-
-// Draws the paper unscaled with its top-left corner at (left, top), cut at the sketch's edges.
-void DrawTile(Raster& sketch, const Raster& paper, int left, int top) {
-  const int columns = std::min(paper.Width(), sketch.Width() - left);
-  const int rows = std::min(paper.Height(), sketch.Height() - top);
-  if (columns <= 0 || rows <= 0) return;
-  for (int y = 0; y < rows; ++y) {
-    std::memcpy(sketch.Row(top + y) + 3 * static_cast<std::size_t>(left), paper.Row(y),
-                3 * static_cast<std::size_t>(columns));
+SketchBackground::SketchBackground(const Paper* paper, int width, int height)
+    : width_(width), height_(height) {
+  if (paper != nullptr && !paper->picture.IsEmpty()) {
+    paper_ = &paper->picture;
+    mode_ = paper->mode;
   }
 }
 
-void Stretch(Raster& sketch, const Raster& paper) {
-  const std::int64_t pw = paper.Width(), ph = paper.Height();
-  const std::int64_t sw = sketch.Width(), sh = sketch.Height();
-  for (std::int64_t y = 0; y < sh; ++y) {
-    const std::uint8_t* from = paper.Row(static_cast<int>(y * ph / sh));
-    std::uint8_t* to = sketch.Row(static_cast<int>(y));
-    for (std::int64_t x = 0; x < sw; ++x) {
-      std::memcpy(to + 3 * x, from + 3 * (x * pw / sw), 3);
+// Tiles are drawn unscaled from every tile origin (ForEachTile) and cut at the edges, so pixel
+// (x, y) shows paper pixel (x mod pw, y mod ph). Stretching repeats or drops rows and columns,
+// never blends: pixel (x, y) shows (x * pw / width, y * ph / height).
+void SketchBackground::PaintRow(int y, std::uint8_t* row) const {
+  const std::size_t bytes = 3 * static_cast<std::size_t>(width_);
+  if (paper_ == nullptr) {
+    std::memset(row, 0xFF, bytes);
+    return;
+  }
+  const std::int64_t pw = paper_->Width(), ph = paper_->Height();
+  if (mode_ == PaperMode::Tile) {
+    // One tile's row, then the row so far copied after itself: few copies even for small papers.
+    std::size_t filled = std::min(3 * static_cast<std::size_t>(pw), bytes);
+    std::memcpy(row, paper_->Row(static_cast<int>(y % ph)), filled);
+    while (filled < bytes) {
+      const std::size_t tiles = filled / (3 * static_cast<std::size_t>(pw));
+      const std::size_t copy = std::min(tiles * 3 * static_cast<std::size_t>(pw), bytes - filled);
+      std::memcpy(row + filled, row, copy);
+      filled += copy;
     }
+    return;
+  }
+  const std::uint8_t* from = paper_->Row(static_cast<int>(y * ph / height_));
+  for (std::int64_t x = 0; x < width_; ++x) {
+    std::memcpy(row + 3 * x, from + 3 * (x * pw / width_), 3);
   }
 }
-
-}  // namespace
 
 void PaintPaper(Raster& sketch, const Paper& paper, int photoWidth, int photoHeight,
                 int scaleDivisor) {
   sketch.SetSize(photoWidth / scaleDivisor + 1, photoHeight / scaleDivisor + 1);
-  const Raster& picture = paper.picture;
-  if (picture.IsEmpty()) return;
-  if (paper.mode == PaperMode::Stretch) {
-    Stretch(sketch, picture);
-    return;
-  }
-  ForEachTile(sketch.Width(), sketch.Height(), picture.Width(), picture.Height(),
-              [&](int left, int top) { DrawTile(sketch, picture, left, top); });
+  if (paper.picture.IsEmpty()) return;
+  const SketchBackground background(&paper, sketch.Width(), sketch.Height());
+  for (int y = 0; y < sketch.Height(); ++y) background.PaintRow(y, sketch.Row(y));
 }
 
 }  // namespace graphitine

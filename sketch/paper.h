@@ -1,5 +1,7 @@
 #pragma once
 // Laying paper into a sketch raster, tiled or stretched.
+#include <cstdint>
+
 #include "sketch/raster.h"
 
 namespace graphitine {
@@ -20,6 +22,22 @@ struct Paper {
 // A paper of zero width or height is no paper: the sketch is sized and nothing is drawn.
 void PaintPaper(Raster& sketch, const Paper& paper, int photoWidth, int photoHeight,
                 int scaleDivisor = 1);
+
+// What a fresh sketch of width x height holds before the engine draws on it, a row at a time:
+// the paper as PaintPaper lays it, or white where there is no paper (or one of zero size).
+class SketchBackground {
+ public:
+  SketchBackground(const Paper* paper, int width, int height);
+  // Row y (0 .. height - 1) of the sketch, width pixels at `row`.
+  void PaintRow(int y, std::uint8_t* row) const;
+  int Width() const { return width_; }
+
+ private:
+  const Raster* paper_ = nullptr;  // none when white
+  PaperMode mode_ = PaperMode::Tile;
+  int width_ = 0;
+  int height_ = 0;
+};
 
 // Calls visit(left, top) for every tile of a pw x ph paper on a width x height raster: columns
 // i = 0 .. width / pw (the outer loop), rows j = 0 .. height / ph (the inner loop), the tile at

@@ -3,7 +3,7 @@
 // 4 KiB page when it is first written, which took longer than converting the photo. So large
 // blocks are asked for in huge pages where the system has them, and blocks freed by one raster
 // are kept for the next raster of the same size (at most a few blocks, and a bounded number of
-// bytes).
+// bytes): the bands a conversion works in, or the pictures of a batch's items.
 //
 // Pixels are not initialised by the allocator: a raster writes every pixel it makes (white, or
 // a decoder's rows) itself.
@@ -15,7 +15,7 @@ namespace graphitine {
 
 namespace pixel_blocks {
 // Blocks this large or larger come in huge pages and are kept for reuse when freed.
-constexpr std::size_t kSmallestKept = std::size_t{8} << 20;
+constexpr std::size_t kSmallestKept = std::size_t{2} << 20;
 void* Take(std::size_t bytes);
 void Give(void* block, std::size_t bytes);
 }  // namespace pixel_blocks

@@ -211,6 +211,36 @@ TEST(BatchRun, AskedToStopItStartsNoFurtherItem) {
   }
 }
 
+// The run's stop with real conversions, asked when the first item ends: an item still converting
+// ends at its next step without writing anything, and no later item starts.
+TEST(BatchRun, AStopEndsARunOfConversionsPromptly) {
+  TempDir src, out;
+  std::vector<PictureItem> items;
+  for (int i = 0; i < 20; ++i) {
+    const fs::path photo = src / ("photo" + std::to_string(i) + ".jpg");
+    WriteJpeg(SamplePhoto(300, 400, static_cast<unsigned>(i)), photo, 90);
+    items.push_back({photo.string(), photo.string()});
+  }
+  const std::vector<BatchJob> jobs = PlanBatch(items, out.str());
+  for (KeptPictures kept : {KeptPictures::Both, KeptPictures::None}) {
+    std::stop_source stop;
+    const BatchReport report = RunBatch(
+        jobs,
+        [&](const BatchJob& job, std::stop_token token) {
+          ConvertBatchJob(job, ConvertSettings{}, std::move(token), kMaxPicturePixels, kept);
+        },
+        2, [&](const BatchProgress&, const BatchFailure*) { stop.request_stop(); },
+        stop.get_token());
+    EXPECT_TRUE(report.stopped);
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_GE(report.written, 1u);
+    EXPECT_LE(report.written, 2u);
+    EXPECT_EQ(out.Names(out.path()).size(), report.written);  // no temporary file either
+    fs::remove_all(out.path());
+    fs::create_directories(out.path());
+  }
+}
+
 // Two folders with a picture of the same name, a broken one, and an output file in the way.
 class BatchFolders : public ::testing::Test {
  protected:

@@ -35,7 +35,7 @@ struct Variant {
 
 std::vector<Variant> Variants() {
   std::vector<Variant> variants;
-  for (KernelIsa isa : {KernelIsa::Portable, KernelIsa::Sse2, KernelIsa::Avx2}) {
+  for (KernelIsa isa : {KernelIsa::Portable, KernelIsa::Sse2, KernelIsa::Avx2, KernelIsa::Avx512}) {
     if (!KernelIsaAvailable(isa)) continue;
     for (int threads : {1, 3}) variants.push_back({isa, threads});
   }
@@ -45,7 +45,8 @@ std::vector<Variant> Variants() {
 std::string Describe(const Variant& v) {
   const char* isa = v.isa == KernelIsa::Portable ? "portable"
                     : v.isa == KernelIsa::Sse2   ? "sse2"
-                                                 : "avx2";
+                    : v.isa == KernelIsa::Avx2   ? "avx2"
+                                                 : "avx512";
   return std::string(isa) + " threads " + std::to_string(v.threads);
 }
 
@@ -225,9 +226,10 @@ TEST(EngineMatch, LargePhotoWithAutomaticThreadsMatchesReference) {
   }
 }
 
-// Convert drawn band by band from a photo whose rows below what each band says it reads are
-// not there yet (noise stands in for them), as when the photo is still being decoded.
-TEST(EngineMatch, EachBandReadsOnlyThePhotoRowsItNames) {
+// Convert drawn band by band, as a conversion does while the photo is still being decoded: each
+// band reads only the photo rows it names (the others are noise here), and paints and draws
+// exactly its own rows over whatever they held.
+TEST(EngineMatch, EachBandReadsOnlyThePhotoRowsItNamesAndWritesOnlyItsOwn) {
   const Raster photo = RandomPhoto(40, 61, 41);
   const Raster noise = testing::NoisePhoto(40, 61, 42);
   const Paper paper{RandomPhoto(6, 9, 43), PaperMode::Tile};
@@ -243,20 +245,27 @@ TEST(EngineMatch, EachBandReadsOnlyThePhotoRowsItNames) {
           SCOPED_TRACE(std::string(ToolName(tool)) + " step " + std::to_string(step) +
                        (laid != nullptr ? " paper" : ""));
           const Raster expected = reference::Convert(photo, settings);
+          const ConvertPass pass(photo.Width(), photo.Height(), settings, BestKernelIsa());
           for (int first = 0; first <= photo.Height(); first += 7) {
             const int last = std::min(first + 6, photo.Height());
-            Raster arriving = photo;
-            ConvertPass pass(arriving, settings, BestKernelIsa());
             if (pass.WholeSketchAtOnce()) {
+              EXPECT_EQ(pass.FirstPhotoRowFor(first), 0);
               EXPECT_EQ(pass.PhotoRowsFor(last), photo.Height());
               continue;
             }
-            for (int y = pass.PhotoRowsFor(last); y < photo.Height(); ++y) {
-              std::memcpy(arriving.Row(y), noise.Row(y), 3 * 40);
+            std::vector<const std::uint8_t*> photoRows;
+            for (int y = 0; y < photo.Height(); ++y) {
+              const bool named = y >= pass.FirstPhotoRowFor(first) && y < pass.PhotoRowsFor(last);
+              photoRows.push_back(named ? photo.Row(y) : noise.Row(y));
             }
-            pass.DrawRows(first, last);
-            for (int y = first; y <= last; ++y) {
-              ASSERT_EQ(std::memcmp(pass.Sketch().Row(y), expected.Row(y), 3 * 41), 0)
+            const Raster before = testing::NoisePhoto(41, 62, 44);
+            Raster sketch = before;
+            std::vector<std::uint8_t*> sketchRows;
+            for (int y = 0; y < sketch.Height(); ++y) sketchRows.push_back(sketch.Row(y));
+            pass.DrawRows({photoRows.data(), 0}, {sketchRows.data(), 0}, first, last);
+            for (int y = 0; y < sketch.Height(); ++y) {
+              const Raster& want = y >= first && y <= last ? expected : before;
+              ASSERT_EQ(std::memcmp(sketch.Row(y), want.Row(y), 3 * 41), 0)
                   << "row " << y << " of the band " << first << ".." << last;
             }
           }

@@ -11,6 +11,7 @@
 #include "sketch/errors.h"
 #include "sketch/picturefile.h"
 #include "tests/core/engine_test_support.h"
+#include "tests/core/jpegvariants.h"
 #include "tests/core/testsupport.h"
 
 namespace graphitine {
@@ -297,27 +298,6 @@ TEST_F(JpegErrors, DamagedFilesNeverCrash) {
 }
 
 // The pixels libjpeg's own stdio source gives for the file, rows of blue, green, red.
-Bytes DecodedByStdioSource(const fs::path& file) {
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, stream);
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_EXT_BGR;
-  jpeg_start_decompress(&info);
-  Bytes pixels(3 * std::size_t{info.output_width} * info.output_height);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = pixels.data() + 3 * std::size_t{info.output_width} * info.output_scanline;
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  std::fclose(stream);
-  return pixels;
-}
-
 // A file read in many buffers, with markers skipped across the ends of buffers.
 TEST(JpegReading, ReadsALargeFileAsLibjpegsStdioSourceDoes) {
   TempDir dir;
@@ -333,14 +313,7 @@ TEST(JpegReading, ReadsALargeFileAsLibjpegsStdioSourceDoes) {
   ASSERT_GT(bytes.size(), std::size_t{384} << 10);
   WriteFile(dir / "large.jpg", bytes);
 
-  const Raster picture = ReadJpeg(dir / "large.jpg");
-  const Bytes expected = DecodedByStdioSource(dir / "large.jpg");
-  ASSERT_EQ(picture.Width(), kWidth);
-  for (int y = 0; y < picture.Height(); ++y) {
-    ASSERT_TRUE(std::equal(picture.Row(y), picture.Row(y) + 3 * kWidth,
-                           expected.begin() + 3 * kWidth * std::ptrdiff_t{y}))
-        << "row " << y;
-  }
+  EXPECT_TRUE(SameRaster(PlainDecode(dir / "large.jpg"), ReadJpeg(dir / "large.jpg")));
 
   bytes.resize(bytes.size() - 20000);  // ends in a later buffer than the first
   WriteFile(dir / "large.jpg", bytes);

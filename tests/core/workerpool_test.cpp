@@ -1,12 +1,15 @@
 // The shared worker pool: how many threads run at once, whether they are kept, how callers
-// share them, and stopping.
+// share them, stopping, and task groups whose tasks feed each other without holding a thread.
 #include "sketch/workerpool.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <set>
+#include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -120,6 +123,119 @@ TEST(WorkerPool, ATaskOfAPoolThreadRunsItsOwnTasksOnThatThread) {
     });
   });
   EXPECT_EQ(inner.load(), 12);
+}
+
+// A consumer whose input is not there yet returns and is added again by its producer, instead
+// of holding its thread: while the producer works, the pool's other thread runs every task that
+// another caller has queued. (Had the consumer waited on its thread, none of those could run
+// before the producer gave up: it works until they have all run, or for at most 20 s.)
+TEST(TaskGroup, ATaskWaitingForAnothersOutputGivesItsThreadBack) {
+  WorkerPool pool(2);
+  constexpr int kOthers = 20;
+  std::atomic<int> othersRun{0}, othersOnProducersThread{0}, othersBeforeOutput{0};
+  std::atomic<int> consumerRuns{0}, consumedOutputs{0};
+  std::atomic<bool> output{false};
+  std::atomic<std::thread::id> producersThread{};
+  TaskGroup group({}, pool);
+  const std::function<void()> consume = [&] {
+    ++consumerRuns;
+    if (output) ++consumedOutputs;
+  };
+  group.Add(
+      [&] {
+        producersThread = std::this_thread::get_id();
+        const auto deadline = std::chrono::steady_clock::now() + 20s;
+        while (othersRun < kOthers && std::chrono::steady_clock::now() < deadline) {
+          std::this_thread::sleep_for(1ms);
+        }
+        othersBeforeOutput = othersRun.load();
+        output = true;
+        group.Add(consume);
+      },
+      true);
+  group.Add(consume);
+  std::jthread other([&] {
+    while (producersThread.load() == std::thread::id{}) std::this_thread::yield();
+    pool.Run(kOthers, 0, [&](std::size_t) {
+      if (std::this_thread::get_id() == producersThread.load()) ++othersOnProducersThread;
+      ++othersRun;
+    });
+  });
+  group.Wait();
+  other.join();
+  EXPECT_EQ(othersBeforeOutput.load(), kOthers);
+  EXPECT_EQ(othersOnProducersThread.load(), 0);
+  EXPECT_EQ(consumerRuns.load(), 2);
+  EXPECT_GE(consumedOutputs.load(), 1);
+}
+
+// On one thread, so that nothing else starts while the failing task runs.
+TEST(TaskGroup, AFailureDropsTheQueuedTasksAndIsRethrown) {
+  WorkerPool pool(1);
+  for (bool onPoolThread : {false, true}) {
+    SCOPED_TRACE(onPoolThread ? "created on a pool thread" : "created on the caller's thread");
+    std::atomic<int> ran{0}, later{0};
+    auto run = [&] {
+      TaskGroup group({}, pool);
+      group.Add([&] {
+        ++ran;
+        group.Add([&] { ++later; });
+        throw std::runtime_error("first");
+      });
+      group.Add([&] { ++later; });
+      group.Wait();
+    };
+    try {
+      if (onPoolThread) {
+        pool.Run(1, 1, [&](std::size_t) { run(); });
+      } else {
+        run();
+      }
+      ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& error) {
+      EXPECT_STREQ(error.what(), "first");
+    }
+    EXPECT_EQ(ran.load(), 1);
+    EXPECT_EQ(later.load(), 0);
+  }
+}
+
+TEST(TaskGroup, AskedToStopItStartsNoFurtherTaskAndRaisesStopped) {
+  WorkerPool pool(2);
+  std::stop_source stop;
+  std::atomic<int> ran{0};
+  TaskGroup group(stop.get_token(), pool);
+  // Each task adds the next one; the fifth asks to stop.
+  std::function<void()> step = [&] {
+    if (++ran == 5) stop.request_stop();
+    group.Add(step);
+  };
+  group.Add(step);
+  EXPECT_THROW(group.Wait(), Stopped);
+  EXPECT_EQ(ran.load(), 5);
+}
+
+// On one of the pool's own threads a group runs its tasks one after the other on that thread,
+// the urgent ones first.
+TEST(TaskGroup, CreatedOnAPoolThreadItRunsItsTasksThereInOrder) {
+  WorkerPool pool(2);
+  pool.Run(1, 1, [&](std::size_t) {
+    const auto here = std::this_thread::get_id();
+    std::string order;
+    TaskGroup group({}, pool);
+    auto task = [&](char name) {
+      return [&, name] {
+        EXPECT_EQ(std::this_thread::get_id(), here);
+        order += name;
+        if (name == 'a') group.Add([&] { order += 'd'; }, true);
+      };
+    };
+    group.Add(task('a'));
+    group.Add(task('b'));
+    group.Add(task('c'), true);
+    group.Wait();
+    EXPECT_EQ(order, "cadb");
+  });
 }
 
 }  // namespace
