@@ -9,6 +9,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programfolder.h"
+#include "app/stallwatchdog.h"
 
 int main(int argc, char** argv) {
   TCommandLine commandLine;
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   try {
     TOldForm window(ProgramFolder(), commandLine.Photo());
     window.show();
+    StallWatchdog::InstallFromEnvironment(&application);
     TGraphitineApplication::exec();
   } catch (const std::exception& error) {
     ReportError(QString::fromUtf8(error.what()));
