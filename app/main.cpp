@@ -11,6 +11,7 @@
 #include "app/language.h"
 #include "app/mainwindow/oldform.h"
 #include "app/programfolder.h"
+#include "app/stallwatchdog.h"
 
 int main(int argc, char** argv) {
   TCommandLine commandLine;
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   try {
     TOldForm window(ProgramFolder(), commandLine.Photo());
     window.show();
+    StallWatchdog::InstallFromEnvironment(&application);
     TGraphitineApplication::exec();
   } catch (const std::exception& error) {
     ReportError(QString::fromUtf8(error.what()));
