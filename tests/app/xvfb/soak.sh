@@ -33,6 +33,7 @@ if [ "$(id -u)" = 0 ] && [ -z "${GRAPHITINE_SOAK_DROPPED:-}" ]; then
   exec setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
     env PATH="$PATH" SOAK_SEED="${SOAK_SEED:-}" SOAK_STALL_MS="$stall_ms" \
     SOAK_KEEP="${SOAK_KEEP:-}" GRAPHITINE_E2E_TRACE="${GRAPHITINE_E2E_TRACE:-}" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
     "$0" "$@"
 fi
 if [ -z "${GRAPHITINE_E2E_INSIDE:-}" ]; then
@@ -80,7 +81,10 @@ cp "$bin/J.jpg" "$work/photos/photo.jpg"
 "$bin/graphitine-sketch" -q "$bin/J.jpg" "$work/photos/photo.bmp"
 for i in 1 2 3 4 5; do cp "$bin/J.jpg" "$work/batch/item$i.jpg"; done
 
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
+# AddressSanitizer holds freed blocks back (256 MB by default) to catch late uses: that
+# quarantine would fill during the first rounds and read as growth, so it is kept small enough to
+# be full long before round 20.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:quarantine_size_mb=16}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=suppressions=$here/../../skin/window/x11/lsan.supp
 export GRAPHITINE_WATCHDOG_MS=$stall_ms
