@@ -93,6 +93,7 @@ openbox >/dev/null 2>&1 &
 manager=$!
 sleep 1
 cd "$work/home"
+: >"$log"  # made before its folder is shut below, whichever runs first
 "$bin/graphitine" "$work/photos/photo.jpg" >"$log" 2>&1 &
 program=$!
 # The file dialogs can delete files where the user may write: the log's folder is shut.
