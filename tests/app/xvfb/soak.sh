@@ -125,6 +125,9 @@ wait_for() {
   fail "timed out waiting for: $*"
 }
 click() {
+  # As a user's click would, it brings the window forward first: a click that arrives while a
+  # dialog is still handing the focus back is otherwise lost.
+  xdotool windowactivate --sync "${3:-$window}" 2>/dev/null || true
   xdotool mousemove --window "${3:-$window}" "$1" "$2" click 1
   sleep 0.3
 }
