@@ -324,7 +324,9 @@ RasterDelta TileRecorder::Finish(const Raster& after) const {
   std::vector<std::uint32_t> tiles;
   std::vector<std::size_t> ends;
   std::vector<std::uint8_t> code;
-  for (const auto& [number, tile] : kept) {
+  for (const auto& entry : kept) {
+    const auto number = entry.first;
+    const auto* tile = entry.second;  // a plain name: older clang cannot capture a binding
     const std::size_t stride = static_cast<std::size_t>(tile->area.width) * Raster::kBytesPerPixel;
     const RowReader readBefore = [tile, stride](int y, int left, int width, std::uint8_t* out) {
       ReadRow(tile->area, tile->pixels.data(), stride, y, left, width, out);
