@@ -1,6 +1,8 @@
 #include "skin/inputs/memo.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QTextDocumentFragment>
 
 #include "skin/inputs/attachedbars_p.h"
 
@@ -64,6 +66,15 @@ bool TSkinMemo::event(QEvent* event) {
   const bool handled = QPlainTextEdit::event(event);
   PaintFrameAfter(*event);
   return handled;
+}
+
+void TSkinMemo::insertFromMimeData(const QMimeData* source) {
+  if (source == nullptr) return;
+  if (source->hasText()) {
+    insertPlainText(source->text());
+  } else if (source->hasHtml()) {
+    insertPlainText(QTextDocumentFragment::fromHtml(source->html()).toPlainText());
+  }
 }
 
 void TSkinMemo::keyPressEvent(QKeyEvent* event) {

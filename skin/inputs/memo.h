@@ -62,6 +62,10 @@ class TSkinMemo : public QPlainTextEdit, public SkinNativeLook {
   void LookChanged() override;
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Pasted and dropped data goes in as plain text (an HTML-only offer by its text), when it has
+  // any. Qt's own insertion fails
+  // on data that offers no format at all (an empty X clipboard: Ctrl+V crashed the memo).
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   void ApplyScrollBars();

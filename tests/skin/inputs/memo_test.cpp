@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
 #include <QWheelEvent>
+#include <functional>
 
 #include "skin/bars/scrollbar.h"
 #include "skin/base/timer_p.h"
@@ -175,6 +179,34 @@ TEST_F(MemoTest, BarsLieOverTheMemosEdgesAndHideWhenItIsTooSmall) {
   memo_->show();
   EXPECT_TRUE(horizontal_->isVisible());
   EXPECT_TRUE(vertical_->isVisible());
+}
+
+// What the clipboard offers goes in as plain text; an offer without any format (an empty X
+// clipboard) inserts nothing and must not bring the memo down.
+TEST_F(MemoTest, PastingTakesTheClipboardsTextOrNothing) {
+  struct Case {
+    const char* what;
+    std::function<void(QMimeData&)> offer;
+    QString pasted;
+  };
+  const Case cases[] = {
+      {"no format at all", [](QMimeData&) {}, QString()},
+      {"plain text", [](QMimeData& data) { data.setText(QStringLiteral("one\ntwo")); },
+       QStringLiteral("one\ntwo")},
+      {"HTML only", [](QMimeData& data) { data.setHtml(QStringLiteral("<b>bold</b> words")); },
+       QStringLiteral("bold words")},
+      {"a picture only",
+       [](QMimeData& data) { data.setImageData(QImage(2, 2, QImage::Format_RGB32)); }, QString()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    memo_->clear();
+    auto* data = new QMimeData;
+    c.offer(*data);
+    QGuiApplication::clipboard()->setMimeData(data);
+    QTest::keySequence(memo_, QKeySequence::Paste);
+    EXPECT_EQ(memo_->toPlainText(), c.pasted);
+  }
 }
 
 }  // namespace
