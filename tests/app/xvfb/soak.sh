@@ -131,6 +131,14 @@ click() {
   xdotool mousemove --window "${3:-$window}" "$1" "$2" click 1
   sleep 0.3
 }
+# Leaves out of a list of windows the notices, which come by themselves (a batch run's end) and
+# keep off the task bar.
+not_notices() {
+  local id
+  while read -r id; do
+    xprop -id "$id" _NET_WM_STATE 2>/dev/null | grep -q SKIP_TASKBAR || echo "$id"
+  done
+}
 # The window (a dialog, the batch window) that a click at a point of a window opens.
 opened_by_click() {
   local before
@@ -138,7 +146,7 @@ opened_by_click() {
   click "$@"
   local id=""
   for _ in $(seq 600); do
-    id=$(windows 150 100 | cut -d' ' -f1 | grep -vxF "$before" | head -1) || true
+    id=$(windows 150 100 | cut -d' ' -f1 | grep -vxF "$before" | not_notices | head -1) || true
     [ -n "$id" ] && break
     alive
     sleep 0.1
