@@ -8,13 +8,9 @@
 #include <cstdint>
 #include <cstring>
 
-// Everything below is compiled for AVX2 (clang takes no GCC target pragma).
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
-#else
-#pragma GCC push_options
-#pragma GCC target("avx2")
-#endif
+#include "sketch/kernel_target_p.h"
+
+GRAPHITINE_TARGET_BEGIN("avx2")
 #include "sketch/engine_kernel_body.h"
 
 namespace graphitine {
@@ -161,9 +157,5 @@ void KernelBandAvx2(const KernelBand& band) { KernelBandRunner<Avx2>(band).Run()
 
 }  // namespace graphitine
 
-#if defined(__clang__)
-#pragma clang attribute pop
-#else
-#pragma GCC pop_options
-#endif
+GRAPHITINE_TARGET_END
 #endif

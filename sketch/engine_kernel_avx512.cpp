@@ -9,14 +9,9 @@
 #include <cstdint>
 #include <cstring>
 
-// Everything below is compiled for AVX-512 (clang takes no GCC target pragma).
-#if defined(__clang__)
-#pragma clang attribute push(__attribute__((target("avx512f,avx512bw,avx512vbmi"))), \
-                             apply_to = function)
-#else
-#pragma GCC push_options
-#pragma GCC target("avx512f,avx512bw,avx512vbmi")
-#endif
+#include "sketch/kernel_target_p.h"
+
+GRAPHITINE_TARGET_BEGIN("avx512f,avx512bw,avx512vbmi")
 #include "sketch/engine_kernel_body.h"
 
 namespace graphitine {
@@ -145,9 +140,5 @@ void KernelBandAvx512(const KernelBand& band) { KernelBandRunner<Avx512>(band).R
 
 }  // namespace graphitine
 
-#if defined(__clang__)
-#pragma clang attribute pop
-#else
-#pragma GCC pop_options
-#endif
+GRAPHITINE_TARGET_END
 #endif
