@@ -31,9 +31,6 @@ save_as() {
 
 click "${open_button[@]}"
 answer_dialog '^Open$' "$work/photo.jpg"
-# Convert goes to the main window only once it is active again after the dialog.
-xdotool windowactivate --sync "$window" 2>/dev/null || true
-sleep 1
 click "${convert_button[@]}"
 click "${manual_tab[@]}"
 click "${eraser[@]}"

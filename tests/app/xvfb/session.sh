@@ -34,8 +34,11 @@ window=$(xdotool search --sync --onlyvisible --name '^Graphitine' | head -1)
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 sleep 1
 
-# Clicks at a point of a window (the main window unless given), in the window's own pixels.
+# Clicks at a point of a window (the main window unless given), in the window's own pixels. As a
+# user's click would, it brings the window forward first: a click that comes while a closing
+# dialog still hands the focus back is otherwise lost.
 click() {
+  xdotool windowactivate --sync "${3:-$window}" 2>/dev/null || true
   xdotool mousemove --window "${3:-$window}" "$1" "$2" click 1
   sleep 0.5
 }
